@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "Module1/WindowMove.h"
+
+#include <QWindow>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace cinta {
+
+void WindowMove::Begin(const QPoint& globalPointer) {
+  if (!window_) return;
+#ifdef Q_OS_WIN
+  // Pretend the press happened on the caption: Windows then runs its own move loop and returns
+  // when the button is released.
+  Q_UNUSED(globalPointer);
+  ReleaseCapture();
+  SendMessageA(reinterpret_cast<HWND>(window_->winId()), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+#else
+  QWindow* handle = window_->windowHandle();
+  if (handle && handle->startSystemMove()) return;
+  // No window manager to hand the move to (bare X11, offscreen): follow the pointer ourselves.
+  following_ = true;
+  offset_ = globalPointer - window_->frameGeometry().topLeft();
+#endif
+}
+
+void WindowMove::Follow(const QPoint& globalPointer) {
+  if (following_ && window_) window_->move(globalPointer - offset_);
+}
+
+}  // namespace cinta

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cinta {
+
+// The fields of the tape as the core sees them. The main window implements this over its
+// controls (which are the tape's only storage); MemoryTape implements it over plain vectors.
+// Rows are 0 to CurrentRow(); texts are UTF-8.
+class TapeFields {
+ public:
+  virtual ~TapeFields() = default;
+
+  virtual int CurrentRow() const = 0;
+
+  virtual std::string OperandText(int row) const = 0;
+  virtual void SetOperandText(int row, std::string_view text) = 0;
+  virtual std::string OperatorCode(int row) const = 0;
+  virtual void SetOperatorCode(int row, std::string_view code) = 0;
+  virtual void SetFormattedText(int row, std::string_view text) = 0;
+
+  virtual std::string ResultText() const = 0;
+  virtual void SetResultText(std::string_view text) = 0;
+  virtual void SetFormattedResultText(std::string_view text) = 0;
+
+  // The two views: entry boxes and result box (edit view) or formatted labels (formatted view).
+  virtual void SetEntryVisible(int row, bool visible) = 0;
+  virtual void SetFormattedVisible(int row, bool visible) = 0;
+  virtual void SetResultVisible(bool visible) = 0;
+  virtual void SetFormattedResultVisible(bool visible) = 0;
+  // True while the edit view is shown, i.e. while row 0's entry box is visible.
+  virtual bool IsEditView() const = 0;
+};
+
+}  // namespace cinta

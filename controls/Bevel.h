@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPainter>
+#include <QRect>
+
+namespace cinta {
+
+// The classic two-pixel 3D edge of a key: light on the top and left, dark on the bottom and
+// right; reversed while the key is held down. Shared by real and windowless buttons.
+void DrawBevel(QPainter& painter, const QRect& area, bool sunken);
+
+}  // namespace cinta

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QPixmap>
+
+#include "controls/TwipsControl.h"
+
+namespace cinta {
+
+// A command button in graphical style: the face is filled with its face colour and either its
+// picture or its caption is centred on it, inside a raised bevel that sinks while pressed.
+class GraphicalButton : public TwipsControl<QAbstractButton> {
+ public:
+  explicit GraphicalButton(QWidget* parent = nullptr);
+
+  QColor FaceColor() const { return faceColor_; }
+  void SetFaceColor(const QColor& color);
+  const QPixmap& Picture() const { return picture_; }
+  void SetPicture(const QPixmap& picture);
+  QString Caption() const { return text(); }
+  void SetCaption(const QString& caption) { setText(caption); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor faceColor_;
+  QPixmap picture_;
+};
+
+}  // namespace cinta
