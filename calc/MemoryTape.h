@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/TapeFields.h"
+
+namespace cinta {
+
+// The tape over plain vectors, for tests and benchmarks. Starts as a fresh tape: row 0 empty
+// with code "0", result "0", the edit view shown and, as in the window at start, the formatted
+// result still visible behind the result box.
+class MemoryTape : public TapeFields {
+ public:
+  MemoryTape();
+
+  int CurrentRow() const override;
+  std::string OperandText(int row) const override;
+  void SetOperandText(int row, std::string_view text) override;
+  std::string OperatorCode(int row) const override;
+  void SetOperatorCode(int row, std::string_view code) override;
+  void SetFormattedText(int row, std::string_view text) override;
+  std::string ResultText() const override;
+  void SetResultText(std::string_view text) override;
+  void SetFormattedResultText(std::string_view text) override;
+  void SetEntryVisible(int row, bool visible) override;
+  void SetFormattedVisible(int row, bool visible) override;
+  void SetResultVisible(bool visible) override;
+  void SetFormattedResultVisible(bool visible) override;
+  bool IsEditView() const override;
+
+  // A new last row with its entry box shown and its formatted label hidden, as an operator
+  // key creates it.
+  void AppendRow(std::string_view operandText, std::string_view operatorCode);
+  // Row 0 always exists, so the last row is removed only while there are others.
+  void RemoveLastRow();
+
+  std::string FormattedText(int row) const;
+  std::string FormattedResultText() const;
+  bool IsEntryVisible(int row) const;
+  bool IsFormattedVisible(int row) const;
+  bool IsResultVisible() const;
+  bool IsFormattedResultVisible() const;
+
+ private:
+  struct Row {
+    std::string operandText;
+    std::string operatorCode;
+    std::string formattedText;
+    bool entryVisible = true;
+    bool formattedVisible = false;
+  };
+
+  const Row& At(int row) const;
+  Row& At(int row);
+
+  std::vector<Row> rows_;
+  std::string resultText_ = "0";
+  std::string formattedResultText_;
+  bool resultVisible_ = true;
+  bool formattedResultVisible_ = true;
+};
+
+}  // namespace cinta

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "calc/RecalculateTape.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "calc/NumberText.h"
+#include "calc/OperatorCode.h"
+#include "calc/OperatorRules.h"
+
+namespace cinta {
+namespace {
+
+constexpr std::string_view kError = "ERROR";
+
+RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
+  const auto code = ParseOperatorCode(tape.OperatorCode(row));
+  if (!code) return RowOutcome::Applied;  // no operator: the total passes unchanged
+  std::optional<double> value = total;
+  if (IsUnary(*code)) {
+    // A unary operator ignores the row's own typing: its text becomes the value it acts on.
+    const std::string text = NumberToText(total);
+    tape.SetOperandText(row, text);
+    // The reciprocal's refusal is decided by that text read back.
+    if (*code == OperatorCode::Reciprocal) value = TextToNumber(text);
+  } else {
+    value = TextToNumber(tape.OperandText(row));
+  }
+  if (!value) return RowOutcome::Failed;
+  return ApplyOperator(*code, *value, total);
+}
+
+}  // namespace
+
+void RecalculateTape(TapeFields& tape, int evalRowCount) {
+  // A tape that failed before shows its number again once it no longer fails.
+  if (tape.ResultText() == kError) tape.SetResultText("0");
+
+  double total = 0;
+  bool refused = false;
+  const int currentRow = tape.CurrentRow();
+  if (currentRow <= 0) {
+    const auto value = TextToNumber(tape.OperandText(0));
+    if (!value) {
+      tape.SetResultText(kError);
+      return;
+    }
+    total = *value;
+  } else {
+    // Rows past the last one do not exist, whatever the caller asks for.
+    const int rowCount = std::min(evalRowCount, currentRow + 1);
+    for (int row = 0; row < rowCount; ++row) {
+      switch (EvaluateRow(tape, row, total)) {
+        case RowOutcome::Applied:
+          break;
+        case RowOutcome::Refused:
+          if (!refused) tape.SetResultText(kError);
+          refused = true;
+          break;
+        case RowOutcome::Failed:
+          tape.SetResultText(kError);
+          return;
+      }
+    }
+  }
+  if (!refused) tape.SetResultText(NumberToText(total));
+}
+
+}  // namespace cinta

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "calc/Views.h"
+
+#include "calc/FormatWithPattern.h"
+#include "calc/NumberText.h"
+#include "calc/RecalculateTape.h"
+
+namespace cinta {
+namespace {
+
+constexpr int kEditViewKey = 1;
+constexpr int kFormatKeyCount = 5;
+
+std::string Formatted(std::string_view text, std::string_view pattern) {
+  // A text beyond the double range has no value to show; formatting never fails, so it shows 0.
+  return FormatWithPattern(TextToNumber(text).value_or(0), pattern);
+}
+
+}  // namespace
+
+std::string PatternForFormatMode(int formatMode, std::string_view currencySymbol) {
+  switch (formatMode) {
+    case 0:
+      return "##,##0.00";
+    case 2:
+      return std::string("##,##0.00 ").append(currencySymbol);
+    case 3:
+      return "##,##0";
+    case 4:
+      return std::string("##,##0 ").append(currencySymbol);
+    default:
+      return {};
+  }
+}
+
+void ShowEditView(TapeFields& tape) {
+  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+    tape.SetFormattedVisible(row, false);
+    tape.SetEntryVisible(row, true);
+  }
+  tape.SetResultVisible(true);
+  tape.SetFormattedResultVisible(false);
+}
+
+void ShowFormattedView(TapeFields& tape, std::string_view pattern) {
+  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+    tape.SetFormattedText(row, Formatted(tape.OperandText(row), pattern));
+    tape.SetFormattedVisible(row, true);
+    tape.SetEntryVisible(row, false);
+  }
+  tape.SetFormattedResultText(Formatted(tape.ResultText(), pattern));
+  tape.SetResultVisible(false);
+  tape.SetFormattedResultVisible(true);
+}
+
+void PressFormatKey(TapeFields& tape, int index, int& formatMode, std::string_view currencySymbol) {
+  if (index < 0 || index >= kFormatKeyCount) return;
+  formatMode = index;
+  if (index == kEditViewKey) {
+    ShowEditView(tape);
+  } else {
+    ShowFormattedView(tape, PatternForFormatMode(index, currencySymbol));
+  }
+}
+
+int PressEqualsKey(TapeFields& tape) {
+  if (!tape.IsEditView()) ShowEditView(tape);
+  const int evalRowCount = tape.CurrentRow() + 1;
+  RecalculateTape(tape, evalRowCount);
+  return evalRowCount;
+}
+
+}  // namespace cinta

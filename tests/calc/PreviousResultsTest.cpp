@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TapeBuilder.h"
+#include "calc/MemoryPreviousResults.h"
+#include "calc/PreviousResults.h"
+#include "calc/RecalculateTape.h"
+#include "calc/Views.h"
+
+namespace cinta {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+TEST(StoreResult, AppendsResultsInOrderWithDuplicatesAndErrors) {
+  MemoryPreviousResults list;
+  ASSERT_FALSE(list.IsShown());
+  ASSERT_EQ(list.FieldText(), "Resultados anteriores");
+
+  MemoryTape tape = MakeTape({{"5", "0"}, {"3", "0"}});
+  RecalculateTape(tape, 2);
+  StoreResult(list, tape);
+  EXPECT_EQ(list.Entries(), Entries({"8"}));
+  EXPECT_EQ(list.FieldText(), "8");
+  EXPECT_TRUE(list.IsShown());
+
+  StoreResult(list, tape);
+  MemoryTape failed = MakeTape({{"5", "0"}, {"0", "3"}});
+  RecalculateTape(failed, 2);
+  StoreResult(list, failed);
+  EXPECT_EQ(list.Entries(), Entries({"8", "8", "ERROR"}));
+  EXPECT_EQ(list.FieldText(), "ERROR");
+}
+
+TEST(EmptyList, RemovesEntriesAndFieldTextButStaysShown) {
+  MemoryPreviousResults list;
+  const MemoryTape tape;
+  StoreResult(list, tape);
+  EmptyList(list);
+  EXPECT_TRUE(list.Entries().empty());
+  EXPECT_EQ(list.FieldText(), "");
+  EXPECT_TRUE(list.IsShown());
+}
+
+TEST(PickEntry, ReplacesTheLastRowAndEvaluates) {
+  struct Case {
+    const char* name;
+    std::vector<RowTexts> rows;
+    const char* entry;
+    const char* lastText;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"ReplacesNotExtends", {{"5", "0"}, {"12", "2"}}, "8", "8", "40"},
+      {"OnlyRowZero", {{"3", "0"}}, "8", "8", "8"},
+      {"ErrorEntryReadsAsZero", {{"5", "0"}, {"7", "0"}}, "ERROR", "ERROR", "5"},
+      {"UnaryRowRewrittenAtOnce", {{"16", "0"}, {"", "6"}}, "8", "16", "4"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryTape tape = MakeTape(c.rows);
+    PickEntry(tape, c.entry);
+    EXPECT_EQ(tape.OperandText(tape.CurrentRow()), c.lastText);
+    EXPECT_EQ(tape.ResultText(), c.result);
+  }
+}
+
+TEST(PickEntry, LeavesTheFormattedViewAndItsCaptions) {
+  MemoryTape tape = MakeTape({{"5", "0"}, {"1", "0"}});
+  RecalculateTape(tape, 2);
+  int formatMode = 0;
+  PressFormatKey(tape, 3, formatMode, "$");
+  PickEntry(tape, "8");
+  EXPECT_EQ(tape.ResultText(), "13");
+  EXPECT_EQ(tape.FormattedResultText(), "6");
+  EXPECT_EQ(tape.FormattedText(1), "1");
+  EXPECT_FALSE(tape.IsEditView());
+  EXPECT_EQ(tape.CurrentRow(), 1);
+}
+
+}  // namespace
+}  // namespace cinta

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "TapeBuilder.h"
+#include "calc/RecalculateTape.h"
+#include "calc/Views.h"
+
+namespace cinta {
+namespace {
+
+void ExpectEditView(const MemoryTape& tape) {
+  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+    SCOPED_TRACE(row);
+    EXPECT_TRUE(tape.IsEntryVisible(row));
+    EXPECT_FALSE(tape.IsFormattedVisible(row));
+  }
+  EXPECT_TRUE(tape.IsResultVisible());
+  EXPECT_FALSE(tape.IsFormattedResultVisible());
+  EXPECT_TRUE(tape.IsEditView());
+}
+
+void ExpectFormattedView(const MemoryTape& tape) {
+  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+    SCOPED_TRACE(row);
+    EXPECT_FALSE(tape.IsEntryVisible(row));
+    EXPECT_TRUE(tape.IsFormattedVisible(row));
+  }
+  EXPECT_FALSE(tape.IsResultVisible());
+  EXPECT_TRUE(tape.IsFormattedResultVisible());
+  EXPECT_FALSE(tape.IsEditView());
+}
+
+TEST(MemoryTape, StartsAsAFreshTape) {
+  const MemoryTape tape;
+  EXPECT_EQ(tape.CurrentRow(), 0);
+  EXPECT_EQ(tape.OperandText(0), "");
+  EXPECT_EQ(tape.OperatorCode(0), "0");
+  EXPECT_EQ(tape.ResultText(), "0");
+  EXPECT_TRUE(tape.IsEditView());
+  EXPECT_TRUE(tape.IsEntryVisible(0));
+  EXPECT_FALSE(tape.IsFormattedVisible(0));
+  EXPECT_TRUE(tape.IsResultVisible());
+  // Still visible behind the result box until the edit view is first shown.
+  EXPECT_TRUE(tape.IsFormattedResultVisible());
+}
+
+TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
+  struct Case {
+    const char* name;
+    int key;
+    const char* row0;
+    const char* row1;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"TwoDecimals", 0, "1.234,56", "0,40", "1.234,96"},
+      {"TwoDecimalsAndSymbol", 2, "1.234,56 \u20ac", "0,40 \u20ac", "1.234,96 \u20ac"},
+      {"Whole", 3, "1.235", "0", "1.235"},
+      {"WholeAndSymbol", 4, "1.235 \u20ac", "0 \u20ac", "1.235 \u20ac"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryTape tape = MakeTape({{"1234.56", "0"}, {"0.4", "0"}});
+    RecalculateTape(tape, 2);
+    int formatMode = 0;
+    PressFormatKey(tape, c.key, formatMode, "\u20ac");
+    EXPECT_EQ(formatMode, c.key);
+    EXPECT_EQ(tape.FormattedText(0), c.row0);
+    EXPECT_EQ(tape.FormattedText(1), c.row1);
+    EXPECT_EQ(tape.FormattedResultText(), c.result);
+    ExpectFormattedView(tape);
+    // The hidden number texts stay as they were.
+    EXPECT_EQ(tape.OperandText(0), "1234.56");
+    EXPECT_EQ(tape.ResultText(), "1234.96");
+  }
+}
+
+TEST(PressFormatKey, TextsWithoutANumberShowAsZero) {
+  MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}, {"1E400", "0"}});
+  tape.SetResultText("ERROR");
+  int formatMode = 0;
+  PressFormatKey(tape, 0, formatMode, "$");
+  EXPECT_EQ(tape.FormattedText(1), "0,00");
+  EXPECT_EQ(tape.FormattedText(2), "0,00");
+  EXPECT_EQ(tape.FormattedResultText(), "0,00");
+}
+
+TEST(PressFormatKey, EditViewKeyReturnsToTheEditView) {
+  MemoryTape tape = MakeTape({{"5", "0"}, {"3", "2"}});
+  int formatMode = 0;
+  PressFormatKey(tape, 3, formatMode, "$");
+  PressFormatKey(tape, 1, formatMode, "$");
+  EXPECT_EQ(formatMode, 1);
+  ExpectEditView(tape);
+  // Leaving the formatted view keeps its captions; they are only recomputed by a format key.
+  EXPECT_EQ(tape.FormattedText(0), "5");
+}
+
+TEST(PressFormatKey, FormattedViewIsASnapshotUntilTheNextFormatKey) {
+  MemoryTape tape = MakeTape({{"12", "0"}});
+  RecalculateTape(tape, 1);
+  int formatMode = 0;
+  PressFormatKey(tape, 0, formatMode, "$");
+  tape.SetOperandText(0, "1");  // a backspace changes only the hidden texts
+  RecalculateTape(tape, 1);
+  EXPECT_EQ(tape.FormattedText(0), "12,00");
+  EXPECT_EQ(tape.FormattedResultText(), "12,00");
+  PressFormatKey(tape, 4, formatMode, "$");
+  EXPECT_EQ(tape.FormattedText(0), "1 $");
+  EXPECT_EQ(tape.FormattedResultText(), "1 $");
+}
+
+TEST(PressFormatKey, UnknownKeyChangesNothing) {
+  MemoryTape tape = MakeTape({{"5", "0"}});
+  int formatMode = 3;
+  PressFormatKey(tape, 5, formatMode, "$");
+  PressFormatKey(tape, -1, formatMode, "$");
+  EXPECT_EQ(formatMode, 3);
+  EXPECT_TRUE(tape.IsEditView());
+  EXPECT_EQ(tape.FormattedText(0), "");
+}
+
+TEST(PressEqualsKey, ReturnsToEditViewAndEvaluatesTheEmptyLastRow) {
+  MemoryTape tape = MakeTape({{"5", "0"}, {"", "2"}});
+  RecalculateTape(tape, 1);
+  ASSERT_EQ(tape.ResultText(), "5");
+  int formatMode = 0;
+  PressFormatKey(tape, 0, formatMode, "$");
+  EXPECT_EQ(PressEqualsKey(tape), 2);
+  EXPECT_EQ(tape.ResultText(), "0");
+  ExpectEditView(tape);
+}
+
+TEST(PressEqualsKey, EmptyLastDivisorIsRefused) {
+  MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}});
+  EXPECT_EQ(PressEqualsKey(tape), 2);
+  EXPECT_EQ(tape.ResultText(), "ERROR");
+}
+
+}  // namespace
+}  // namespace cinta

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "config/Configuration.h"
+
+namespace cinta {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder with only the one configuration file `name` (none when bytes is nullopt).
+class ProgramFolder {
+ public:
+  ProgramFolder(const char* name, const std::optional<std::string>& bytes) {
+    if (!bytes) return;
+    fs::create_directory(Configuracion());
+    WriteBytes(Configuracion() / name, *bytes);
+  }
+  fs::path Configuracion() const { return folder_.Path() / "configuracion"; }
+  Configuration Read() const { return ReadConfiguration(folder_.Path()); }
+
+ private:
+  TempFolder folder_;
+};
+
+std::vector<std::string> Names(const Configuration& configuration) {
+  return {configuration.operatorNames.begin(), configuration.operatorNames.end()};
+}
+
+std::vector<std::string> Tooltips(const Configuration& configuration) {
+  return {configuration.tooltips.begin(), configuration.tooltips.end()};
+}
+
+const std::string kTwelveLines =
+    "L1\r\nL2\r\nL3\r\nL4\r\nL5\r\nL6\r\nL7\r\nL8\r\nL9\r\nL10\r\nL11\r\nL12\r\n";
+const std::vector<std::string> kNoNames(13);
+const std::vector<std::string> kNoTooltips(12);
+
+struct NamesCase {
+  const char* name;
+  std::optional<std::string> inicio;
+  std::vector<std::string> names;  // all 13 entries
+};
+
+const NamesCase kNamesCases[] = {
+    {"MissingFileLeavesAllUnset", std::nullopt, kNoNames},
+    {"EmptyFileLeavesAllUnset", "", kNoNames},
+    {"TwelveLines",
+     kTwelveLines,
+     {"L1", "L2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10", "L11", "L12", ""}},
+    {"FourteenLinesLeaveEntryTwelveUnset",
+     kTwelveLines + "L13\r\nL14\r\n",
+     {"L1", "L2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10", "L11", "L12", ""}},
+    {"MissingLinesStayUnset", "a\r\nb", {"a", "b", "", "", "", "", "", "", "", "", "", "", ""}},
+    {"EmptyLinesAreEmptyNames",
+     "\r\n\r\nc\r\n",
+     {"", "", "c", "", "", "", "", "", "", "", "", "", ""}},
+    {"SpacesKept",
+     "a\r\nb\r\nc\r\nd\r\n  Potencia  \r\n",
+     {"a", "b", "c", "d", "  Potencia  ", "", "", "", "", "", "", "", ""}},
+    {"LfOnlyFileIsTheFirstName",
+     "Suma\nResta\nProducto\n",
+     {"Suma\nResta\nProducto\n", "", "", "", "", "", "", "", "", "", "", "", ""}},
+    {"Windows1252Decoded",
+     "Multiplicaci\xF3n\r\nRa\xEDz\r\n",
+     {"Multiplicación", "Raíz", "", "", "", "", "", "", "", "", "", "", ""}},
+    {"BinaryBytesDecoded",
+     std::string("\0\x01\x80\x9D\xFF\r\n\x1A", 8),
+     {std::string("\0\x01€\xC2\x9Dÿ", 9), "\x1A", "", "", "", "", "", "", "", "", "", "", ""}},
+};
+
+TEST(ReadConfiguration, ReadsOperatorNamesFromInicio) {
+  for (const NamesCase& c : kNamesCases) {
+    SCOPED_TRACE(c.name);
+    const Configuration configuration = ProgramFolder("inicio.txt", c.inicio).Read();
+    EXPECT_EQ(Names(configuration), c.names);
+    EXPECT_EQ(Tooltips(configuration), kNoTooltips);
+    EXPECT_EQ(configuration.currencySymbol, "");
+  }
+}
+
+struct TooltipsCase {
+  const char* name;
+  std::optional<std::string> ayuda;
+  std::vector<std::string> tooltips;
+};
+
+const TooltipsCase kTooltipsCases[] = {
+    {"MissingFileGivesNoTooltips", std::nullopt, kNoTooltips},
+    {"EmptyFileGivesNoTooltips", "", kNoTooltips},
+    {"TwelveLines",
+     kTwelveLines + "L13\r\n",
+     {"L1", "L2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10", "L11", "L12"}},
+    {"ThreeLinesRepeatTheLast",
+     "a\r\nb\r\nc\r\n",
+     {"a", "b", "c", "c", "c", "c", "c", "c", "c", "c", "c", "c"}},
+    {"EmptyLastLineRepeatsEmpty", "a\r\n\r\n", {"a", "", "", "", "", "", "", "", "", "", "", ""}},
+    {"LfOnlyFileGoesToEveryKey",
+     "a\nb\n",
+     {"a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n",
+      "a\nb\n", "a\nb\n", "a\nb\n"}},
+    {"SpacesKeptAndDecoded",
+     " Divisi\xF3n \r\n",
+     {" División ", " División ", " División ", " División ", " División ", " División ",
+      " División ", " División ", " División ", " División ", " División ", " División "}},
+};
+
+TEST(ReadConfiguration, ReadsTooltipsFromAyuda) {
+  for (const TooltipsCase& c : kTooltipsCases) {
+    SCOPED_TRACE(c.name);
+    const Configuration configuration = ProgramFolder("ayuda.txt", c.ayuda).Read();
+    EXPECT_EQ(Tooltips(configuration), c.tooltips);
+    EXPECT_EQ(Names(configuration), kNoNames);
+  }
+}
+
+struct CurrencyCase {
+  const char* name;
+  std::optional<std::string> moneda;
+  std::string currencySymbol;
+};
+
+const CurrencyCase kCurrencyCases[] = {
+    {"MissingFileGivesNoSign", std::nullopt, ""},
+    {"EmptyFileGivesNoSign", "", ""},
+    {"EuroByte", "\x80\r\n", "€"},
+    {"FirstLetterOnly", "EUR\r\n", "E"},
+    {"LeadingSpaceIsTheSign", " EUR", " "},
+    {"PoundByte", "\xA3", "£"},
+};
+
+TEST(ReadConfiguration, ReadsTheFirstCharacterOfMoneda) {
+  for (const CurrencyCase& c : kCurrencyCases) {
+    SCOPED_TRACE(c.name);
+    const Configuration configuration = ProgramFolder("moneda.txt", c.moneda).Read();
+    EXPECT_EQ(configuration.currencySymbol, c.currencySymbol);
+    EXPECT_EQ(Tooltips(configuration), kNoTooltips);
+  }
+}
+
+TEST(ReadConfiguration, NoConfigurationFolderLeavesEverythingEmpty) {
+  const TempFolder folder;
+  const Configuration configuration = ReadConfiguration(folder.Path());
+  EXPECT_EQ(Names(configuration), kNoNames);
+  EXPECT_EQ(Tooltips(configuration), kNoTooltips);
+  EXPECT_EQ(configuration.currencySymbol, "");
+  EXPECT_EQ(Names(ReadConfiguration(folder.Path() / "missing")), kNoNames);
+}
+
+TEST(ReadConfiguration, FoldersNamedLikeTheFilesCountAsMissing) {
+  const TempFolder folder;
+  for (const char* name : {"inicio.txt", "ayuda.txt", "moneda.txt"}) {
+    fs::create_directories(folder.Path() / "configuracion" / name);
+  }
+  const Configuration configuration = ReadConfiguration(folder.Path());
+  EXPECT_EQ(Names(configuration), kNoNames);
+  EXPECT_EQ(Tooltips(configuration), kNoTooltips);
+  EXPECT_EQ(configuration.currencySymbol, "");
+}
+
+TEST(ReadConfiguration, EachFileIsReadOnItsOwn) {
+  ProgramFolder program("ayuda.txt", "a\r\n");
+  fs::create_directory(program.Configuracion() / "inicio.txt");
+  WriteBytes(program.Configuracion() / "moneda.txt", "$");
+  const Configuration configuration = program.Read();
+  EXPECT_EQ(Names(configuration), kNoNames);
+  EXPECT_EQ(configuration.tooltips[11], "a");
+  EXPECT_EQ(configuration.currencySymbol, "$");
+}
+
+TEST(ReadConfiguration, HugeFilesAreReadOnlyAsFarAsNeeded) {
+  constexpr std::uintmax_t kHundredMegabytes = std::uintmax_t{100} << 20;
+  constexpr std::size_t kMegabyte = 1 << 20;
+  ProgramFolder program("inicio.txt", "Suma\r\n");
+  for (const char* name : {"inicio.txt", "ayuda.txt", "moneda.txt"}) {
+    const fs::path file = program.Configuracion() / name;
+    WriteBytes(file, "X\r\nY");
+    fs::resize_file(file, kHundredMegabytes);  // sparse: a line of NUL bytes to the end
+  }
+  const Configuration configuration = program.Read();
+  EXPECT_EQ(configuration.operatorNames[0], "X");
+  EXPECT_EQ(configuration.currencySymbol, "X");
+  const std::string& longName = configuration.operatorNames[1];
+  ASSERT_FALSE(longName.empty());
+  EXPECT_EQ(longName[0], 'Y');
+  EXPECT_LE(longName.size(), kMegabyte);
+  EXPECT_EQ(longName.find_first_not_of('\0', 1), std::string::npos);
+  EXPECT_EQ(configuration.operatorNames[2], "");
+  EXPECT_EQ(configuration.tooltips[11], longName);
+}
+
+}  // namespace
+}  // namespace cinta

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "textfile/AtomicWrite.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+namespace cinta {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ReplaceCase {
+  const char* name;
+  std::optional<std::string> old;  // nullopt: no file before
+  std::string bytes;
+};
+
+const ReplaceCase kReplaceCases[] = {
+    {"CreatesNewFile", std::nullopt, "\r\n 1 )   5\r\n"},
+    {"ShorterContentLeavesNoOldTail", "0123456789", "ab"},
+    {"EmptyContentEmptiesFile", "old", ""},
+    {"BinaryContent", "old", std::string("\0\x80\xFF\r\n", 5)},
+};
+
+TEST(WriteFileAtomically, ReplacesTheTargetAndLeavesNoTemporaryFile) {
+  for (const ReplaceCase& c : kReplaceCases) {
+    SCOPED_TRACE(c.name);
+    const TempFolder folder;
+    const fs::path target = folder.Path() / "operacion.txt";
+    if (c.old) WriteBytes(target, *c.old);
+    EXPECT_TRUE(WriteFileAtomically(target, c.bytes));
+    EXPECT_EQ(ReadBytes(target), c.bytes);
+    EXPECT_EQ(EntryNames(folder.Path()), std::set<std::string>{"operacion.txt"});
+  }
+}
+
+TEST(WriteFileAtomically, ReplacesSymbolicLinksWithoutFollowingThem) {
+  struct LinkCase {
+    const char* name;
+    bool linkTargetExists;
+  };
+  for (const LinkCase c : {LinkCase{"LinkToFile", true}, LinkCase{"DanglingLink", false}}) {
+    SCOPED_TRACE(c.name);
+    const TempFolder folder;
+    const fs::path elsewhere = folder.Path() / "elsewhere.txt";
+    const fs::path target = folder.Path() / "operacion.txt";
+    if (c.linkTargetExists) WriteBytes(elsewhere, "keep");
+    fs::create_symlink(elsewhere, target);
+    EXPECT_TRUE(WriteFileAtomically(target, "new"));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(target)));
+    EXPECT_EQ(ReadBytes(target), "new");
+    EXPECT_EQ(fs::exists(elsewhere), c.linkTargetExists);
+    if (c.linkTargetExists) {
+      EXPECT_EQ(ReadBytes(elsewhere), "keep");
+    }
+  }
+}
+
+TEST(WriteFileAtomically, FailsWithoutHarm) {
+  const TempFolder folder;
+  const fs::path folderAtTarget = folder.Path() / "operacion.txt";
+  fs::create_directory(folderAtTarget);
+  WriteBytes(folderAtTarget / "inside.txt", "keep");
+  EXPECT_FALSE(WriteFileAtomically(folderAtTarget, "new"));
+  EXPECT_TRUE(fs::is_directory(folderAtTarget));
+  EXPECT_EQ(ReadBytes(folderAtTarget / "inside.txt"), "keep");
+
+  EXPECT_FALSE(WriteFileAtomically(folder.Path() / "missing" / "operacion.txt", "new"));
+  EXPECT_EQ(EntryNames(folder.Path()), std::set<std::string>{"operacion.txt"});
+}
+
+#if defined(__unix__) || defined(__APPLE__)
+// Makes every write beyond `bytes` fail, as a full disk would, for the life of the object.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, savedHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*savedHandler_)(int);
+};
+
+TEST(WriteFileAtomically, WriteFailingHalfwayKeepsTheOldFileWhole) {
+  const TempFolder folder;
+  const fs::path target = folder.Path() / "operacion.txt";
+  WriteBytes(target, "old report");
+  {
+    const FileSizeLimit limit(64);
+    EXPECT_FALSE(WriteFileAtomically(target, std::string(4096, 'x')));
+    EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "copy", std::string(4096, 'x')), std::nullopt);
+  }
+  EXPECT_EQ(ReadBytes(target), "old report");
+  EXPECT_EQ(EntryNames(folder.Path()), std::set<std::string>{"operacion.txt"});
+}
+#endif
+
+struct NewFileCase {
+  const char* name;
+  std::vector<std::string> taken;
+  std::string expected;
+};
+
+const NewFileCase kNewFileCases[] = {
+    {"FreeNameIsUsed", {}, "2011-12-6--9-5"},
+    {"TakenNameGoesToTwo", {"2011-12-6--9-5"}, "2011-12-6--9-5 (2)"},
+    {"TwoTakenGoesToThree", {"2011-12-6--9-5", "2011-12-6--9-5 (2)"}, "2011-12-6--9-5 (3)"},
+    {"GapIsFilled", {"2011-12-6--9-5", "2011-12-6--9-5 (3)"}, "2011-12-6--9-5 (2)"},
+    {"OnlyTheExactNameCounts", {"2011-12-6--9-5 (2)", "2011-12-6--9-50"}, "2011-12-6--9-5"},
+};
+
+TEST(WriteNewFileAtomically, TakesTheFirstFreeName) {
+  for (const NewFileCase& c : kNewFileCases) {
+    SCOPED_TRACE(c.name);
+    const TempFolder folder;
+    std::set<std::string> expectedNames = {c.expected};
+    for (const std::string& name : c.taken) {
+      WriteBytes(folder.Path() / name, "taken " + name);
+      expectedNames.insert(name);
+    }
+    EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "2011-12-6--9-5", "copy"),
+              folder.Path() / c.expected);
+    EXPECT_EQ(ReadBytes(folder.Path() / c.expected), "copy");
+    for (const std::string& name : c.taken)
+      EXPECT_EQ(ReadBytes(folder.Path() / name), "taken " + name);
+    EXPECT_EQ(EntryNames(folder.Path()), expectedNames);
+  }
+}
+
+TEST(WriteNewFileAtomically, LinksAndFoldersCountAsTaken) {
+  const TempFolder folder;
+  const fs::path outside = folder.Path() / "outside.txt";
+  const fs::path dangling = folder.Path() / "nowhere.txt";
+  WriteBytes(outside, "keep");
+  fs::create_symlink(outside, folder.Path() / "n");
+  fs::create_symlink(dangling, folder.Path() / "n (2)");
+  fs::create_directory(folder.Path() / "n (3)");
+  EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "n", "copy"), folder.Path() / "n (4)");
+  EXPECT_EQ(ReadBytes(folder.Path() / "n (4)"), "copy");
+  EXPECT_EQ(ReadBytes(outside), "keep");
+  EXPECT_FALSE(fs::exists(dangling));
+  EXPECT_TRUE(fs::is_empty(folder.Path() / "n (3)"));
+}
+
+TEST(WriteNewFileAtomically, MissingFolderWritesNothing) {
+  const TempFolder folder;
+  EXPECT_EQ(WriteNewFileAtomically(folder.Path() / "operaciones", "n", "copy"), std::nullopt);
+  EXPECT_TRUE(fs::is_empty(folder.Path()));
+}
+
+}  // namespace
+}  // namespace cinta
