@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "Form1/Form1.h"
+
+#include "assets/Pictures.h"
+#include "controls/ClientArea.h"
+
+namespace cinta {
+namespace {
+
+// The client area, 816 x 545 pixels.
+constexpr int kClientWidth = 12240;
+constexpr int kClientHeight = 8175;
+
+}  // namespace
+
+Form1::Form1(std::filesystem::path programDir, QWidget* parent)
+    : QWidget(parent), programDir_(std::move(programDir)) {
+  clientArea_ = SetUpThinFramedWindow(this, kClientWidth, kClientHeight, QColor(255, 192, 128),
+                                      Picture(PictureId::Background));
+  setWindowIcon(PictureIcon(PictureId::Icon));
+  CreateTopStrip();
+  CreateKeypad();
+  CreateRightSide();
+  CreatePalette();
+  // The row buttons take their face from Image1, so the images come first.
+  CreateBottomStrip();
+  CreateTape();
+  StackSurfaceControls();
+  SetFocusOrder();
+  ConnectHandlers();
+  Form_Load();
+}
+
+Form1::~Form1() {
+  // The tape's viewport and its line editor draw and edit the rows held by this window's
+  // members; they must go before those members do.
+  delete clientArea_;
+}
+
+QWidget* Form1::Surface() const {
+  return clientArea_;
+}
+
+void Form1::ConnectHandlers() {
+  for (int index = 0; index < Command2.Count(); ++index) {
+    connect(&Command2(index), &QAbstractButton::clicked, this,
+            [this, index] { Command2_Click(index); });
+  }
+  for (int index = 0; index < Command3.Count(); ++index) {
+    connect(&Command3(index), &QAbstractButton::clicked, this,
+            [this, index] { Command3_Click(index); });
+  }
+  for (int index = 0; index < Command8.Count(); ++index) {
+    connect(&Command8(index), &QAbstractButton::clicked, this,
+            [this, index] { Command8_Click(index); });
+  }
+  connect(Command4, &QAbstractButton::clicked, this, [this] { Command4_Click(); });
+  connect(Command9, &QAbstractButton::clicked, this, [this] { Command9_Click(); });
+  connect(Command10, &QAbstractButton::clicked, this, [this] { Command10_Click(); });
+  connect(Command5, &QAbstractButton::clicked, this, [this] { Command5_Click(); });
+  connect(Command15, &QAbstractButton::clicked, this, [this] { Command15_Click(); });
+  connect(Image2, &ImageControl::clicked, this, [this] { Image2_Click(); });
+  Command1.SetClickHandler([this](int index) { Command1_Click(index); });
+  clientArea_->installEventFilter(this);
+}
+
+}  // namespace cinta

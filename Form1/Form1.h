@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <string>
+
+#include "Form1/Form1Tape.h"
+#include "Module1/WindowMove.h"
+#include "calc/OperatorCode.h"
+#include "controls/ComboBox.h"
+#include "controls/ControlArray.h"
+#include "controls/GraphicalButton.h"
+#include "controls/ImageControl.h"
+#include "controls/Label.h"
+#include "controls/LineControl.h"
+#include "controls/PictureBox.h"
+#include "controls/TapeViewport.h"
+#include "controls/TextBox.h"
+#include "controls/WindowlessArray.h"
+#include "controls/WindowlessContainer.h"
+#include "controls/WindowlessControls.h"
+
+namespace cinta {
+
+class ClientArea;
+
+// The calculator's main window. Its controls are the storage of the tape (Form1Tape binds them
+// to the core); the handlers below do their listed steps and leave the arithmetic to the core.
+// The controls keep their design names and are public, as a form's controls are.
+class Form1 : public QWidget {
+ public:
+  // `programDir` holds configuracion/ (read at start-up) and operaciones/.
+  explicit Form1(std::filesystem::path programDir, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // Number entry keys.
+  void Command2_Click(int Index);
+  void Command4_Click();
+  void Command9_Click();
+  void Command10_Click();
+  // Operator keys: each opens a new row carrying its operator.
+  void Command3_Click(int Index);
+  // A row's operator button.
+  void Command1_Click(int Index);
+  // Format keys and the "=" key.
+  void Command8_Click(int Index);
+  void Command5_Click();
+  // What a title bar would otherwise give.
+  void Image2_Click();
+  void Command15_Click();
+  void Form_MouseMove(Qt::MouseButtons Button, const QPoint& globalPointer);
+
+  // The client area: the window's own surface, under every control.
+  QWidget* Surface() const;
+
+  // The module-level state, read-only.
+  int CurrentRow() const { return currentRow; }
+  int EvalRowCount() const { return evalRowCount; }
+  const std::string& CurrencySymbol() const { return currencySymbol; }
+  const OperatorNames& OperatorNameList() const { return operatorNames; }
+
+  // Top strip.
+  GraphicalButton* Command11 = nullptr;
+  ControlArray<GraphicalButton> Command7;
+  GraphicalButton* Command9 = nullptr;
+  GraphicalButton* Command15 = nullptr;
+  // Keypad.
+  ControlArray<GraphicalButton> Command2;
+  ControlArray<GraphicalButton> Command3;
+  ControlArray<GraphicalButton> Command8;
+  GraphicalButton* Command10 = nullptr;
+  GraphicalButton* Command4 = nullptr;
+  GraphicalButton* Command5 = nullptr;
+  // Right side.
+  ComboBox* Combo1 = nullptr;
+  GraphicalButton* Command12 = nullptr;
+  TapeViewport* Picture1 = nullptr;
+  ControlArray<GraphicalButton> Command6;
+  LineControl* Line1 = nullptr;
+  TextBox* Text2 = nullptr;
+  Label* Label3 = nullptr;
+  ImageControl* Image2 = nullptr;
+  // The operator palette inside Picture1.
+  PictureBox* Picture4 = nullptr;
+  ControlArray<GraphicalButton> Command14;
+  // The tape inside Picture1: windowless, one member of each array per row.
+  WindowlessContainer Picture2;
+  WindowlessArray<WindowlessButton> Command1;
+  WindowlessArray<WindowlessTextBox> Text1;
+  WindowlessArray<WindowlessLabel> Label2;
+  WindowlessArray<WindowlessLabel> Label1;
+  WindowlessArray<WindowlessLabel> Label4;
+  // Bottom strip.
+  ControlArray<Label> Label5;
+  ControlArray<ImageControl> Image1;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  friend class Form1Tape;
+
+  void CreateTopStrip();
+  void CreateKeypad();
+  void CreateRightSide();
+  void CreatePalette();
+  void CreateTape();
+  void CreateBottomStrip();
+  void StackSurfaceControls();
+  void SetFocusOrder();
+  void ConnectHandlers();
+
+  void Form_Load();
+  void LoadConfiguration();
+
+  std::filesystem::path programDir_;
+  ClientArea* clientArea_ = nullptr;
+  Form1Tape tape_{*this};
+  WindowMove windowMove_{this};
+
+  // Module-level state of the window.
+  int currentRow = 0;
+  int evalRowCount = 0;
+  int formatMode = 0;
+  int paletteRow = 0;
+  std::string currencySymbol;
+  OperatorNames operatorNames;
+};
+
+}  // namespace cinta

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// The top strip and the keypad: the keys on the left half of the window.
+#include "Form1/Form1.h"
+#include "Form1/LayoutHelpers.h"
+#include "controls/ClientArea.h"
+
+namespace cinta {
+namespace {
+
+using layout::NewCaptionButton;
+using layout::NewPictureButton;
+
+const QColor kWhite(255, 255, 255);
+const QColor kDigitFace(192, 255, 192);
+const QColor kFormatFace(255, 255, 192);
+
+// The keypad is a grid of 975 x 975 keys.
+constexpr int kKeySize = 975;
+constexpr int kColumnLefts[] = {240, 1320, 2400, 3480, 4560};
+constexpr int kRowTops[] = {960, 2040, 3120, 4200, 5280, 6360};
+
+struct GridPlace {
+  int column;
+  int row;
+};
+
+TwipsRect KeyPlace(GridPlace place) {
+  return {kColumnLefts[place.column], kRowTops[place.row], kKeySize, kKeySize};
+}
+
+// Indexed by the digit.
+constexpr GridPlace kDigitPlaces[] = {{3, 3}, {2, 0}, {3, 0}, {4, 0}, {2, 1},
+                                      {3, 1}, {4, 1}, {2, 2}, {3, 2}, {4, 2}};
+// Indexed by the operator code.
+constexpr GridPlace kOperatorPlaces[] = {{1, 0}, {1, 1}, {1, 2}, {1, 3}, {0, 1}, {0, 0},
+                                         {0, 2}, {0, 4}, {0, 3}, {1, 4}, {2, 4}, {3, 4}};
+
+// Indexed by the format mode; key 1 shows a picture instead of a caption.
+struct FormatKey {
+  GridPlace place;
+  const char* caption;
+  double points;
+};
+constexpr FormatKey kFormatKeys[] = {{{4, 5}, ",00", 18},
+                                     {{0, 5}, nullptr, 0},
+                                     {{2, 5}, ",00$", 14.25},
+                                     {{3, 5}, "Z", 24},
+                                     {{1, 5}, "Z$", 18}};
+
+// The top strip: every key at Top 120, Height 735.
+TwipsRect StripPlace(int left, int width) {
+  return {left, 120, width, 735};
+}
+
+}  // namespace
+
+void Form1::CreateTopStrip() {
+  QWidget* surface = clientArea_;
+  Command11 = NewPictureButton(surface, StripPlace(240, 1935), kWhite, PictureId::Camera);
+  GraphicalButton* clearEntry = NewPictureButton(surface, StripPlace(2280, 735),
+                                                 QColor(255, 128, 128), PictureId::ClearEntry);
+  GraphicalButton* clear =
+      NewPictureButton(surface, StripPlace(3120, 735), QColor(255, 0, 0), PictureId::Clear);
+  Command7.Add(clear);
+  Command7.Add(clearEntry);
+  Command9 =
+      NewPictureButton(surface, StripPlace(3960, 735), QColor(255, 128, 128), PictureId::Backspace);
+  Command15 = NewPictureButton(surface, StripPlace(4800, 735), kWhite, PictureId::Close);
+}
+
+void Form1::CreateKeypad() {
+  QWidget* surface = clientArea_;
+  for (int digit = 0; digit < kDigitCount; ++digit) {
+    Command2.Add(
+        NewPictureButton(surface, KeyPlace(kDigitPlaces[digit]), kDigitFace, DigitPicture(digit)));
+  }
+  for (int code = 0; code < kOperatorCount; ++code) {
+    Command3.Add(NewPictureButton(surface, KeyPlace(kOperatorPlaces[code]), kWhite,
+                                  OperatorKeyPicture(code)));
+  }
+  Command10 = NewCaptionButton(surface, KeyPlace({2, 3}), kWhite, QStringLiteral("+/-"), 24);
+  Command4 = NewCaptionButton(surface, KeyPlace({4, 3}), kWhite, QStringLiteral(","), 24);
+  Command5 = NewCaptionButton(surface, KeyPlace({4, 4}), kWhite, QStringLiteral("="), 24);
+  for (const FormatKey& key : kFormatKeys) {
+    Command8.Add(
+        key.caption != nullptr
+            ? NewCaptionButton(surface, KeyPlace(key.place), kFormatFace,
+                               QString::fromUtf8(key.caption), key.points)
+            : NewPictureButton(surface, KeyPlace(key.place), kFormatFace, PictureId::EditView));
+  }
+}
+
+}  // namespace cinta

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "Form1/Form1Tape.h"
+
+#include "Form1/Form1.h"
+
+namespace cinta {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+int Form1Tape::CurrentRow() const {
+  return form_.currentRow;
+}
+
+std::string Form1Tape::OperandText(int row) const {
+  return form_.Text1(row).Text();
+}
+
+void Form1Tape::SetOperandText(int row, std::string_view text) {
+  form_.Text1(row).SetText(text);
+}
+
+std::string Form1Tape::OperatorCode(int row) const {
+  return form_.Label4(row).Caption();
+}
+
+void Form1Tape::SetOperatorCode(int row, std::string_view code) {
+  form_.Label4(row).SetCaption(code);
+}
+
+void Form1Tape::SetFormattedText(int row, std::string_view text) {
+  form_.Label2(row).SetCaption(text);
+}
+
+std::string Form1Tape::ResultText() const {
+  return form_.Text2->Text().toStdString();
+}
+
+void Form1Tape::SetResultText(std::string_view text) {
+  form_.Text2->SetText(FromUtf8(text));
+}
+
+void Form1Tape::SetFormattedResultText(std::string_view text) {
+  form_.Label3->SetCaption(FromUtf8(text));
+}
+
+void Form1Tape::SetEntryVisible(int row, bool visible) {
+  form_.Text1(row).SetVisible(visible);
+}
+
+void Form1Tape::SetFormattedVisible(int row, bool visible) {
+  form_.Label2(row).SetVisible(visible);
+}
+
+void Form1Tape::SetResultVisible(bool visible) {
+  form_.Text2->SetVisible(visible);
+}
+
+void Form1Tape::SetFormattedResultVisible(bool visible) {
+  form_.Label3->SetVisible(visible);
+}
+
+bool Form1Tape::IsEditView() const {
+  return form_.Text1(0).Visible();
+}
+
+}  // namespace cinta

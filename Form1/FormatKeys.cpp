@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// The format keys, which switch between the two views, and the "=" key.
+#include "Form1/Form1.h"
+#include "calc/Views.h"
+
+namespace cinta {
+
+void Form1::Command8_Click(int Index) {
+  PressFormatKey(tape_, Index, formatMode, currencySymbol);
+}
+
+void Form1::Command5_Click() {
+  evalRowCount = PressEqualsKey(tape_);
+}
+
+}  // namespace cinta

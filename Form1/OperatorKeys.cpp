@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+// The operator keys, which end the current row and open the next one, and the rows' own
+// operator buttons.
+#include <string>
+
+#include "Form1/Form1.h"
+#include "calc/RecalculateTape.h"
+#include "calc/Views.h"
+
+namespace cinta {
+namespace {
+
+// Rows are numbered 0 to 32767; the last one can have no successor.
+constexpr int kLastRow = 32767;
+// Vertical gap between a row's operator button and the next row.
+constexpr int kRowGap = 50;
+// What the container grows by per row beyond the entry field's height.
+constexpr int kContainerGrowth = 150;
+
+}  // namespace
+
+void Form1::Command3_Click(int Index) {
+  if (Index < 0 || Index >= kOperatorCount || currentRow >= kLastRow) return;
+  if (!tape_.IsEditView()) ShowEditView(tape_);
+
+  ++currentRow;
+  const int n = currentRow;
+  WindowlessButton& button = Command1.Load();
+  WindowlessTextBox& entry = Text1.Load();
+  WindowlessLabel& formatted = Label2.Load();
+  WindowlessLabel& number = Label1.Load();
+  WindowlessLabel& code = Label4.Load();
+
+  const int top = Command1(n - 1).Top() + Command1(n - 1).Height() + kRowGap;
+  button.SetTop(top);
+  entry.SetTop(top);
+  formatted.SetTop(top);
+  number.SetTop(top);
+  code.SetTop(top);
+
+  number.SetCaption(std::to_string(n));
+  entry.SetText("");
+  button.SetVisible(true);
+  entry.SetVisible(true);
+  number.SetVisible(true);
+  code.SetCaption(std::to_string(Index));
+  button.SetPicture(Image1(Index).Picture());
+
+  evalRowCount = n;
+  Picture2.SetHeight(Picture2.Height() + Text1(0).Height() + kContainerGrowth);
+  Picture2.SetTop(Picture2.Top() - Command1(0).Height() - kRowGap);
+  // Unary operators act on the running total and need no number: their row counts at once.
+  if (IsUnary(static_cast<OperatorCode>(Index))) evalRowCount = n + 1;
+  RecalculateTape(tape_, evalRowCount);
+}
+
+void Form1::Command1_Click([[maybe_unused]] int Index) {
+  // The palette comes next: this opens it for row Index.
+}
+
+}  // namespace cinta

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <QPrinter>
+#include <QRect>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Form2/EditorCommand.h"
+#include "controls/ControlArray.h"
+#include "controls/FileListBox.h"
+#include "controls/GraphicalButton.h"
+#include "controls/MultiLineTextBox.h"
+
+namespace cinta {
+
+class ClientArea;
+
+// The viewer of finished operations: the operation log or a saved copy in a large editable text
+// box, the saved copies of operaciones/ in a list on the left, and the keys that act on the shown
+// text. The controls keep their design names and are public, as a form's controls are. Every
+// file step that fails is skipped silently; nothing is ever reported by a dialog.
+class Form2 : public QDialog {
+ public:
+  using Clock = std::function<QDateTime()>;
+  // The printer to print on, or nullptr when there is none.
+  using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+
+  // `programDir` holds operacion.txt and operaciones/. The viewer covers `ownerRect`, the main
+  // window's outer rectangle, exactly. `unsavedReport` (UTF-8), when given, is shown instead of
+  // operacion.txt: it is the report that could not be written, so the older file left on disk is
+  // never passed off as the save just made. `clock` dates the saved copies.
+  Form2(std::filesystem::path programDir, const QRect& ownerRect,
+        std::optional<std::string> unsavedReport = std::nullopt,
+        Clock clock = &QDateTime::currentDateTime, QWidget* parent = nullptr);
+
+  // Index 0 save a dated copy, 1 copy, 2 print, 3 open in the text editor, 4 font size.
+  void Command1_Click(int Index);
+  // Deletes the selected file.
+  void Command2_Click();
+  // Ends the program.
+  void Command3_Click();
+  // Shows the selected file.
+  void File1_Click();
+
+  int ViewerFontSize() const { return viewerFontSize; }
+  // How the text editor is started (QProcess::startDetached unless replaced).
+  void SetProgramLauncher(ProgramLauncher launcher) { launcher_ = std::move(launcher); }
+  // Where printing goes (the default printer unless replaced).
+  void SetPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
+
+  // The client area: the window's own surface, under every control.
+  QWidget* Surface() const;
+
+  MultiLineTextBox* Text1 = nullptr;
+  ControlArray<GraphicalButton> Command1;
+  FileListBox* File1 = nullptr;
+  GraphicalButton* Command2 = nullptr;
+  GraphicalButton* Command3 = nullptr;
+
+ protected:
+  // The viewer has no close box; Escape does not close it either.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void CreateControls();
+  void SetFocusOrder();
+  void ConnectHandlers();
+
+  void Form_Load(const QRect& ownerRect);
+  void ShowOperationLog();
+  void ShowFile(const std::filesystem::path& file);
+  void SetText1FontSize();
+
+  void SaveDatedCopy();
+  void CopyToClipboard();
+  void PrintShownText();
+  void OpenInTextEditor();
+  void StepFontSize();
+
+  std::filesystem::path OperationLogPath() const;
+  std::filesystem::path SavedOperationsFolder() const;
+
+  std::filesystem::path programDir_;
+  std::optional<std::string> unsavedReport_;
+  Clock clock_;
+  ProgramLauncher launcher_;
+  PrinterSource printerSource_;
+  ClientArea* clientArea_ = nullptr;
+
+  // Module-level state of the window.
+  int viewerFontSize = 0;
+};
+
+}  // namespace cinta

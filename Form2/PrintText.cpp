@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "Form2/PrintText.h"
+
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTextLayout>
+
+namespace cinta {
+namespace {
+
+QStringList PrintedLines(const QString& text) {
+  static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+  QStringList lines = text.split(lineBreak);
+  // A break at the very end closes the last line; it opens no further one, which could
+  // otherwise start an empty page.
+  if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+}  // namespace
+
+void PrintText(QPrinter& printer, const QString& text) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return;
+  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+  QTextOption wrapping;
+  wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  qreal y = 0;
+  for (const QString& line : PrintedLines(text)) {
+    QTextLayout layout(line, painter.font(), &printer);
+    layout.setTextOption(wrapping);
+    layout.beginLayout();
+    for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+      row.setLeadingIncluded(true);
+      row.setLineWidth(page.width());
+      if (y > 0 && y + row.height() > page.height()) {
+        printer.newPage();
+        y = 0;
+      }
+      row.draw(&painter, QPointF(0, y));
+      y += row.height();
+    }
+    layout.endLayout();
+  }
+  painter.end();
+}
+
+std::unique_ptr<QPrinter> OpenDefaultPrinter() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return nullptr;
+  return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+}  // namespace cinta

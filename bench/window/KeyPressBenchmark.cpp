@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "Form1/Form1.h"
+
+namespace cinta {
+namespace {
+
+// One window for every tape length, grown from one length to the next: building a tape
+// evaluates it once per key, so the longest one takes by far the most time to build.
+Form1& Window() {
+  static const std::unique_ptr<Form1> window = [] {
+    auto form = std::make_unique<Form1>(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    form->show();
+    form->activateWindow();
+    QCoreApplication::processEvents();
+    return form;
+  }();
+  return *window;
+}
+
+// Sums, differences, products and quotients; each product by 3 is undone by the next quotient,
+// so the total stays small and every row of the tape is evaluated on every key.
+void GrowTo(Form1& window, int rows) {
+  while (window.CurrentRow() < rows) {
+    const int code = (window.CurrentRow() + 1) % 4;
+    window.Command3_Click(code);
+    window.Command2_Click(code >= 2 ? 3 : 1 + window.CurrentRow() % 9);
+  }
+  QCoreApplication::processEvents();
+}
+
+// One digit key on a tape of `rows` rows after row 0: the handler, the evaluation of the whole
+// tape, and the repaint of what changed (the row in the viewport and the result box), done at
+// once instead of at the next turn of the event loop. The digit is taken back, untimed, so
+// every press meets the same tape.
+void BM_DigitKey(benchmark::State& state) {
+  Form1& window = Window();
+  GrowTo(window, static_cast<int>(state.range(0)));
+  if (window.Text2->Text() == QStringLiteral("ERROR")) {
+    state.SkipWithError("the tape failed: a key press would evaluate only part of it");
+    return;
+  }
+  std::vector<double> samples;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    window.Command2_Click(7);
+    window.Picture1->repaint();
+    window.Text2->repaint();
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.SetIterationTime(elapsed.count());
+    samples.push_back(elapsed.count() * 1000.0);
+    window.Command9_Click();
+  }
+  state.counters["median_ms"] = Median(samples);
+  state.counters["peak_MB"] = PeakMemoryMegabytes();
+}
+BENCHMARK(BM_DigitKey)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(32767)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace cinta

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <QWidget>
+
+namespace cinta {
+
+// Ends the event loop once `window` has been painted for the first time: the point at which a
+// user sees it. Both start-up probes stop at this same point. The paint is watched on every
+// widget of the window, since a window covered by its children is never painted itself.
+class QuitAfterFirstPaint : public QObject {
+ public:
+  explicit QuitAfterFirstPaint(QWidget* window) : window_(window) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == window_) {
+      QCoreApplication::instance()->removeEventFilter(this);
+      // Queued, so that the whole window's paint completes first.
+      QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
+}  // namespace cinta

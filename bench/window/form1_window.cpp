@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// Start-up of the main window as the program does it, ending once the window has painted.
+#include <QApplication>
+#include <QFile>
+
+#include "Form1/Form1.h"
+#include "QuitAfterFirstPaint.h"
+#include "assets/Pictures.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  application.setWindowIcon(cinta::PictureIcon(cinta::PictureId::Icon));
+  cinta::Form1 window(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+  cinta::QuitAfterFirstPaint quit(&window);
+  window.show();
+  window.activateWindow();
+  return QApplication::exec();
+}

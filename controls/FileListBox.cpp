@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "controls/FileListBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace cinta {
+
+QStringList ListOrdinaryFiles(const std::filesystem::path& folder) {
+  // QDir would read an empty path as the current folder.
+  if (folder.empty()) return {};
+  // QDir::Files judges a link by its target, and leaving out QDir::Hidden and QDir::System drops
+  // dot files, hidden-attribute files, broken links, pipes and sockets. Plain (not locale-aware)
+  // comparison keeps the order of texts, in which "2011-12-10" comes before "2011-12-6".
+  return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+FileListBox::FileListBox(QWidget* parent) : TwipsControl<QListWidget>(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void FileListBox::SetPath(const std::filesystem::path& folder) {
+  path_ = folder;
+  Refresh();
+}
+
+void FileListBox::Refresh() {
+  clear();
+  addItems(ListOrdinaryFiles(path_));
+}
+
+QString FileListBox::FileName() const {
+  const QList<QListWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+std::optional<std::filesystem::path> FileListBox::SelectedFilePath() const {
+  const QString name = FileName();
+  if (name.isEmpty()) return std::nullopt;
+  return QFileInfo(QDir(path_), name).filesystemFilePath();
+}
+
+}  // namespace cinta

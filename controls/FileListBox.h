@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QListWidget>
+#include <QStringList>
+#include <filesystem>
+#include <optional>
+
+#include "controls/TwipsControl.h"
+
+namespace cinta {
+
+// The names of the ordinary files of `folder`, sorted by name as text: no folders (nor links to
+// them), no hidden or system files, nothing else that is not a file. Empty when the folder
+// cannot be read.
+QStringList ListOrdinaryFiles(const std::filesystem::path& folder);
+
+// A list of the ordinary files of one folder. It does not watch the folder: the list is read
+// when the folder is set and on Refresh. A refresh leaves nothing selected.
+class FileListBox : public TwipsControl<QListWidget> {
+ public:
+  explicit FileListBox(QWidget* parent = nullptr);
+
+  const std::filesystem::path& Path() const { return path_; }
+  void SetPath(const std::filesystem::path& folder);
+  void Refresh();
+
+  // The selected name without folder; empty when nothing is selected.
+  QString FileName() const;
+  // The folder joined with the selected name, or nullopt when nothing is selected.
+  std::optional<std::filesystem::path> SelectedFilePath() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace cinta

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#include "controls/RowEditor.h"
+
+#include <QFocusEvent>
+#include <limits>
+
+#include "controls/WindowlessContainer.h"
+#include "controls/WindowlessControls.h"
+
+namespace cinta {
+
+RowEditor::RowEditor(QWidget* view, const WindowlessContainer& container)
+    : QLineEdit(view), container_(container) {
+  // The windowless field draws the frame; the editor fills the inside, with the same margins.
+  setFrame(false);
+  setMaxLength(std::numeric_limits<int>::max());
+  hide();
+  connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (field_ != nullptr) field_->SetText(text.toStdString());
+  });
+}
+
+void RowEditor::Open(const WindowlessLayer& layer, int index, WindowlessTextBox& field,
+                     const QPoint& click) {
+  Close();
+  layer_ = &layer;
+  index_ = index;
+  field_ = &field;
+  setFont(field.Font());
+  setAlignment(field.Alignment() | Qt::AlignVCenter);
+  setText(QString::fromStdString(field.Text()));
+  Place();
+  show();
+  setFocus(Qt::MouseFocusReason);
+  setCursorPosition(cursorPositionAt(click - pos()));
+}
+
+void RowEditor::Close() {
+  if (field_ == nullptr) return;
+  field_ = nullptr;
+  layer_ = nullptr;
+  index_ = -1;
+  hide();
+}
+
+void RowEditor::ControlChanged(const WindowlessControl& control) {
+  if (&control != field_) return;
+  if (!field_->Visible()) {
+    Close();
+    return;
+  }
+  const QString text = QString::fromStdString(field_->Text());
+  if (text != this->text()) setText(text);
+  Place();
+}
+
+void RowEditor::MembersRemoving(const WindowlessLayer& layer, int first) {
+  if (&layer == layer_ && index_ >= first) Close();
+}
+
+void RowEditor::ContainerMoved() {
+  if (field_ == nullptr) return;
+  if (!container_.PixelRect(*field_).intersects(parentWidget()->rect())) {
+    Close();
+  } else {
+    Place();
+  }
+}
+
+void RowEditor::focusOutEvent(QFocusEvent* event) {
+  // The editor's own context menu takes the focus for a moment; anything else ends the editing.
+  if (event->reason() != Qt::PopupFocusReason) Close();
+  QLineEdit::focusOutEvent(event);
+}
+
+void RowEditor::Place() {
+  const int border = WindowlessTextBox::kBorderPixels;
+  setGeometry(container_.PixelRect(*field_).adjusted(border, border, -border, -border));
+}
+
+}  // namespace cinta

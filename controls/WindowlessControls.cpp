@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "controls/WindowlessControls.h"
+
+#include <QPainter>
+
+#include "controls/Bevel.h"
+#include "controls/WindowlessArray.h"
+#include "controls/WindowlessContainer.h"
+
+namespace cinta {
+
+void WindowlessControl::SetLeft(int twips) {
+  if (twips == place_.left) return;
+  const TwipsRect before = place_;
+  place_.left = twips;
+  Changed(before, visible_);
+}
+
+void WindowlessControl::SetTop(int twips) {
+  if (twips == place_.top) return;
+  const TwipsRect before = place_;
+  place_.top = twips;
+  Changed(before, visible_);
+}
+
+void WindowlessControl::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  Changed(place_, !visible);
+}
+
+void WindowlessControl::Changed(const TwipsRect& previousPlace, bool wasVisible) const {
+  if (layer_ == nullptr) return;
+  if (const WindowlessContainer* container = layer_->Container()) {
+    container->ControlChanged(*this, previousPlace, wasVisible);
+  }
+}
+
+void WindowlessButton::SetPicture(const QPixmap& picture) {
+  picture_ = picture;
+  Changed();
+}
+
+void WindowlessButton::Paint(QPainter& painter, const QRect& area, bool pressed) const {
+  painter.fillRect(area, faceColor_);
+  DrawBevel(painter, area, pressed);
+  if (picture_.isNull()) return;
+  // The face moves one pixel down and right while pressed, as on the window's own keys.
+  const QSizeF size = picture_.deviceIndependentSize();
+  const QPointF topLeft(area.left() + (area.width() - size.width()) / 2.0 + (pressed ? 1 : 0),
+                        area.top() + (area.height() - size.height()) / 2.0 + (pressed ? 1 : 0));
+  painter.drawPixmap(topLeft, picture_);
+}
+
+void WindowlessTextBox::SetText(std::string_view text) {
+  // The core rewrites unary rows with the same text on every evaluation: no repaint for those.
+  if (text == text_) return;
+  text_.assign(text);
+  Changed();
+}
+
+void WindowlessTextBox::Paint(QPainter& painter, const QRect& area, bool) const {
+  painter.fillRect(area, Qt::white);
+  painter.setPen(QColor(128, 128, 128));
+  painter.drawRect(area.adjusted(0, 0, -1, -1));
+  const int inset = kBorderPixels + kTextMarginPixels;
+  painter.setPen(Qt::black);
+  painter.setFont(font_);
+  painter.drawText(area.adjusted(inset, kBorderPixels, -inset, -kBorderPixels),
+                   static_cast<int>(alignment_ | Qt::AlignVCenter), QString::fromStdString(text_));
+}
+
+void WindowlessLabel::SetCaption(std::string_view caption) {
+  if (caption == caption_) return;
+  caption_.assign(caption);
+  Changed();
+}
+
+void WindowlessLabel::SetBackColor(const QColor& color) {
+  backColor_ = color;
+  Changed();
+}
+
+void WindowlessLabel::SetForeColor(const QColor& color) {
+  foreColor_ = color;
+  Changed();
+}
+
+void WindowlessLabel::Paint(QPainter& painter, const QRect& area, bool) const {
+  if (backColor_) painter.fillRect(area, *backColor_);
+  painter.setPen(foreColor_);
+  painter.setFont(font_);
+  painter.drawText(area, static_cast<int>(alignment_ | Qt::TextWordWrap),
+                   QString::fromStdString(caption_));
+}
+
+}  // namespace cinta

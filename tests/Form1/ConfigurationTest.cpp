@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Suites.h"
+#include "WindowHarness.h"
+
+namespace cinta {
+namespace {
+
+QStringList Tooltips(const Form1& window) {
+  QStringList tooltips;
+  for (int code = 0; code < kOperatorCount; ++code) tooltips << window.Command3(code).toolTip();
+  return tooltips;
+}
+
+QStringList Names(const Form1& window) {
+  QStringList names;
+  for (const std::string& name : window.OperatorNameList()) names << QString::fromStdString(name);
+  return names;
+}
+
+QStringList Repeated(const QString& text, int count) {
+  QStringList list;
+  for (int i = 0; i < count; ++i) list << text;
+  return list;
+}
+
+}  // namespace
+
+// What start-up takes from configuracion/: the operator names, the tooltips of the operator
+// keys and the currency sign. The reader's own cases are tested with it; these check that the
+// window puts what it read where it belongs.
+class ConfigurationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ShippedFilesReachTheirControls() {
+    ProgramFolder folder;
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Tooltips(*window).first(), QStringLiteral("Sumar"));
+    QCOMPARE(Tooltips(*window).at(6), QStringLiteral("Raíz cuadrada"));
+    QCOMPARE(Names(*window).at(2), QStringLiteral("Multiplicación"));
+    QCOMPARE(Names(*window).at(11), QStringLiteral("Factorial"));
+    QCOMPARE(Names(*window).at(12), QString());
+    QCOMPARE(window->CurrencySymbol(), std::string("€"));
+    for (int code = 0; code < kOperatorCount; ++code) {
+      QCOMPARE(window->Command14(code).Picture().cacheKey(),
+               window->Image1(code).Picture().cacheKey());
+    }
+  }
+
+  void NoConfigurationFolder() {
+    ProgramFolder folder;
+    folder.RemoveConfiguration();
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Tooltips(*window), Repeated(QString(), kOperatorCount));
+    QCOMPARE(Names(*window), Repeated(QString(), 13));
+    // The currency modes then end in the blank before the missing sign.
+    PressKeys(*window, "5Z");
+    QCOMPARE(window->Label3->Caption(), QStringLiteral("5 "));
+    // The palette gets its pictures all the same.
+    QVERIFY(!window->Command14(11).Picture().isNull());
+  }
+
+  void ShortTooltipFileRepeatsItsLastLine() {
+    ProgramFolder folder;
+    folder.WriteConfiguration("ayuda.txt", "a\r\nb\r\nc\r\n");
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Tooltips(*window), QStringList({"a", "b"}) + Repeated("c", 10));
+  }
+
+  void LfOnlyFilesAreOneLine() {
+    ProgramFolder folder;
+    folder.WriteConfiguration("ayuda.txt", "uno\ndos\ntres\n");
+    folder.WriteConfiguration("inicio.txt", "Suma\nResta\n");
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Tooltips(*window), Repeated("uno\ndos\ntres\n", kOperatorCount));
+    QCOMPARE(Names(*window), QStringList({"Suma\nResta\n"}) + Repeated(QString(), 12));
+  }
+
+  void NamesBeyondTwelveAreIgnoredAndSpacesKept() {
+    ProgramFolder folder;
+    QByteArray inicio;
+    for (int line = 1; line <= 14; ++line) {
+      inicio += line == 5 ? QByteArray("  Potencia  ") : QByteArray::number(line);
+      inicio += "\r\n";
+    }
+    folder.WriteConfiguration("inicio.txt", inicio);
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Names(*window), QStringList({"1", "2", "3", "4", "  Potencia  ", "6", "7", "8", "9",
+                                          "10", "11", "12", ""}));
+  }
+
+  void CurrencyIsTheFirstCharacter_data() {
+    QTest::addColumn<QByteArray>("moneda");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("formatted");  // 5 with the "Z$" key
+    QTest::newRow("euro byte") << QByteArray("\x80\r\n") << "€"
+                               << "5 €";
+    QTest::newRow("leading space") << QByteArray(" $\r\n") << " "
+                                   << "5  ";
+    QTest::newRow("word") << QByteArray("EUR\r\n") << "E"
+                          << "5 E";
+    QTest::newRow("empty file") << QByteArray() << ""
+                                << "5 ";
+  }
+  void CurrencyIsTheFirstCharacter() {
+    QFETCH(QByteArray, moneda);
+    QFETCH(QString, symbol);
+    QFETCH(QString, formatted);
+    ProgramFolder folder;
+    folder.WriteConfiguration("moneda.txt", moneda);
+    const auto window = OpenWindow(folder);
+    QCOMPARE(QString::fromStdString(window->CurrencySymbol()), symbol);
+    PressKeys(*window, "5Z");
+    QCOMPARE(window->Label3->Caption(), formatted);
+  }
+};
+
+int RunConfigurationTest(int argc, char** argv) {
+  ConfigurationTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "ConfigurationTest.moc"

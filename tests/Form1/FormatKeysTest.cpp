@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Suites.h"
+#include "WindowHarness.h"
+
+namespace cinta {
+
+class FormatKeysTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = OpenWindow(folder_); }
+  void cleanup() { window_.reset(); }
+
+  // The shipped currency is the euro sign.
+  void FormatKeysShowTheFormattedView_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("row0");
+    QTest::addColumn<QString>("row1");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("two decimals") << "1234,56+1a"
+                                  << "1.234,56"
+                                  << "1,00"
+                                  << "1.235,56";
+    QTest::newRow("two decimals and currency") << "1234,5+1c"
+                                               << "1.234,50 €"
+                                               << "1,00 €"
+                                               << "1.235,50 €";
+    QTest::newRow("whole") << "1234,5+1z"
+                           << "1.235"
+                           << "1"
+                           << "1.236";
+    QTest::newRow("whole and currency") << "1234,5+1Z"
+                                        << "1.235 €"
+                                        << "1 €"
+                                        << "1.236 €";
+    QTest::newRow("negative grouped") << "9876543,219~-0a"
+                                      << "-9.876.543,22"
+                                      << "0,00"
+                                      << "-9.876.543,22";
+    QTest::newRow("empty last row shows zero") << "7+a"
+                                               << "7,00"
+                                               << "0,00"
+                                               << "7,00";
+    QTest::newRow("error result shows zero") << "5/0a"
+                                             << "5,00"
+                                             << "0,00"
+                                             << "0,00";
+    QTest::newRow("a second format key reformats") << "2,5+1az"
+                                                   << "3"
+                                                   << "1"
+                                                   << "4";
+  }
+  void FormatKeysShowTheFormattedView() {
+    QFETCH(QString, keys);
+    QFETCH(QString, row0);
+    QFETCH(QString, row1);
+    QFETCH(QString, result);
+    Form1& w = *window_;
+    PressKeys(w, keys.toStdString());
+    QCOMPARE(QString::fromStdString(w.Label2(0).Caption()), row0);
+    QCOMPARE(QString::fromStdString(w.Label2(1).Caption()), row1);
+    QCOMPARE(w.Label3->Caption(), result);
+    for (int row = 0; row <= 1; ++row) {
+      QVERIFY(!w.Text1(row).Visible());
+      QVERIFY(w.Label2(row).Visible());
+    }
+    QVERIFY(!w.Text2->Visible());
+    QVERIFY(w.Label3->Visible());
+  }
+
+  void EditViewKeyReturnsWithoutChangingTexts() {
+    Form1& w = *window_;
+    PressKeys(w, "5+2a~e");
+    QVERIFY(w.Text1(0).Visible());
+    QVERIFY(w.Text1(1).Visible());
+    QVERIFY(!w.Label2(0).Visible());
+    QVERIFY(!w.Label2(1).Visible());
+    QVERIFY(w.Text2->Visible());
+    QVERIFY(!w.Label3->Visible());
+    QCOMPARE(QString::fromStdString(RowTexts(w)), QStringLiteral("5|-2"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("3"));
+  }
+
+  void EqualsEvaluatesTheEmptyLastRow() {
+    PressKeys(*window_, "5*");
+    QCOMPARE(window_->Text2->Text(), QStringLiteral("5"));
+    PressKeys(*window_, "=");
+    // 5 x 0: the last row takes part even while it is empty.
+    QCOMPARE(window_->Text2->Text(), QStringLiteral("0"));
+    QCOMPARE(window_->EvalRowCount(), 2);
+    QCOMPARE(window_->CurrentRow(), 1);
+  }
+
+  void EqualsReturnsToTheEditView() {
+    Form1& w = *window_;
+    PressKeys(w, "5*2a=");
+    QVERIFY(w.Text1(0).Visible());
+    QVERIFY(!w.Label2(0).Visible());
+    QVERIFY(w.Text2->Visible());
+    QVERIFY(!w.Label3->Visible());
+    QCOMPARE(w.Text2->Text(), QStringLiteral("10"));
+  }
+
+ private:
+  ProgramFolder folder_;
+  std::unique_ptr<Form1> window_;
+};
+
+int RunFormatKeysTest(int argc, char** argv) {
+  FormatKeysTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "FormatKeysTest.moc"

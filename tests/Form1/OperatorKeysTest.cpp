@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Suites.h"
+#include "WindowHarness.h"
+
+namespace cinta {
+
+class OperatorKeysTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = OpenWindow(folder_); }
+  void cleanup() { window_.reset(); }
+
+  void FirstRowIsPlacedOneStepBelowRowZero() {
+    Form1& w = *window_;
+    QTest::mouseClick(&w.Command3(0), Qt::LeftButton);
+    QCOMPARE(w.CurrentRow(), 1);
+    QCOMPARE(w.Command1.Count(), 2);
+    const std::initializer_list<const WindowlessControl*> row = {
+        &w.Command1(1), &w.Text1(1), &w.Label2(1), &w.Label1(1), &w.Label4(1)};
+    for (const WindowlessControl* control : row) QCOMPARE(control->Top(), 6185);
+    // Everything else is copied from row 0.
+    QCOMPARE(w.Text1(1).Left(), w.Text1(0).Left());
+    QCOMPARE(w.Text1(1).Height(), w.Text1(0).Height());
+    QCOMPARE(w.Label2(1).Width(), w.Label2(0).Width());
+    QCOMPARE(w.Label2(1).BackColor(), w.Label2(0).BackColor());
+    QCOMPARE(w.Label2(1).Caption(), std::string("Label2"));
+    QCOMPARE(w.Text1(1).Font(), w.Text1(0).Font());
+    QCOMPARE(w.Picture2.Top(), -905);
+    QCOMPARE(w.Picture2.Height(), 7110);
+    QCOMPARE(w.Label1(1).Caption(), std::string("1"));
+    QCOMPARE(w.Label4(1).Caption(), std::string("0"));
+    QCOMPARE(w.Text1(1).Text(), std::string());
+    QCOMPARE(w.Command1(1).Picture().cacheKey(), w.Image1(0).Picture().cacheKey());
+    QVERIFY(w.Command1(1).Visible());
+    QVERIFY(w.Text1(1).Visible());
+    QVERIFY(w.Label1(1).Visible());
+    QVERIFY(!w.Label2(1).Visible());
+    QVERIFY(!w.Label4(1).Visible());
+    QCOMPARE(w.EvalRowCount(), 1);
+  }
+
+  void RowsFollowOneAnother_data() {
+    QTest::addColumn<int>("rows");
+    QTest::newRow("two rows") << 2;
+    QTest::newRow("five rows") << 5;
+    QTest::newRow("twelve rows") << 12;
+  }
+  void RowsFollowOneAnother() {
+    QFETCH(int, rows);
+    Form1& w = *window_;
+    for (int n = 1; n <= rows; ++n) QTest::mouseClick(&w.Command3(n % 12), Qt::LeftButton);
+    for (int n = 1; n <= rows; ++n) {
+      QCOMPARE(w.Command1(n).Top(), 5520 + 665 * n);
+      QCOMPARE(w.Label1(n).Caption(), std::to_string(n));
+      QCOMPARE(w.Label4(n).Caption(), std::to_string(n % 12));
+      QCOMPARE(w.Command1(n).Picture().cacheKey(), w.Image1(n % 12).Picture().cacheKey());
+    }
+    QCOMPARE(w.Picture2.Top(), -240 - 665 * rows);
+    QCOMPARE(w.Picture2.Height(), 6375 + 735 * rows);
+  }
+
+  // After 4, each key: binary keys leave their empty row out, unary ones apply at once.
+  void NewRowIsEvaluatedOnlyForUnaryKeys_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("newRowText");
+    QTest::addColumn<int>("evalRowCount");
+    const char* binaryNames[] = {"add", "subtract", "multiply", "divide", "power", "percent"};
+    for (int code = 0; code <= 5; ++code) {
+      QTest::newRow(binaryNames[code]) << code << "4"
+                                       << "" << 1;
+    }
+    QTest::newRow("root") << 8 << "4"
+                          << "" << 1;
+    QTest::newRow("remainder") << 9 << "4"
+                               << "" << 1;
+    QTest::newRow("integer quotient") << 10 << "4"
+                                      << "" << 1;
+    QTest::newRow("square root") << 6 << "2"
+                                 << "4" << 2;
+    QTest::newRow("reciprocal") << 7 << "0.25"
+                                << "4" << 2;
+    QTest::newRow("factorial") << 11 << "24"
+                               << "4" << 2;
+  }
+  void NewRowIsEvaluatedOnlyForUnaryKeys() {
+    QFETCH(int, code);
+    QFETCH(QString, result);
+    QFETCH(QString, newRowText);
+    QFETCH(int, evalRowCount);
+    PressKeys(*window_, "4");
+    QTest::mouseClick(&window_->Command3(code), Qt::LeftButton);
+    QCOMPARE(window_->Text2->Text(), result);
+    QCOMPARE(QString::fromStdString(window_->Text1(1).Text()), newRowText);
+    QCOMPARE(window_->EvalRowCount(), evalRowCount);
+  }
+
+  void TwoOperatorKeysLeaveAnEmptyRowThatCounts() {
+    PressKeys(*window_, "5*+3");
+    // 5 x (empty row, 0) + 3.
+    QCOMPARE(QString::fromStdString(RowTexts(*window_)), QStringLiteral("5||3"));
+    QCOMPARE(window_->Text2->Text(), QStringLiteral("3"));
+  }
+
+  void OperatorKeyReturnsToTheEditView() {
+    PressKeys(*window_, "5a+");
+    QVERIFY(window_->Text1(0).Visible());
+    QVERIFY(window_->Text1(1).Visible());
+    QVERIFY(!window_->Label2(0).Visible());
+    QVERIFY(!window_->Label2(1).Visible());
+    QVERIFY(window_->Text2->Visible());
+    QVERIFY(!window_->Label3->Visible());
+  }
+
+  // A click on a row's operator button goes to Command1_Click; the viewport shows it held down
+  // only while the pointer stays on it.
+  void RowOperatorButtonSinksWhilePressed() {
+    Form1& w = *window_;
+    PressKeys(w, "+");
+    const QPoint centre = CentreInViewport(w, w.Command1(1));
+    const QImage before = w.Picture1->grab().toImage();
+    QTest::mousePress(w.Picture1, Qt::LeftButton, {}, centre);
+    QVERIFY(w.Picture1->grab().toImage() != before);
+    QTest::mouseRelease(w.Picture1, Qt::LeftButton, {}, centre);
+    QCOMPARE(w.Picture1->grab().toImage(), before);
+  }
+
+ private:
+  ProgramFolder folder_;
+  std::unique_ptr<Form1> window_;
+};
+
+int RunOperatorKeysTest(int argc, char** argv) {
+  OperatorKeysTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "OperatorKeysTest.moc"

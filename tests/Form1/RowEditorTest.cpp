@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Suites.h"
+#include "WindowHarness.h"
+#include "controls/RowEditor.h"
+
+namespace cinta {
+
+// Typing into a row's entry field: a click opens the line editor over it, and what is typed is
+// the row's text at once, evaluated only by the next key that evaluates.
+class RowEditorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = OpenWindow(folder_); }
+  void cleanup() { window_.reset(); }
+
+  void TypedTextIsTheRowTextUnevaluated() {
+    Form1& w = *window_;
+    PressKeys(w, "4+");
+    RowEditor& editor = OpenEditorOn(1);
+    QCOMPARE(editor.geometry(), w.Picture2.PixelRect(w.Text1(1)).adjusted(1, 1, -1, -1));
+    QCOMPARE(editor.font(), w.Text1(1).Font());
+    QTest::keyClicks(QApplication::focusWidget(), "12");
+    QCOMPARE(w.Text1(1).Text(), std::string("12"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("4"));
+    // The digit key takes the focus, so the editor goes; the digit joins the typed text.
+    PressKeys(w, "3");
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(w.Text1(1).Text(), std::string("123"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("127"));
+  }
+
+  void EditingAnEarlierRowKeepsTheCurrentRow() {
+    Form1& w = *window_;
+    PressKeys(w, "4+5");
+    OpenEditorOn(0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClicks(QApplication::focusWidget(), "0");
+    PressKeys(w, "=");
+    QCOMPARE(QString::fromStdString(RowTexts(w)), QStringLiteral("40|5"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("45"));
+  }
+
+  void BackspaceRemovesAWholeTypedCharacter() {
+    Form1& w = *window_;
+    OpenEditorOn(0);
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    // Not a key of the test library's keyboard: sent as the text a keyboard layout gives.
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                        QStringLiteral("€"), Qt::NoModifier);
+    QCOMPARE(w.Text1(0).Text(), std::string("5€"));
+    PressKeys(w, "<");
+    QCOMPARE(w.Text1(0).Text(), std::string("5"));
+  }
+
+  void EditorFollowsTextsWrittenByTheCore() {
+    Form1& w = *window_;
+    PressKeys(w, "9r");
+    RowEditor& editor = OpenEditorOn(1);
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    QCOMPARE(w.Text1(1).Text(), std::string("97"));
+    // A unary row's text is rewritten by every evaluation; the open editor shows it.
+    w.Command5_Click();
+    QCOMPARE(w.Text1(1).Text(), std::string("9"));
+    QCOMPARE(editor.text(), QStringLiteral("9"));
+  }
+
+  void EditorGoesWhenItsRowIsHiddenOrGone() {
+    Form1& w = *window_;
+    PressKeys(w, "4");
+    RowEditor& editor = OpenEditorOn(0);
+    w.Command8_Click(0);
+    QVERIFY(!editor.isVisible());
+    w.Command8_Click(1);
+    PressKeys(w, "+");
+    OpenEditorOn(1);
+    w.Text1.Unload();
+    QVERIFY(!editor.isVisible());
+  }
+
+  void EditorGoesWhenItsRowIsScrolledAway() {
+    Form1& w = *window_;
+    RowEditor& editor = OpenEditorOn(0);
+    w.Picture2.SetTop(w.Picture2.Top() - 665);
+    QVERIFY(editor.isVisible());
+    QCOMPARE(editor.geometry(), w.Picture2.PixelRect(w.Text1(0)).adjusted(1, 1, -1, -1));
+    w.Picture2.SetTop(-40000);
+    QVERIFY(!editor.isVisible());
+  }
+
+  void PaletteLiesAboveTheRows() {
+    Form1& w = *window_;
+    w.Picture4->SetVisible(true);
+    const QPoint inPalette = w.Picture4->geometry().center();
+    QCOMPARE(w.Picture1->childAt(inPalette), static_cast<QWidget*>(w.Picture4));
+    OpenEditorOn(0);
+    QVERIFY(w.Picture1->childAt(inPalette) != &w.Picture1->Editor());
+  }
+
+ private:
+  RowEditor& OpenEditorOn(int row) {
+    Form1& w = *window_;
+    QTest::mouseClick(w.Picture1, Qt::LeftButton, {}, CentreInViewport(w, w.Text1(row)));
+    RowEditor& editor = w.Picture1->Editor();
+    if (!editor.isVisible() || QApplication::focusWidget() != &editor)
+      qFatal("no editor opened on row %d", row);
+    return editor;
+  }
+
+  ProgramFolder folder_;
+  std::unique_ptr<Form1> window_;
+};
+
+int RunRowEditorTest(int argc, char** argv) {
+  RowEditorTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "RowEditorTest.moc"

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Suites.h"
+#include "WindowHarness.h"
+
+namespace cinta {
+
+// Rows are numbered 0 to 32767: at the last one an operator key changes nothing. Building the
+// full tape evaluates it once per row, so this is the slowest window test.
+class RowLimitTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void OperatorKeyAtTheLastRowChangesNothing() {
+    ProgramFolder folder;
+    const auto window = OpenWindow(folder);
+    Form1& w = *window;
+    PressKeys(w, "1");
+    for (int row = 1; row < 32767; ++row) w.Command3(0).click();
+    PressKeys(w, "+2");
+    QCOMPARE(w.CurrentRow(), 32767);
+    QCOMPARE(w.Label1(32767).Caption(), std::string("32767"));
+    QCOMPARE(w.Command1(32767).Top(), 5520 + 665 * 32767);
+    QCOMPARE(w.Text2->Text(), QStringLiteral("3"));
+    const int top = w.Picture2.Top();
+    const int height = w.Picture2.Height();
+
+    PressKeys(w, "*r");
+    QCOMPARE(w.CurrentRow(), 32767);
+    QCOMPARE(w.Text1.Count(), 32768);
+    QCOMPARE(w.Command1.Count(), 32768);
+    QCOMPARE(w.Picture2.Top(), top);
+    QCOMPARE(w.Picture2.Height(), height);
+    QCOMPARE(w.Text1(32767).Text(), std::string("2"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("3"));
+    // The number keys still work on the last row.
+    PressKeys(w, "5");
+    QCOMPARE(w.Text2->Text(), QStringLiteral("26"));
+  }
+};
+
+int RunRowLimitTest(int argc, char** argv) {
+  RowLimitTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "RowLimitTest.moc"

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Form1/Centring.h"
+#include "Suites.h"
+#include "WindowHarness.h"
+
+namespace cinta {
+namespace {
+
+// A pointer move over the window's surface with `buttons` held, at `global`.
+void MoveOverSurface(Form1& window, const QPoint& global, Qt::MouseButtons buttons) {
+  QWidget* surface = window.Surface();
+  QMouseEvent move(QEvent::MouseMove, surface->mapFromGlobal(global), global, Qt::NoButton, buttons,
+                   Qt::NoModifier);
+  QApplication::sendEvent(surface, &move);
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = OpenWindow(folder_); }
+  void cleanup() { window_.reset(); }
+
+  void CentringTruncatesTowardZero_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("position");
+    QTest::newRow("1024 pixels wide") << 15360 << 12240 << 1560;
+    QTest::newRow("768 pixels high, odd difference") << 11520 << 8175 << 1672;
+    QTest::newRow("3 twips narrower than the window") << 12237 << 12240 << -1;
+    QTest::newRow("much narrower, not clamped") << 9000 << 12240 << -1620;
+    QTest::newRow("exactly the window") << 12240 << 12240 << 0;
+  }
+  void CentringTruncatesTowardZero() {
+    QFETCH(int, screen);
+    QFETCH(int, window);
+    QFETCH(int, position);
+    QCOMPARE(CentredPosition(screen, window), position);
+  }
+
+  void WindowIsAFixedThinFramedSurface() {
+    Form1& w = *window_;
+    QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(w.Surface()->size(), QSize(816, 545));
+    QCOMPARE(w.size(), QSize(818, 547));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(!w.windowIcon().isNull());
+  }
+
+  void FormLoadSetsTheStartState() {
+    Form1& w = *window_;
+    QCOMPARE(w.Picture2.Left(), -5);
+    QCOMPARE(w.Picture2.Top(), -240);
+    QCOMPARE(w.Label4(0).Caption(), std::string("0"));
+    QVERIFY(!w.Label5(0).Visible());
+    QVERIFY(!w.Label5(1).Visible());
+    QCOMPARE(w.CurrentRow(), 0);
+    QCOMPARE(w.Text1.Count(), 1);
+    QVERIFY(w.Text1(0).Visible());
+    QVERIFY(!w.Command1(0).Visible());
+    QVERIFY(!w.Label1(0).Visible());
+    QCOMPARE(w.Text2->Text(), QStringLiteral("0"));
+    // Label3 is shown but covered by the result box until the views are first switched.
+    QVERIFY(w.Label3->Visible());
+    QVERIFY(w.Label3->geometry().intersects(w.Text2->geometry()));
+    QVERIFY(w.Surface()->childAt(w.Label3->geometry().center()) == w.Text2);
+    QVERIFY(!w.Combo1->Visible());
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("Resultados anteriores"));
+    QVERIFY(!w.Command12->Visible());
+    QVERIFY(!w.Picture4->Visible());
+  }
+
+  void AboutLinesToggle() {
+    Form1& w = *window_;
+    QTest::mouseClick(w.Image2, Qt::LeftButton);
+    QVERIFY(w.Label5(0).Visible());
+    QVERIFY(w.Label5(1).Visible());
+    const QString attribution = w.Label5(0).Caption();
+    const QString contact = w.Label5(1).Caption();
+    QVERIFY(attribution != QStringLiteral("Label5"));
+    QVERIFY(contact.contains(QLatin1Char('@')));
+    QTest::mouseClick(w.Image2, Qt::LeftButton);
+    QVERIFY(!w.Label5(0).Visible());
+    QVERIFY(!w.Label5(1).Visible());
+    QTest::mouseClick(w.Image2, Qt::LeftButton);
+    QVERIFY(w.Label5(0).Visible());
+    QCOMPARE(w.Label5(0).Caption(), attribution);
+    QCOMPARE(w.Label5(1).Caption(), contact);
+  }
+
+  // Where the window system offers no move of its own (as here), the window follows the
+  // pointer until the button is released.
+  void DragMovesOnlyWithTheLeftButtonAlone_data() {
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("left button alone") << int(Qt::LeftButton) << true;
+    QTest::newRow("right button") << int(Qt::RightButton) << false;
+    QTest::newRow("left and right buttons") << int(Qt::LeftButton | Qt::RightButton) << false;
+    QTest::newRow("middle button") << int(Qt::MiddleButton) << false;
+    QTest::newRow("no button") << int(Qt::NoButton) << false;
+  }
+  void DragMovesOnlyWithTheLeftButtonAlone() {
+    QFETCH(int, buttons);
+    QFETCH(bool, moves);
+    Form1& w = *window_;
+    const QPoint start = w.pos();
+    const QPoint grip = w.Surface()->mapToGlobal(QPoint(400, 530));  // bare surface
+    MoveOverSurface(w, grip, Qt::MouseButtons(buttons));
+    MoveOverSurface(w, grip + QPoint(30, 20), Qt::MouseButtons(buttons));
+    QCOMPARE(w.pos(), moves ? start + QPoint(30, 20) : start);
+    // Moves after the button went up leave the window where it is.
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(400, 530), QPointF(grip),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.Surface(), &release);
+    const QPoint after = w.pos();
+    MoveOverSurface(w, grip + QPoint(60, 60), Qt::NoButton);
+    QCOMPARE(w.pos(), after);
+  }
+
+  void FocusOrderFollowsTheLayout() {
+    Form1& w = *window_;
+    QList<QWidget*> expected = {w.Picture1};
+    for (int digit = 0; digit <= 9; ++digit) expected << &w.Command2(digit);
+    for (int code = 0; code <= 3; ++code) expected << &w.Command3(code);
+    expected << w.Text2 << w.Command4 << w.Command5 << &w.Command6(0) << &w.Command6(1)
+             << &w.Command7(0) << w.Combo1 << &w.Command8(0) << &w.Command8(1) << w.Command9
+             << w.Command10;
+    for (int code = 4; code <= 8; ++code) expected << &w.Command3(code);
+    expected << w.Command11 << &w.Command3(9) << &w.Command3(10) << &w.Command8(2) << &w.Command8(3)
+             << &w.Command3(11) << w.Command12 << &w.Command8(4) << &w.Command7(1) << w.Picture4;
+    for (int code = 0; code <= 11; ++code) expected << &w.Command14(code);
+    expected << w.Command15;
+    // The chain also holds widgets outside the list (the combo's editor, the row editor).
+    QList<QWidget*> chain;
+    QWidget* widget = w.Picture1;
+    do {
+      if (expected.contains(widget)) chain << widget;
+      widget = widget->nextInFocusChain();
+    } while (widget != w.Picture1);
+    QCOMPARE(chain, expected);
+  }
+
+ private:
+  ProgramFolder folder_;
+  std::unique_ptr<Form1> window_;
+};
+
+int RunStartupTest(int argc, char** argv) {
+  StartupTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "StartupTest.moc"

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Form1/Form1.h"
+#include "ProgramFolder.h"
+
+namespace cinta {
+
+// A main window over `folder`, shown, active and exposed, as a user meets it.
+std::unique_ptr<Form1> OpenWindow(const ProgramFolder& folder);
+
+// Clicks the keys named by `keys` with the mouse, one character per key:
+//   0-9 digits  , decimal  < backspace  ~ sign  = equals
+//   + - * / ^ %  add, subtract, multiply, divide, power, percent
+//   r i R m q !  square root, reciprocal, x-th root, remainder, integer quotient, factorial
+//   a e c z Z    format keys ",00" (0), edit view (1), ",00$" (2), "Z" (3), "Z$" (4)
+void PressKeys(Form1& window, std::string_view keys);
+
+// The centre of a windowless row control in the tape viewport, where a click on it lands.
+QPoint CentreInViewport(const Form1& window, const WindowlessControl& control);
+
+// The texts of rows 0 to currentRow, joined by "|", as the entry fields hold them.
+std::string RowTexts(const Form1& window);
+
+}  // namespace cinta

@@ -1,0 +1,321 @@
+// SPDX-License-Identifier: MIT
+// The viewer's keys: dated copies, the clipboard, the text editor, the font size, deleting.
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QMimeData>
+#include <QTest>
+#include <vector>
+
+#include "Form2/EditorCommand.h"
+#include "Suites.h"
+#include "ViewerFolder.h"
+
+#if defined(Q_OS_UNIX)
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+Q_DECLARE_METATYPE(cinta::DesktopSystem)
+
+namespace cinta {
+namespace {
+
+struct Launch {
+  QString program;
+  QStringList arguments;
+};
+
+// Records what the viewer would start instead of starting a real editor.
+void RecordLaunches(Form2& viewer, std::vector<Launch>& launches) {
+  viewer.SetProgramLauncher([&launches](const QString& program, const QStringList& arguments) {
+    launches.push_back({program, arguments});
+  });
+}
+
+QByteArray EveryByte() {
+  QByteArray bytes;
+  for (int byte = 0; byte < 256; ++byte) bytes.append(static_cast<char>(byte));
+  return bytes;
+}
+
+Form2::Clock FixedClock(const QDateTime& when) {
+  return [when] { return when; };
+}
+
+#if defined(Q_OS_UNIX)
+// Makes every write past `bytes` fail as on a full disk, for this process, until destroyed.
+class FullDisk {
+ public:
+  explicit FullDisk(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FullDisk() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FullDisk(const FullDisk&) = delete;
+  FullDisk& operator=(const FullDisk&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+#endif
+
+// Takes the write permission off a folder until destroyed.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const QString& path) : path_(path), saved_(QFile::permissions(path)) {
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  }
+  ~ReadOnlyFolder() { QFile::setPermissions(path_, saved_); }
+  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+ private:
+  QString path_;
+  QFileDevice::Permissions saved_;
+};
+
+}  // namespace
+
+class ActionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void savesADatedCopy_data() {
+    QTest::addColumn<QDateTime>("when");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("single-digit month parts")
+        << QDateTime(QDate(2011, 12, 6), QTime(9, 5)) << "2011-12-6--9-5";
+    QTest::newRow("new year just after midnight")
+        << QDateTime(QDate(2012, 1, 1), QTime(0, 7)) << "2012-1-1--0-7";
+    QTest::newRow("two digits everywhere")
+        << QDateTime(QDate(2099, 11, 30), QTime(23, 59)) << "2099-11-30--23-59";
+  }
+  void savesADatedCopy() {
+    QFETCH(QDateTime, when);
+    QFETCH(QString, name);
+    ViewerFolder folder;
+    folder.Write("operacion.txt", "\r\n  1)  5\r\n");
+    const auto viewer = OpenViewer(folder.Path(), std::nullopt, FixedClock(when));
+    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    QCOMPARE(folder.SavedNames(), QStringList{name});
+    QCOMPARE(folder.Read("operaciones/" + name), QByteArray("\r\n  1)  5\r\n"));
+    QCOMPARE(ListedNames(*viewer), QStringList{name});
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("\r\n  1)  5\r\n"));
+  }
+
+  void twoCopiesInOneMinuteAreBothKept() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path(), "primera",
+                                   FixedClock(QDateTime(QDate(2011, 12, 6), QTime(9, 5, 1))));
+    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    viewer->Text1->SetText("segunda");
+    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    QCOMPARE(ListedNames(*viewer), QStringList({"2011-12-6--9-5", "2011-12-6--9-5 (2)"}));
+    QCOMPARE(folder.Read("operaciones/2011-12-6--9-5"), QByteArray("primera"));
+    QCOMPARE(folder.Read("operaciones/2011-12-6--9-5 (2)"), QByteArray("segunda"));
+  }
+
+  void anUneditedFileIsWrittenBackByteForByte_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("a report") << QByteArray("\r\n  1)  5\r\n\r\n---\r\n  Resultado  5\r\n");
+    QTest::newRow("mixed line breaks") << QByteArray("a\r\nb\nc\rd\n\re\r\r\n\n");
+    QTest::newRow("every byte") << EveryByte();
+    QTest::newRow("no final break") << QByteArray("sin fin\r\nde l\xEDnea");
+    QTest::newRow("empty") << QByteArray("");
+  }
+  void anUneditedFileIsWrittenBackByteForByte() {
+    QFETCH(QByteArray, bytes);
+    ViewerFolder folder;
+    folder.Write("operaciones/original", bytes);
+    const auto viewer =
+        OpenViewer(folder.Path(), "otro texto", FixedClock(QDateTime(QDate(2020, 2, 3), {4, 5})));
+    std::vector<Launch> launches;
+    RecordLaunches(*viewer, launches);
+    QVERIFY(ClickListed(*viewer, "original"));
+    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    QTest::mouseClick(&viewer->Command1(3), Qt::LeftButton);
+    QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), bytes);
+    QCOMPARE(folder.Read("operacion.txt"), bytes);
+  }
+
+  void typedLineBreaksAreCrLf() {
+    ViewerFolder folder;
+    const auto viewer =
+        OpenViewer(folder.Path(), "a\nb", FixedClock(QDateTime(QDate(2020, 2, 3), {4, 5})));
+    viewer->Text1->moveCursor(QTextCursor::End);
+    QTest::keyClick(viewer->Text1, Qt::Key_Return);
+    QTest::keyClicks(viewer->Text1, "c");
+    QTest::keyClick(viewer->Text1, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(viewer->Text1, "d");
+    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), QByteArray("a\nb\r\nc\r\nd"));
+  }
+
+  void charactersOutsideWindows1252AreSavedAsQuestionMarks() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path(), "5 € · ñ → 日本\r\n",
+                                   FixedClock(QDateTime(QDate(2020, 2, 3), {4, 5})));
+    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), QByteArray("5 \x80 \xB7 \xF1 ? ??\r\n"));
+  }
+
+  void withoutTheSavedOperationsFolderNothingIsWritten_data() {
+    QTest::addColumn<bool>("fileInItsPlace");
+    QTest::newRow("folder missing") << false;
+    QTest::newRow("a file in its place") << true;
+  }
+  void withoutTheSavedOperationsFolderNothingIsWritten() {
+    QFETCH(bool, fileInItsPlace);
+    ViewerFolder folder;
+    QVERIFY(QDir(folder.FilePath("operaciones")).removeRecursively());
+    if (fileInItsPlace) folder.Write("operaciones", "no soy una carpeta");
+    const auto viewer = OpenViewer(folder.Path(), "texto");
+    const QStringList before =
+        QDir(folder.FilePath(".")).entryList(QDir::AllEntries | QDir::Hidden);
+    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    QCOMPARE(QDir(folder.FilePath(".")).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QVERIFY(ListedNames(*viewer).isEmpty());
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("texto"));
+  }
+
+  void theFontSizeCyclesFrom12To22() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path());
+    QList<int> sizes;
+    for (int press = 0; press < 8; ++press) {
+      QTest::mouseClick(&viewer->Command1(4), Qt::LeftButton);
+      sizes << QFontInfo(viewer->Text1->font()).pointSize();
+    }
+    QCOMPARE(sizes, QList<int>({20, 22, 12, 14, 16, 18, 20, 22}));
+  }
+
+  void deletesTheSelectedFileAndKeepsItsText() {
+    ViewerFolder folder;
+    folder.Write("operaciones/guardada", "guardada\r\n");
+    folder.Write("operaciones/otra", "otra");
+    const auto viewer = OpenViewer(folder.Path());
+    QVERIFY(ClickListed(*viewer, "guardada"));
+    QTest::mouseClick(viewer->Command2, Qt::LeftButton);
+    QCOMPARE(folder.SavedNames(), QStringList{"otra"});
+    QCOMPARE(ListedNames(*viewer), QStringList{"otra"});
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("guardada\r\n"));
+    // Nothing is selected after the refresh, so a press now deletes nothing.
+    QTest::mouseClick(viewer->Command2, Qt::LeftButton);
+    QCOMPARE(folder.SavedNames(), QStringList{"otra"});
+  }
+
+  void neverDeletesAFolderThatTookTheFilesPlace() {
+    ViewerFolder folder;
+    folder.Write("operaciones/una", "1");
+    const auto viewer = OpenViewer(folder.Path());
+    QVERIFY(ClickListed(*viewer, "una"));
+    const QString path = folder.FilePath("operaciones/una");
+    QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+    QTest::mouseClick(viewer->Command2, Qt::LeftButton);
+    QVERIFY(QFileInfo(path).isDir());
+  }
+
+  void copiesTheShownTextAsPlainText() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path(), "\r\n  1) Suma  5 €\r\n");
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::mouseClick(&viewer->Command1(1), Qt::LeftButton);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data != nullptr);
+    QCOMPARE(data->text(), QStringLiteral("\r\n  1) Suma  5 €\r\n"));
+    QVERIFY(!data->hasHtml());
+  }
+
+  void opensTheRewrittenLogInTheEditor() {
+    ViewerFolder folder;
+    // Spaces, quotes and shell syntax in the program folder must reach the editor literally.
+    const QString odd = QStringLiteral("mi \"carpeta\" 'rara'; $(touch x) & y");
+    QVERIFY(QDir(folder.FilePath(".")).mkdir(odd));
+    const std::filesystem::path programDir = folder.Path() / odd.toStdString();
+    std::filesystem::create_directory(programDir / "operaciones");
+    const auto viewer = OpenViewer(programDir, "editado \xC3\xB1\r\n");
+    std::vector<Launch> launches;
+    RecordLaunches(*viewer, launches);
+    QTest::mouseClick(&viewer->Command1(3), Qt::LeftButton);
+    QCOMPARE(folder.Read(odd + "/operacion.txt"), QByteArray("editado \xF1\r\n"));
+    QCOMPARE(launches.size(), std::size_t{1});
+    const EditorCommand expected =
+        TextEditorCommand(CurrentDesktopSystem(), programDir / "operacion.txt");
+    QCOMPARE(launches[0].program, expected.program);
+    QCOMPARE(launches[0].arguments.last(),
+             QDir::toNativeSeparators(folder.FilePath(odd + "/operacion.txt")));
+    QCOMPARE(launches[0].arguments, expected.arguments);
+  }
+
+  void theEditorCommandSuitsTheSystem_data() {
+    QTest::addColumn<DesktopSystem>("system");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    const QString log = QDir::toNativeSeparators(QStringLiteral("/a b/\"c\"/operacion.txt"));
+    QTest::newRow("Windows: notepad")
+        << DesktopSystem::Windows << "notepad.exe" << QStringList{log};
+    QTest::newRow("macOS: open -t") << DesktopSystem::MacOs << "open" << QStringList{"-t", log};
+    QTest::newRow("Linux: xdg-open") << DesktopSystem::Linux << "xdg-open" << QStringList{log};
+  }
+  void theEditorCommandSuitsTheSystem() {
+    QFETCH(DesktopSystem, system);
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    const EditorCommand command = TextEditorCommand(system, "/a b/\"c\"/operacion.txt");
+    QCOMPARE(command.program, program);
+    QCOMPARE(command.arguments, arguments);
+  }
+
+  void aFailedLogWriteKeepsTheOldLogAndOpensNoEditor_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("read-only program folder") << "read-only";
+#if defined(Q_OS_UNIX)
+    QTest::newRow("full disk") << "full";
+#endif
+  }
+  void aFailedLogWriteKeepsTheOldLogAndOpensNoEditor() {
+    QFETCH(QString, failure);
+    ViewerFolder folder;
+    folder.Write("operacion.txt", "el registro anterior\r\n");
+    const auto viewer = OpenViewer(folder.Path(), QByteArray(8192, 'n').toStdString());
+    std::vector<Launch> launches;
+    RecordLaunches(*viewer, launches);
+    if (failure == "read-only") {
+      const ReadOnlyFolder readOnly(folder.FilePath("."));
+      if (QFile(folder.FilePath("prueba")).open(QIODevice::WriteOnly))
+        QSKIP("permissions do not bind this user (root)");
+      QTest::mouseClick(&viewer->Command1(3), Qt::LeftButton);
+    }
+#if defined(Q_OS_UNIX)
+    if (failure == "full") {
+      const FullDisk full(4096);
+      QTest::mouseClick(&viewer->Command1(3), Qt::LeftButton);
+    }
+#endif
+    QCOMPARE(folder.Read("operacion.txt"), QByteArray("el registro anterior\r\n"));
+    // No temporary file is left behind either.
+    QCOMPARE(QDir(folder.FilePath("."))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({"operacion.txt", "operaciones"}));
+    QVERIFY(launches.empty());
+  }
+};
+
+int RunActionsTest(int argc, char** argv) {
+  ActionsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "ActionsTest.moc"

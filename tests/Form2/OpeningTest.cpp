@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+// Opening the viewer, the file list and what selecting a file shows.
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QTest>
+
+#include "Suites.h"
+#include "ViewerFolder.h"
+#include "controls/Fonts.h"
+
+namespace cinta {
+namespace {
+
+// A report as the save key writes it: Windows-1252, CR LF after every line.
+const QByteArray kLog =
+    "\r\n  1)                       12.5\r\n  2) Multiplicaci\xF3n           3\r\n\r\n"
+    "------------------------------\r\n  Resultado            37.5 \x80\r\n";
+
+}  // namespace
+
+class OpeningTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsTheLogInCourierNew18() {
+    ViewerFolder folder;
+    folder.Write("operacion.txt", kLog);
+    const auto viewer = OpenViewer(folder.Path());
+    QCOMPARE(viewer->Text1->Text(), QString::fromLatin1(kLog).replace(QChar(0x80), u'€'));
+    const QFontInfo textFont(viewer->Text1->font());
+    QCOMPARE(textFont.family(), ResolveFontFamily("Courier New"));
+    QCOMPARE(textFont.pointSize(), 18);
+    const QFontInfo listFont(viewer->File1->font());
+    QCOMPARE(listFont.family(), ResolveFontFamily("Arial"));
+    QCOMPARE(listFont.pointSize(), 12);
+  }
+
+  void showsTheUnsavedReportInsteadOfTheOldLog() {
+    ViewerFolder folder;
+    folder.Write("operacion.txt", "la operaci\xF3n anterior\r\n");
+    const auto viewer = OpenViewer(folder.Path(), "\r\n  1) Suma  5 €\r\n");
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("\r\n  1) Suma  5 €\r\n"));
+  }
+
+  void withoutLogTheTextStaysEmpty() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path());
+    QCOMPARE(viewer->Text1->Text(), QString());
+  }
+
+  void coversTheOwnerExactly_data() {
+    QTest::addColumn<QRect>("owner");
+    QTest::newRow("main window") << kMainWindowRect;
+    QTest::newRow("larger, elsewhere") << QRect(-20, 300, 1000, 700);
+  }
+  void coversTheOwnerExactly() {
+    QFETCH(QRect, owner);
+    ViewerFolder folder;
+    Form2 viewer(folder.Path(), owner);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QCOMPARE(viewer.frameGeometry(), owner);
+    QCOMPARE(viewer.Surface()->geometry(), QRect(1, 1, owner.width() - 2, owner.height() - 2));
+  }
+
+  void tabFollowsTheFocusOrder() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path());
+    viewer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(viewer.get()));
+    const QWidget* expected[] = {viewer->Text1,        &viewer->Command1(0), &viewer->Command1(2),
+                                 &viewer->Command1(3), &viewer->Command1(4), viewer->File1,
+                                 viewer->Command2,     &viewer->Command1(1), viewer->Command3};
+    QCOMPARE(QApplication::focusWidget(), expected[0]);
+    for (std::size_t i = 1; i < std::size(expected); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), expected[i]);
+    }
+  }
+
+  void escapeLeavesTheViewerOpen() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path());
+    QTest::keyClick(viewer->Command3, Qt::Key_Escape);
+    QVERIFY(viewer->isVisible());
+  }
+
+  void listsOrdinaryFilesSortedAsText() {
+    ViewerFolder folder;
+    for (const char* name : {"2011-12-6--9-5", "2011-12-10--8-0", "b", "A", ".oculto"})
+      folder.Write(QStringLiteral("operaciones/") + name, "x");
+    QDir saved(folder.FilePath("operaciones"));
+    QVERIFY(saved.mkdir("carpeta"));
+    QVERIFY(QFile::link(saved.filePath("carpeta"), saved.filePath("enlace a carpeta")));
+    QVERIFY(QFile::link(saved.filePath("b"), saved.filePath("enlace a b")));
+    QVERIFY(QFile::link(saved.filePath("perdido"), saved.filePath("enlace roto")));
+    const auto viewer = OpenViewer(folder.Path());
+    QCOMPARE(ListedNames(*viewer),
+             QStringList({"2011-12-10--8-0", "2011-12-6--9-5", "A", "b", "enlace a b"}));
+  }
+
+  void selectingAFileShowsIt() {
+    ViewerFolder folder;
+    folder.Write("operacion.txt", kLog);
+    folder.Write("operaciones/primera", "uno\r\n\xE1");
+    folder.Write("operaciones/segunda", "dos\rdos\n");
+    folder.Write("operaciones/vacia", "");
+    const auto viewer = OpenViewer(folder.Path());
+    QVERIFY(ClickListed(*viewer, "primera"));
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("uno\r\ná"));
+    QTest::keyClick(viewer->File1, Qt::Key_Down);
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("dos\rdos\n"));
+    QTest::keyClick(viewer->File1, Qt::Key_Down);
+    QCOMPARE(viewer->Text1->Text(), QString());
+  }
+
+  void focusingTheListKeepsTheText() {
+    ViewerFolder folder;
+    folder.Write("operacion.txt", kLog);
+    folder.Write("operaciones/primera", "uno");
+    const auto viewer = OpenViewer(folder.Path());
+    const QString shown = viewer->Text1->Text();
+    viewer->File1->setFocus(Qt::TabFocusReason);
+    QCOMPARE(viewer->Text1->Text(), shown);
+  }
+
+  void anUnreadableSelectionKeepsTheText_data() {
+    QTest::addColumn<QString>("spoil");
+    QTest::newRow("deleted after listing") << "delete";
+    QTest::newRow("a folder in its place") << "folder";
+    QTest::newRow("over 16 MiB") << "grow";
+  }
+  void anUnreadableSelectionKeepsTheText() {
+    QFETCH(QString, spoil);
+    ViewerFolder folder;
+    folder.Write("operaciones/buena", "buena\r\n");
+    folder.Write("operaciones/mala", "mala\r\n");
+    const auto viewer = OpenViewer(folder.Path());
+    QVERIFY(ClickListed(*viewer, "buena"));
+    const QString bad = folder.FilePath("operaciones/mala");
+    if (spoil == "delete") QVERIFY(QFile::remove(bad));
+    if (spoil == "folder") QVERIFY(QFile::remove(bad) && QDir().mkdir(bad));
+    if (spoil == "grow") QVERIFY(QFile(bad).resize(16 * 1024 * 1024 + 1));
+    QVERIFY(ClickListed(*viewer, "mala"));
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("buena\r\n"));
+  }
+};
+
+int RunOpeningTest(int argc, char** argv) {
+  OpeningTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "OpeningTest.moc"

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+// Printing the shown text, checked on a PDF printer through the text pdftotext finds in it.
+#include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "Suites.h"
+#include "ViewerFolder.h"
+
+namespace cinta {
+namespace {
+
+// The printed lines without blank ones, and the number of pages.
+struct PrintedText {
+  QStringList lines;
+  qsizetype pages = 0;
+};
+
+PrintedText ExtractText(const QString& pdf) {
+  QProcess extract;
+  extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!extract.waitForFinished() || extract.exitCode() != 0) return {};
+  const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+  PrintedText printed;
+  // pdftotext ends every page with a form feed.
+  printed.pages = text.count(u'\f');
+  for (const QString& line : text.split(QRegularExpression("[\n\f]"))) {
+    if (!line.trimmed().isEmpty()) printed.lines << line.trimmed();
+  }
+  return printed;
+}
+
+}  // namespace
+
+class PrintTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+      QSKIP("pdftotext (poppler-utils) is not installed");
+  }
+
+  void printsEveryLineInOrder_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("minimumPages");
+    QTest::newRow("line breaks of every kind")
+        << "uno\r\ndos\ntres\rcuatro\r\n"
+        << QStringList({"uno", "dos", "tres", "cuatro"}) << 1;
+    QStringList many;
+    for (int line = 1; line <= 150; ++line) many << QStringLiteral("línea %1").arg(line);
+    QTest::newRow("more lines than a page holds") << many.join("\r\n") << many << 2;
+    QTest::newRow("a line wider than the page")
+        << "inicio " + QString(300, u'x') + " FIN" << QStringList({"inicio", "FIN"}) << 1;
+  }
+  void printsEveryLineInOrder() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QFETCH(int, minimumPages);
+    ViewerFolder folder;
+    const QString pdf = folder.FilePath("impreso.pdf");
+    const auto viewer = OpenViewer(folder.Path(), text.toStdString());
+    viewer->SetPrinterSource([pdf] {
+      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(pdf);
+      return printer;
+    });
+    QTest::mouseClick(&viewer->Command1(2), Qt::LeftButton);
+    const PrintedText printed = ExtractText(pdf);
+    if (QTest::currentDataTag() == QByteArray("a line wider than the page")) {
+      // Wrapped, so the end of the line is on paper too.
+      QCOMPARE(printed.lines.first().left(6), QStringLiteral("inicio"));
+      QCOMPARE(printed.lines.last().right(3), QStringLiteral("FIN"));
+      QVERIFY(printed.lines.size() > 1);
+      QCOMPARE(printed.lines.join("").count(u'x'), 300);
+    } else {
+      QCOMPARE(printed.lines, lines);
+    }
+    QVERIFY(printed.pages >= minimumPages);
+    QCOMPARE(viewer->Text1->Text(), text);
+  }
+
+  void withoutAPrinterNothingHappens() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path(), "texto");
+    viewer->SetPrinterSource([] { return nullptr; });
+    const QWidgetList before = QApplication::topLevelWidgets();
+    QTest::mouseClick(&viewer->Command1(2), Qt::LeftButton);
+    QCOMPARE(QApplication::topLevelWidgets(), before);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("texto"));
+  }
+};
+
+int RunPrintTest(int argc, char** argv) {
+  PrintTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "PrintTest.moc"

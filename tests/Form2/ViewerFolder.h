@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QRect>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Form2/Form2.h"
+
+namespace cinta {
+
+// A temporary program folder for the viewer, with an empty operaciones/. Tests put in it the
+// files they need.
+class ViewerFolder {
+ public:
+  ViewerFolder();
+
+  std::filesystem::path Path() const;
+  // `relative` under the program folder, e.g. "operacion.txt" or "operaciones/2011-12-6--9-5".
+  QString FilePath(const QString& relative) const;
+  void Write(const QString& relative, const QByteArray& bytes) const;
+  // The bytes of a file, or a null QByteArray when it cannot be read.
+  QByteArray Read(const QString& relative) const;
+  // The names in operaciones/, hidden ones included, sorted.
+  QStringList SavedNames() const;
+
+ private:
+  QTemporaryDir folder_;
+};
+
+// The main window's outer rectangle, 816 x 545 pixels of client area inside a 1-pixel frame.
+inline const QRect kMainWindowRect(40, 30, 818, 547);
+
+// A viewer over `folder`, opened over kMainWindowRect, shown and exposed.
+std::unique_ptr<Form2> OpenViewer(const std::filesystem::path& programDir,
+                                  std::optional<std::string> unsavedReport = std::nullopt,
+                                  Form2::Clock clock = &QDateTime::currentDateTime);
+
+// The names listed in File1, in order.
+QStringList ListedNames(const Form2& viewer);
+
+// Selects the listed `name` with a mouse click, as the user would; false when it is not listed.
+[[nodiscard]] bool ClickListed(Form2& viewer, const QString& name);
+
+}  // namespace cinta
