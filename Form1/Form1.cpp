@@ -58,6 +58,7 @@ void Form1::ConnectHandlers() {
   connect(Command9, &QAbstractButton::clicked, this, [this] { Command9_Click(); });
   connect(Command10, &QAbstractButton::clicked, this, [this] { Command10_Click(); });
   connect(Command5, &QAbstractButton::clicked, this, [this] { Command5_Click(); });
+  connect(Command11, &QAbstractButton::clicked, this, [this] { Command11_Click(); });
   connect(Command15, &QAbstractButton::clicked, this, [this] { Command15_Click(); });
   connect(Image2, &ImageControl::clicked, this, [this] { Image2_Click(); });
   Command1.SetClickHandler([this](int index) { Command1_Click(index); });

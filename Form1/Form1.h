@@ -46,6 +46,8 @@ class Form1 : public QWidget {
   // Format keys and the "=" key.
   void Command8_Click(int Index);
   void Command5_Click();
+  // The save key: writes the report and shows the viewer over this window.
+  void Command11_Click();
   // What a title bar would otherwise give.
   void Image2_Click();
   void Command15_Click();

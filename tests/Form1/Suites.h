@@ -11,5 +11,6 @@ int RunConfigurationTest(int argc, char** argv);
 int RunStartupTest(int argc, char** argv);
 int RunRowEditorTest(int argc, char** argv);
 int RunRowLimitTest(int argc, char** argv);
+int RunSaveKeyTest(int argc, char** argv);
 
 }  // namespace cinta

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// The save key: the tape as a column-aligned report in operacion.txt, then the viewer over it.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Form1/Form1.h"
+#include "Form2/ShowViewer.h"
+#include "oplog/BuildReport.h"
+#include "oplog/WriteReport.h"
+#include "textfile/Windows1252.h"
+
+namespace cinta {
+
+void Form1::Command11_Click() {
+  // The view is decided once, so every line of one report is aligned the same way.
+  const bool editView = Text1(0).Visible();
+  std::vector<ReportRow> rows;
+  rows.reserve(static_cast<std::size_t>(currentRow) + 1);
+  for (int i = 0; i <= currentRow; ++i) {
+    rows.push_back({i == 0 ? std::string() : Label4(i).Caption(),
+                    editView ? Text1(i).Text() : Label2(i).Caption()});
+  }
+  const QString result = editView ? Text2->Text() : Label3->Caption();
+  const std::string report =
+      BuildReport(rows, result.toStdString(), editView ? ReportView::Edit : ReportView::Formatted,
+                  operatorNames);
+  // When the log cannot be written the viewer shows the report just built, not the older file
+  // left on disk, so the user never takes a stale report for this tape.
+  std::optional<std::string> unsaved;
+  if (!WriteReport(programDir_, report)) unsaved = DecodeWindows1252(report);
+  ShowViewer(this, programDir_, std::move(unsaved));
+}
+
+}  // namespace cinta
