@@ -99,6 +99,8 @@ class Form1 : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // While no text box has the focus, the keyboard presses the on-screen keys.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   friend class Form1Tape;
@@ -112,6 +114,9 @@ class Form1 : public QWidget {
   void StackSurfaceControls();
   void SetFocusOrder();
   void ConnectHandlers();
+
+  // The on-screen key that a keyboard key stands for, or nullptr.
+  QAbstractButton* KeyboardKey(const QKeyEvent& event);
 
   void Form_Load();
   void LoadConfiguration();

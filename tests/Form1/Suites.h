@@ -12,5 +12,6 @@ int RunStartupTest(int argc, char** argv);
 int RunRowEditorTest(int argc, char** argv);
 int RunRowLimitTest(int argc, char** argv);
 int RunSaveKeyTest(int argc, char** argv);
+int RunKeyboardTest(int argc, char** argv);
 
 }  // namespace cinta

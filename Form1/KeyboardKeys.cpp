@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+// The physical keyboard as a second way to press the on-screen keys.
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "Form1/Form1.h"
+#include "calc/OperatorCode.h"
+
+namespace cinta {
+namespace {
+
+// While a text box has the focus, the keys belong to its text.
+bool TextBoxHasFocus() {
+  const QWidget* focus = QApplication::focusWidget();
+  return qobject_cast<const QLineEdit*>(focus) != nullptr ||
+         qobject_cast<const QComboBox*>(focus) != nullptr ||
+         qobject_cast<const QPlainTextEdit*>(focus) != nullptr ||
+         qobject_cast<const QTextEdit*>(focus) != nullptr ||
+         qobject_cast<const QAbstractSpinBox*>(focus) != nullptr;
+}
+
+}  // namespace
+
+QAbstractButton* Form1::KeyboardKey(const QKeyEvent& event) {
+  if (event.matches(QKeySequence::Save)) return Command11;
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Command5;
+    case Qt::Key_Backspace:
+      return Command9;
+    case Qt::Key_Delete:
+      return &Command7(1);
+    case Qt::Key_Escape:
+      return &Command7(0);
+    default:
+      break;
+  }
+  // The other keys by the character they type, so that the numeric keypad and every layout
+  // that has the character work alike.
+  const QString text = event.text();
+  if (text.size() != 1 || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    return nullptr;
+  }
+  const char16_t character = text.front().unicode();
+  if (character >= u'0' && character <= u'9') return &Command2(character - u'0');
+  constexpr std::u16string_view kOperators = u"+-*/^%";  // operator codes 0 to 5
+  if (const auto code = kOperators.find(character); code != std::u16string_view::npos) {
+    return &Command3(static_cast<int>(code));
+  }
+  if (character == u',' || character == u'.') return Command4;
+  if (character == u'=') return Command5;
+  return nullptr;
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  QAbstractButton* key = TextBoxHasFocus() ? nullptr : KeyboardKey(*event);
+  if (key == nullptr || !key->isVisible() || !key->isEnabled()) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // The same signal as a click, so the handler and the result are those of the mouse.
+  key->click();
+}
+
+}  // namespace cinta

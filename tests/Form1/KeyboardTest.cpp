@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+#include <filesystem>
+
+#include "Suites.h"
+#include "WindowHarness.h"
+
+namespace cinta {
+namespace {
+
+// One key of the physical keyboard.
+struct Stroke {
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+}  // namespace
+}  // namespace cinta
+
+Q_DECLARE_METATYPE(cinta::Stroke)
+
+namespace cinta {
+namespace {
+
+// Types `text` and then `strokes` into whatever has the focus, as the keyboard would.
+void Type(const QString& text, const QList<Stroke>& strokes = {}) {
+  for (const QChar character : text) {
+    QTest::keyClick(QApplication::focusWidget(), character.toLatin1());
+  }
+  for (const Stroke& stroke : strokes) {
+    QTest::keyClick(QApplication::focusWidget(), stroke.key, stroke.modifiers);
+  }
+}
+
+// What the user sees of a tape.
+QString TapeState(const Form1& window) {
+  return QString::fromStdString(RowTexts(window)) + " = " + window.Text2->Text() + " / " +
+         window.Label3->Caption() + (window.Text1(0).Visible() ? " edit" : " formatted");
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    std::filesystem::remove_all(folder_.Path() / "operacion.txt");
+    typed_ = OpenWindow(folder_);
+    // The focus starts on a key, where typing reaches the window.
+    typed_->Command2(0).setFocus();
+  }
+  void cleanup() { typed_.reset(); }
+
+  // Each row types on one window and clicks the same keys with the mouse on another.
+  void KeysPressTheSameOnScreenKeys_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<Stroke>>("strokes");
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("digits, decimal point and sum") << "12.5+3" << QList<Stroke>{} << "12,5+3"
+                                                   << "12.5|3";
+    QTest::newRow("comma is the decimal key too") << "0,25*4" << QList<Stroke>{} << "0,25*4"
+                                                  << "0.25|4";
+    QTest::newRow("minus, divide, power and per cent")
+        << "9-1/2^3%" << QList<Stroke>{} << "9-1/2^3%"
+        << "9|1|2|3|";
+    QTest::newRow("numeric keypad") << ""
+                                    << QList<Stroke>{{Qt::Key_7, Qt::KeypadModifier},
+                                                     {Qt::Key_Plus, Qt::KeypadModifier},
+                                                     {Qt::Key_2, Qt::KeypadModifier},
+                                                     {Qt::Key_Period, Qt::KeypadModifier},
+                                                     {Qt::Key_5, Qt::KeypadModifier}}
+                                    << "7+2,5"
+                                    << "7|2.5";
+    QTest::newRow("backspace") << "1234" << QList<Stroke>{{Qt::Key_Backspace}} << "1234<"
+                               << "123";
+    QTest::newRow("enter and equals") << "6+" << QList<Stroke>{{Qt::Key_Return}} << "6+="
+                                      << "";
+    QTest::newRow("keypad enter") << "6+" << QList<Stroke>{{Qt::Key_Enter, Qt::KeypadModifier}}
+                                  << "6+="
+                                  << "";
+    QTest::newRow("equals sign") << "6+=" << QList<Stroke>{} << "6+="
+                                 << "";
+    QTest::newRow("letters and control keys press nothing")
+        << "5xa" << QList<Stroke>{{Qt::Key_A, Qt::ControlModifier}, {Qt::Key_F1}} << "5"
+        << "5";
+  }
+  void KeysPressTheSameOnScreenKeys() {
+    QFETCH(QString, typed);
+    QFETCH(QList<Stroke>, strokes);
+    QFETCH(QString, clicked);
+    QFETCH(QString, rows);
+    Type(typed, strokes);
+    const std::unique_ptr<Form1> mouse = OpenWindow(folder_);
+    PressKeys(*mouse, clicked.toStdString());
+    QCOMPARE(TapeState(*typed_), TapeState(*mouse));
+    if (!rows.isEmpty()) QCOMPARE(QString::fromStdString(RowTexts(*typed_)), rows);
+  }
+
+  void ClearKeysAreEscapeAndDelete() {
+    Form1& w = *typed_;
+    Type("4+5", {{Qt::Key_Delete}});
+    const std::unique_ptr<Form1> mouse = OpenWindow(folder_);
+    PressKeys(*mouse, "4+5");
+    QTest::mouseClick(&mouse->Command7(1), Qt::LeftButton);
+    QCOMPARE(TapeState(w), TapeState(*mouse));
+    Type("", {{Qt::Key_Escape}});
+    QTest::mouseClick(&mouse->Command7(0), Qt::LeftButton);
+    QCOMPARE(TapeState(w), TapeState(*mouse));
+    QCOMPARE(w.Combo1->isVisible(), mouse->Combo1->isVisible());
+    QCOMPARE(w.Combo1->currentText(), mouse->Combo1->currentText());
+  }
+
+  void TypingIntoTheResultBoxStaysThere() {
+    Form1& w = *typed_;
+    Type("8");
+    w.Text2->setFocus();
+    w.Text2->selectAll();
+    Type("3+", {{Qt::Key_Return}, {Qt::Key_Escape}, {Qt::Key_Delete}});
+    QCOMPARE(w.CurrentRow(), 0);
+    QCOMPARE(RowTexts(w), std::string("8"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("3+"));
+  }
+
+  void ControlSSaves() {
+    Form1& w = *typed_;
+    Type("2+2");
+    bool viewerOpened = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+      QWidget* viewer = QApplication::activeModalWidget();
+      if (viewer == nullptr || !viewer->isVisible()) return;
+      poll.stop();
+      viewerOpened = true;
+      viewer->close();
+    });
+    poll.start(10);
+    Type("", {{Qt::Key_S, Qt::ControlModifier}});
+    QVERIFY(viewerOpened);
+    QVERIFY(std::filesystem::is_regular_file(folder_.Path() / "operacion.txt"));
+    QCOMPARE(RowTexts(w), std::string("2|2"));
+  }
+
+ private:
+  ProgramFolder folder_;
+  std::unique_ptr<Form1> typed_;
+};
+
+int RunKeyboardTest(int argc, char** argv) {
+  KeyboardTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "KeyboardTest.moc"
