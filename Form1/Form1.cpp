@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form1/Form1.h"
 
+#include "Form1/AccessibleTape.h"
 #include "assets/Pictures.h"
 #include "controls/ClientArea.h"
 
@@ -14,7 +15,9 @@ constexpr int kClientHeight = 8175;
 }  // namespace
 
 Form1::Form1(std::filesystem::path programDir, QWidget* parent)
-    : QWidget(parent), programDir_(std::move(programDir)) {
+    : QWidget(parent),
+      programDir_(std::move(programDir)),
+      accessibleTape_(std::make_unique<AccessibleTape>(*this)) {
   clientArea_ = SetUpThinFramedWindow(this, kClientWidth, kClientHeight, QColor(255, 192, 128),
                                       Picture(PictureId::Background));
   setWindowIcon(PictureIcon(PictureId::Icon));
@@ -28,6 +31,7 @@ Form1::Form1(std::filesystem::path programDir, QWidget* parent)
   StackSurfaceControls();
   SetFocusOrder();
   ConnectHandlers();
+  NameControlsForAssistiveTechnology();
   Form_Load();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "Form1/Form1Tape.h"
@@ -23,6 +24,7 @@
 
 namespace cinta {
 
+class AccessibleTape;
 class ClientArea;
 
 // The calculator's main window. Its controls are the storage of the tape (Form1Tape binds them
@@ -114,6 +116,7 @@ class Form1 : public QWidget {
   void StackSurfaceControls();
   void SetFocusOrder();
   void ConnectHandlers();
+  void NameControlsForAssistiveTechnology();
 
   // The on-screen key that a keyboard key stands for, or nullptr.
   QAbstractButton* KeyboardKey(const QKeyEvent& event);
@@ -123,6 +126,7 @@ class Form1 : public QWidget {
 
   std::filesystem::path programDir_;
   ClientArea* clientArea_ = nullptr;
+  std::unique_ptr<AccessibleTape> accessibleTape_;
   Form1Tape tape_{*this};
   WindowMove windowMove_{this};
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The right side, the palette and the bottom strip, and how the controls stack and take the focus.
+#include "Form1/AccessibleTape.h"
 #include "Form1/Form1.h"
 #include "Form1/LayoutHelpers.h"
 #include "controls/ClientArea.h"
@@ -41,6 +42,7 @@ void Form1::CreateRightSide() {
   Command12->SetVisible(false);
 
   Picture1 = new TapeViewport(surface, Picture2);
+  ExposeRowsAsList(Picture1, accessibleTape_.get());
   Picture1->Move({5760, 1200, 5655, 6015});
   Picture1->SetBackColor(QColor(255, 255, 255));
   Picture1->setFocusPolicy(Qt::StrongFocus);

@@ -71,6 +71,7 @@ Form2::Form2(std::filesystem::path programDir, const QRect& ownerRect,
   setWindowIcon(PictureIcon(PictureId::Icon));
   CreateControls();
   SetFocusOrder();
+  NameControlsForAssistiveTechnology();
   ConnectHandlers();
   Form_Load(ownerRect);
 }

@@ -70,6 +70,7 @@ class Form2 : public QDialog {
  private:
   void CreateControls();
   void SetFocusOrder();
+  void NameControlsForAssistiveTechnology();
   void ConnectHandlers();
 
   void Form_Load(const QRect& ownerRect);

@@ -13,5 +13,6 @@ int RunRowEditorTest(int argc, char** argv);
 int RunRowLimitTest(int argc, char** argv);
 int RunSaveKeyTest(int argc, char** argv);
 int RunKeyboardTest(int argc, char** argv);
+int RunAccessibilityTest(int argc, char** argv);
 
 }  // namespace cinta

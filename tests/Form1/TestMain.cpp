@@ -8,7 +8,8 @@ int main(int argc, char** argv) {
   int failures = 0;
   for (auto* run : {cinta::RunNumberKeysTest, cinta::RunOperatorKeysTest, cinta::RunFormatKeysTest,
                     cinta::RunConfigurationTest, cinta::RunStartupTest, cinta::RunRowEditorTest,
-                    cinta::RunRowLimitTest, cinta::RunSaveKeyTest, cinta::RunKeyboardTest}) {
+                    cinta::RunRowLimitTest, cinta::RunSaveKeyTest, cinta::RunKeyboardTest,
+                    cinta::RunAccessibilityTest}) {
     failures += run(argc, argv);
   }
   return failures == 0 ? 0 : 1;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Opening the viewer, the file list and what selecting a file shows.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -77,6 +78,22 @@ class OpeningTest : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), expected[i]);
     }
+  }
+
+  void everyKeyReadsItsNameAndPurpose() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path());
+    const QList<QAbstractButton*> keys = viewer->Surface()->findChildren<QAbstractButton*>();
+    QCOMPARE(keys.size(), 7);
+    QStringList names;
+    for (QAbstractButton* key : keys) {
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(key);
+      QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+      names << accessible->text(QAccessible::Name);
+    }
+    names.sort();
+    QCOMPARE(names, (QStringList{"Abrir en el editor", "Borrar el archivo", "Copiar",
+                                 "Guardar una copia", "Imprimir", "Salir", "Tamaño de letra"}));
   }
 
   void escapeLeavesTheViewerOpen() {
