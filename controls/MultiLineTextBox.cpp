@@ -2,6 +2,7 @@
 #include "controls/MultiLineTextBox.h"
 
 #include <QTextBlock>
+#include <algorithm>
 #include <vector>
 
 namespace cinta {
@@ -10,6 +11,8 @@ namespace {
 // Stored as the user state of the block the break ends. A block the user makes by pressing
 // Return has the default state, so the default must mean CR LF.
 enum LineBreak : int { kCrLf = -1, kLf = 1, kCr = 2 };
+
+constexpr qsizetype kLongestWordWrappedLine = 4096;
 
 const QString& BreakText(int state) {
   static const QString crLf = QStringLiteral("\r\n");
@@ -33,20 +36,34 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent) : TwipsControl<QPlainTextEdi
 void MultiLineTextBox::SetText(const QString& value) {
   // The document splits blocks at CR LF, CR and LF alike; note which one each was.
   std::vector<int> breaks;
+  qsizetype lineStart = 0;
+  qsizetype longestLine = 0;
   for (qsizetype i = 0; i < value.size(); ++i) {
+    int state = kCrLf;
+    qsizetype width = 1;
     if (value[i] == u'\r') {
       const bool crLf = i + 1 < value.size() && value[i + 1] == u'\n';
-      breaks.push_back(crLf ? kCrLf : kCr);
-      if (crLf) ++i;
+      state = crLf ? kCrLf : kCr;
+      width = crLf ? 2 : 1;
     } else if (value[i] == u'\n') {
-      breaks.push_back(kLf);
-    } else if (value[i] == QChar::ParagraphSeparator || value[i] == QChar(0xFDD0) ||
-               value[i] == QChar(0xFDD1)) {
+      state = kLf;
+    } else if (value[i] != QChar::ParagraphSeparator && value[i] != QChar(0xFDD0) &&
+               value[i] != QChar(0xFDD1)) {
       // The paragraph and frame marks break blocks too; none is a Windows-1252 character, and
       // they read back as CR LF.
-      breaks.push_back(kCrLf);
+      continue;
     }
+    breaks.push_back(state);
+    longestLine = std::max(longestLine, i - lineStart);
+    i += width - 1;
+    lineStart = i + 1;
   }
+  longestLine = std::max(longestLine, value.size() - lineStart);
+  // Wrapping at word boundaries takes time that grows with the square of a line's length, so a
+  // line of a megabyte would freeze the window; such lines wrap anywhere instead.
+  setWordWrapMode(longestLine > kLongestWordWrappedLine
+                      ? QTextOption::WrapAnywhere
+                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
   setPlainText(value);
   QTextBlock block = document()->begin();
   for (const int state : breaks) {

@@ -127,15 +127,12 @@ class KeyboardTest : public QObject {
     Form1& w = *typed_;
     Type("2+2");
     bool viewerOpened = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, &poll, [&] {
+    QTimer::singleShot(0, &w, [&] {
+      // The viewer opens modally, so this runs inside its event loop.
       QWidget* viewer = QApplication::activeModalWidget();
-      if (viewer == nullptr || !viewer->isVisible()) return;
-      poll.stop();
-      viewerOpened = true;
-      viewer->close();
+      viewerOpened = viewer != nullptr;
+      if (viewerOpened) viewer->close();
     });
-    poll.start(10);
     Type("", {{Qt::Key_S, Qt::ControlModifier}});
     QVERIFY(viewerOpened);
     QVERIFY(std::filesystem::is_regular_file(folder_.Path() / "operacion.txt"));

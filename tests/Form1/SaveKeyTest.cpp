@@ -10,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "Form2/Form2.h"
 #include "Suites.h"
 #include "WindowHarness.h"
 #include "textfile/Windows1252.h"
@@ -27,29 +26,6 @@ std::string ReadBytes(const std::filesystem::path& file) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
-}
-
-// What the modal viewer showed when it opened, and where.
-struct ViewerSeen {
-  bool opened = false;
-  QString text;
-  QRect geometry;
-};
-
-// Clicks the save key and closes the viewer it opens as soon as it is up.
-ViewerSeen SaveAndCloseViewer(Form1& window) {
-  ViewerSeen seen;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-    auto* viewer = dynamic_cast<Form2*>(QApplication::activeModalWidget());
-    if (viewer == nullptr || !viewer->isVisible()) return;
-    poll.stop();
-    seen = {true, viewer->Text1->Text(), viewer->frameGeometry()};
-    viewer->reject();
-  });
-  poll.start(10);
-  QTest::mouseClick(window.Command11, Qt::LeftButton);
-  return seen;
 }
 
 // Rows 12.5, + 3 and x 1250.5 with the shipped names; "Multiplicación" in Windows-1252. The

@@ -14,5 +14,6 @@ int RunRowLimitTest(int argc, char** argv);
 int RunSaveKeyTest(int argc, char** argv);
 int RunKeyboardTest(int argc, char** argv);
 int RunAccessibilityTest(int argc, char** argv);
+int RunLongInputTest(int argc, char** argv);
 
 }  // namespace cinta

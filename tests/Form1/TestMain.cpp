@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   for (auto* run : {cinta::RunNumberKeysTest, cinta::RunOperatorKeysTest, cinta::RunFormatKeysTest,
                     cinta::RunConfigurationTest, cinta::RunStartupTest, cinta::RunRowEditorTest,
                     cinta::RunRowLimitTest, cinta::RunSaveKeyTest, cinta::RunKeyboardTest,
-                    cinta::RunAccessibilityTest}) {
+                    cinta::RunAccessibilityTest, cinta::RunLongInputTest}) {
     failures += run(argc, argv);
   }
   return failures == 0 ? 0 : 1;

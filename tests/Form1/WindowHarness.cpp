@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include "Form2/Form2.h"
+
 namespace cinta {
 
 std::unique_ptr<Form1> OpenWindow(const ProgramFolder& folder) {
@@ -54,6 +56,21 @@ std::string RowTexts(const Form1& window) {
     texts += window.Text1(row).Text();
   }
   return texts;
+}
+
+ViewerSeen SaveAndCloseViewer(Form1& window) {
+  ViewerSeen seen;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+    auto* viewer = dynamic_cast<Form2*>(QApplication::activeModalWidget());
+    if (viewer == nullptr || !viewer->isVisible()) return;
+    poll.stop();
+    seen = {true, viewer->Text1->Text(), viewer->frameGeometry()};
+    viewer->reject();
+  });
+  poll.start(10);
+  QTest::mouseClick(window.Command11, Qt::LeftButton);
+  return seen;
 }
 
 }  // namespace cinta

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRect>
+#include <QString>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,5 +27,15 @@ QPoint CentreInViewport(const Form1& window, const WindowlessControl& control);
 
 // The texts of rows 0 to currentRow, joined by "|", as the entry fields hold them.
 std::string RowTexts(const Form1& window);
+
+// What the modal viewer showed when it opened, and where.
+struct ViewerSeen {
+  bool opened = false;
+  QString text;
+  QRect geometry;
+};
+
+// Clicks the save key and closes the viewer it opens as soon as it is up.
+ViewerSeen SaveAndCloseViewer(Form1& window);
 
 }  // namespace cinta
