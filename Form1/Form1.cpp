@@ -58,6 +58,21 @@ void Form1::ConnectHandlers() {
     connect(&Command8(index), &QAbstractButton::clicked, this,
             [this, index] { Command8_Click(index); });
   }
+  for (int index = 0; index < Command7.Count(); ++index) {
+    connect(&Command7(index), &QAbstractButton::clicked, this,
+            [this, index] { Command7_Click(index); });
+  }
+  for (int index = 0; index < Command6.Count(); ++index) {
+    connect(&Command6(index), &QAbstractButton::clicked, this,
+            [this, index] { Command6_Click(index); });
+  }
+  for (int index = 0; index < Command14.Count(); ++index) {
+    connect(&Command14(index), &QAbstractButton::clicked, this,
+            [this, index] { Command14_Click(index); });
+  }
+  // Only a choice of the user, by mouse or keyboard; entries the program adds pick nothing.
+  connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+  connect(Command12, &QAbstractButton::clicked, this, [this] { Command12_Click(); });
   connect(Command4, &QAbstractButton::clicked, this, [this] { Command4_Click(); });
   connect(Command9, &QAbstractButton::clicked, this, [this] { Command9_Click(); });
   connect(Command10, &QAbstractButton::clicked, this, [this] { Command10_Click(); });

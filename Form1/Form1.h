@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "Form1/Form1PreviousResults.h"
 #include "Form1/Form1Tape.h"
 #include "Module1/WindowMove.h"
 #include "calc/OperatorCode.h"
@@ -43,8 +44,16 @@ class Form1 : public QWidget {
   void Command10_Click();
   // Operator keys: each opens a new row carrying its operator.
   void Command3_Click(int Index);
-  // A row's operator button.
+  // A row's operator button opens the palette for its row; a palette key changes that row.
   void Command1_Click(int Index);
+  void Command14_Click(int Index);
+  // C (0) files the result and clears the tape; CE (1) removes the last row.
+  void Command7_Click(int Index);
+  // The scroll keys: up (0) and down (1) by one row step.
+  void Command6_Click(int Index);
+  // The previous results: an entry picked from the list, and the eraser key.
+  void Combo1_Click();
+  void Command12_Click();
   // Format keys and the "=" key.
   void Command8_Click(int Index);
   void Command5_Click();
@@ -58,8 +67,14 @@ class Form1 : public QWidget {
   // The client area: the window's own surface, under every control.
   QWidget* Surface() const;
 
+  // The vertical step from one row to the next.
+  static constexpr int kRowGap = 50;
+  // paletteRow when no row is waiting for a palette choice.
+  static constexpr int kNoPaletteRow = -1;
+
   // The module-level state, read-only.
   int CurrentRow() const { return currentRow; }
+  int PaletteRow() const { return paletteRow; }
   int EvalRowCount() const { return evalRowCount; }
   const std::string& CurrencySymbol() const { return currencySymbol; }
   const OperatorNames& OperatorNameList() const { return operatorNames; }
@@ -121,6 +136,9 @@ class Form1 : public QWidget {
   // The on-screen key that a keyboard key stands for, or nullptr.
   QAbstractButton* KeyboardKey(const QKeyEvent& event);
 
+  // Removes the controls of rows `first` to currentRow.
+  void RemoveRowsFrom(int first);
+
   void Form_Load();
   void LoadConfiguration();
 
@@ -128,6 +146,7 @@ class Form1 : public QWidget {
   ClientArea* clientArea_ = nullptr;
   std::unique_ptr<AccessibleTape> accessibleTape_;
   Form1Tape tape_{*this};
+  Form1PreviousResults previousResults_{*this};
   WindowMove windowMove_{this};
 
   // Module-level state of the window.

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The operator keys, which end the current row and open the next one, and the rows' own
-// operator buttons.
+// The operator keys, which end the current row and open the next one.
 #include <string>
 
 #include "Form1/Form1.h"
@@ -12,8 +11,6 @@ namespace {
 
 // Rows are numbered 0 to 32767; the last one can have no successor.
 constexpr int kLastRow = 32767;
-// Vertical gap between a row's operator button and the next row.
-constexpr int kRowGap = 50;
 // What the container grows by per row beyond the entry field's height.
 constexpr int kContainerGrowth = 150;
 
@@ -52,10 +49,6 @@ void Form1::Command3_Click(int Index) {
   // Unary operators act on the running total and need no number: their row counts at once.
   if (IsUnary(static_cast<OperatorCode>(Index))) evalRowCount = n + 1;
   RecalculateTape(tape_, evalRowCount);
-}
-
-void Form1::Command1_Click([[maybe_unused]] int Index) {
-  // The palette comes next: this opens it for row Index.
 }
 
 }  // namespace cinta

@@ -105,6 +105,10 @@ class KeyboardTest : public QObject {
     PressKeys(*mouse, "4+5");
     QTest::mouseClick(&mouse->Command7(1), Qt::LeftButton);
     QCOMPARE(TapeState(w), TapeState(*mouse));
+    // Back to the typed window, which the second one took the keyboard from.
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.Command2(0).setFocus();
     Type("", {{Qt::Key_Escape}});
     QTest::mouseClick(&mouse->Command7(0), Qt::LeftButton);
     QCOMPARE(TapeState(w), TapeState(*mouse));

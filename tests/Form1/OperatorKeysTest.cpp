@@ -115,17 +115,19 @@ class OperatorKeysTest : public QObject {
     QVERIFY(!window_->Label3->Visible());
   }
 
-  // A click on a row's operator button goes to Command1_Click; the viewport shows it held down
-  // only while the pointer stays on it.
+  // A click on a row's operator button goes to Command1_Click, which opens the palette; the
+  // viewport shows the button held down only while the pointer stays on it.
   void RowOperatorButtonSinksWhilePressed() {
     Form1& w = *window_;
     PressKeys(w, "+");
-    const QPoint centre = CentreInViewport(w, w.Command1(1));
-    const QImage before = w.Picture1->grab().toImage();
-    QTest::mousePress(w.Picture1, Qt::LeftButton, {}, centre);
-    QVERIFY(w.Picture1->grab().toImage() != before);
-    QTest::mouseRelease(w.Picture1, Qt::LeftButton, {}, centre);
-    QCOMPARE(w.Picture1->grab().toImage(), before);
+    const QRect button = w.Picture2.PixelRect(w.Command1(1));
+    const QImage before = w.Picture1->grab(button).toImage();
+    QTest::mousePress(w.Picture1, Qt::LeftButton, {}, button.center());
+    QVERIFY(w.Picture1->grab(button).toImage() != before);
+    QVERIFY(!w.Picture4->isVisible());
+    QTest::mouseRelease(w.Picture1, Qt::LeftButton, {}, button.center());
+    QCOMPARE(w.Picture1->grab(button).toImage(), before);
+    QVERIFY(w.Picture4->isVisible());
   }
 
  private:

@@ -15,5 +15,6 @@ int RunSaveKeyTest(int argc, char** argv);
 int RunKeyboardTest(int argc, char** argv);
 int RunAccessibilityTest(int argc, char** argv);
 int RunLongInputTest(int argc, char** argv);
+int RunEditingKeysTest(int argc, char** argv);
 
 }  // namespace cinta

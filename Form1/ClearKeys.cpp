@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// The clear key C, which files the result and starts a new tape, and CE, which removes the last
+// row.
+#include "Form1/Form1.h"
+#include "calc/PreviousResults.h"
+#include "calc/RecalculateTape.h"
+
+namespace cinta {
+namespace {
+
+// The container's place with row 0 alone, and how much taller than the viewport it is then.
+constexpr int kContainerStartLeft = -5;
+constexpr int kContainerStartTop = -240;
+constexpr int kContainerExtraHeight = 400;
+// What a row adds to the container beyond the entry field's height.
+constexpr int kContainerGrowth = 150;
+
+}  // namespace
+
+void Form1::Command7_Click(int Index) {
+  if (Index == 0) {
+    StoreResult(previousResults_, tape_);
+    Picture2.SetLeft(kContainerStartLeft);
+    RemoveRowsFrom(1);
+    currentRow = 0;
+    Text1(0).SetText("");
+    Text2->SetText(QStringLiteral("0"));
+    Picture2.SetHeight(Picture1->Height() + kContainerExtraHeight);
+    Label4(0).SetCaption("0");
+    Picture2.SetTop(kContainerStartTop);
+  } else if (Index == 1) {
+    if (currentRow != 0) {
+      RemoveRowsFrom(currentRow);
+      --currentRow;
+      Picture2.SetHeight(Picture2.Height() - Text1(0).Height() - kContainerGrowth);
+      // Back by the step the row's operator key moved it, so the new last row stays where rows
+      // are entered and the user can go on typing into it in view.
+      Picture2.SetTop(Picture2.Top() + Command1(0).Height() + kRowGap);
+    } else {
+      Text1(0).SetText("");
+    }
+    evalRowCount = currentRow + 1;
+    RecalculateTape(tape_, evalRowCount);
+  }
+}
+
+void Form1::RemoveRowsFrom(int first) {
+  Text1.UnloadFrom(first);
+  Label2.UnloadFrom(first);
+  Label4.UnloadFrom(first);
+  Command1.UnloadFrom(first);
+  Label1.UnloadFrom(first);
+  // A palette opened for a removed row has no row left to change.
+  if (paletteRow >= first) paletteRow = kNoPaletteRow;
+}
+
+}  // namespace cinta

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "Form1/Form1PreviousResults.h"
+
+#include "Form1/Form1.h"
+
+namespace cinta {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void Form1PreviousResults::AppendEntry(std::string_view entry) {
+  form_.Combo1->addItem(FromUtf8(entry));
+}
+
+void Form1PreviousResults::SetFieldText(std::string_view text) {
+  form_.Combo1->setEditText(FromUtf8(text));
+}
+
+void Form1PreviousResults::RemoveAllEntries() {
+  form_.Combo1->clear();
+}
+
+bool Form1PreviousResults::IsShown() const {
+  return form_.Combo1->Visible();
+}
+
+void Form1PreviousResults::Show() {
+  form_.Combo1->SetVisible(true);
+  form_.Command12->SetVisible(true);
+}
+
+}  // namespace cinta

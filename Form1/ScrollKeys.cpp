@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// The scroll keys, which move the rows one row step at a time, without bound.
+#include "Form1/Form1.h"
+
+namespace cinta {
+
+void Form1::Command6_Click(int Index) {
+  const int rowStep = Command1(0).Height() + kRowGap;
+  if (Index == 1) {
+    Picture2.SetTop(Picture2.Top() - rowStep);
+  } else if (Index == 0) {
+    Picture2.SetTop(Picture2.Top() + rowStep);
+  }
+}
+
+}  // namespace cinta

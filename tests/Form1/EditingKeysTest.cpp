@@ -1,0 +1,329 @@
+// SPDX-License-Identifier: MIT
+#include <QAbstractItemView>
+#include <QtTest>
+
+#include "Suites.h"
+#include "WindowHarness.h"
+
+namespace cinta {
+namespace {
+
+constexpr int kRowStep = 665;
+
+void Click(QAbstractButton* key) {
+  QTest::mouseClick(key, Qt::LeftButton);
+}
+
+void ClickC(Form1& window) {
+  Click(&window.Command7(0));
+}
+
+void ClickCE(Form1& window) {
+  Click(&window.Command7(1));
+}
+
+// Opens the palette with a click on the operator button of `row`, which must be in view.
+void ClickRowOperator(Form1& window, int row) {
+  QTest::mouseClick(window.Picture1, Qt::LeftButton, {},
+                    CentreInViewport(window, window.Command1(row)));
+}
+
+// Picks the list entry at `index` as the user does, with the keyboard on the open list.
+void Pick(Form1& window, int index) {
+  window.Combo1->setFocus();
+  window.Combo1->showPopup();
+  QAbstractItemView* list = window.Combo1->view();
+  list->setCurrentIndex(list->model()->index(index, 0));
+  QTest::keyClick(list->viewport(), Qt::Key_Return);
+}
+
+QStringList Entries(const Form1& window) {
+  QStringList entries;
+  for (int i = 0; i < window.Combo1->count(); ++i) entries << window.Combo1->itemText(i);
+  return entries;
+}
+
+}  // namespace
+
+class EditingKeysTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = OpenWindow(folder_); }
+  void cleanup() { window_.reset(); }
+
+  void ClearFilesTheResultAndRestoresTheStartState_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("clears");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("start state files 0") << "" << 1 << QStringList{"0"};
+    QTest::newRow("two clears file the result, then 0") << "5+3" << 2 << QStringList{"8", "0"};
+    QTest::newRow("error is filed as it is") << "5/0" << 1 << QStringList{"ERROR"};
+    QTest::newRow("equal results are both kept") << "4" << 1 << QStringList{"4"};
+  }
+  void ClearFilesTheResultAndRestoresTheStartState() {
+    QFETCH(QString, keys);
+    QFETCH(int, clears);
+    QFETCH(QStringList, entries);
+    Form1& w = *window_;
+    PressKeys(w, keys.toStdString());
+    for (int i = 0; i < clears; ++i) ClickC(w);
+    QCOMPARE(Entries(w), entries);
+    QCOMPARE(w.Combo1->currentText(), entries.last());
+    QVERIFY(w.Combo1->isVisible());
+    QVERIFY(w.Command12->isVisible());
+    QCOMPARE(w.CurrentRow(), 0);
+    QCOMPARE(RowTexts(w), std::string());
+    QCOMPARE(w.Text2->Text(), QStringLiteral("0"));
+    QCOMPARE(w.Label4(0).Caption(), std::string("0"));
+    QCOMPARE(w.Label4.Count(), 1);
+    QCOMPARE(w.Picture2.Left(), -5);
+    QCOMPARE(w.Picture2.Top(), -240);
+    QCOMPARE(w.Picture2.Height(), 6415);
+  }
+
+  void ClearThenAnOperatorKeyStartsRowOneAgain() {
+    Form1& w = *window_;
+    PressKeys(w, "1+2+3");
+    ClickC(w);
+    PressKeys(w, "7*");
+    QCOMPARE(w.CurrentRow(), 1);
+    QCOMPARE(w.Label1(1).Caption(), std::string("1"));
+    QCOMPARE(w.Command1(1).Top(), w.Command1(0).Top() + kRowStep);
+    QCOMPARE(w.Picture2.Top(), -240 - kRowStep);
+    QCOMPARE(w.Label4(1).Caption(), std::string("2"));
+  }
+
+  // CE takes back `removed`, the keys of the last row: its operator key and what was typed.
+  void ClearEntryRemovesTheLastRow_data() {
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("undoes an operator key and lets the number go on") << "12"
+                                                                      << "+"
+                                                                      << "3"
+                                                                      << "123"
+                                                                      << "123";
+    QTest::newRow("keeps the row before intact") << "5+3"
+                                                 << "*2"
+                                                 << ""
+                                                 << "5|3"
+                                                 << "8";
+    QTest::newRow("empties row 0 alone") << ""
+                                         << "42"
+                                         << ""
+                                         << ""
+                                         << "0";
+    QTest::newRow("evaluates the remaining unary row") << "16r"
+                                                       << "+5"
+                                                       << ""
+                                                       << "16|16"
+                                                       << "4";
+  }
+  void ClearEntryRemovesTheLastRow() {
+    QFETCH(QString, kept);
+    QFETCH(QString, removed);
+    QFETCH(QString, after);
+    QFETCH(QString, rows);
+    QFETCH(QString, result);
+    Form1& w = *window_;
+    PressKeys(w, kept.toStdString());
+    const int top = w.Picture2.Top();
+    const int height = w.Picture2.Height();
+    PressKeys(w, removed.toStdString());
+    ClickCE(w);
+    PressKeys(w, after.toStdString());
+    QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
+    QCOMPARE(w.Text2->Text(), result);
+    // The container is back where it was, so the new last row stays in the entry band.
+    QCOMPARE(w.Picture2.Top(), top);
+    QCOMPARE(w.Picture2.Height(), height);
+    QCOMPARE(w.Label4.Count(), w.CurrentRow() + 1);
+  }
+
+  void PickedEntryReplacesTheLastRow_data() {
+    QTest::addColumn<QString>("filed");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("replaces, not extends") << "5+3"
+                                           << "1+12"
+                                           << "1|8"
+                                           << "9";
+    QTest::newRow("only row 0") << "5+3"
+                                << "77"
+                                << "8"
+                                << "8";
+    QTest::newRow("a unary row is overwritten by the evaluation") << "4"
+                                                                  << "16r"
+                                                                  << "16|16"
+                                                                  << "4";
+    QTest::newRow("ERROR counts as 0") << "5/0"
+                                       << "7+"
+                                       << "7|ERROR"
+                                       << "7";
+  }
+  void PickedEntryReplacesTheLastRow() {
+    QFETCH(QString, filed);
+    QFETCH(QString, keys);
+    QFETCH(QString, rows);
+    QFETCH(QString, result);
+    Form1& w = *window_;
+    PressKeys(w, filed.toStdString());
+    ClickC(w);
+    PressKeys(w, keys.toStdString());
+    Pick(w, 0);
+    QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
+    QCOMPARE(w.Text2->Text(), result);
+  }
+
+  void PickInTheFormattedViewLeavesTheCaptions() {
+    Form1& w = *window_;
+    PressKeys(w, "6");
+    ClickC(w);
+    PressKeys(w, "2+3a");
+    Pick(w, 0);
+    QCOMPARE(w.Text2->Text(), QStringLiteral("8"));
+    QCOMPARE(w.Label3->Caption(), QStringLiteral("5,00"));
+    QVERIFY(!w.Text1(0).Visible());
+  }
+
+  void EraserEmptiesTheListAndKeepsItShown() {
+    Form1& w = *window_;
+    PressKeys(w, "9");
+    ClickC(w);
+    ClickC(w);
+    Click(w.Command12);
+    QCOMPARE(w.Combo1->count(), 0);
+    QCOMPARE(w.Combo1->currentText(), QString());
+    QVERIFY(w.Combo1->isVisible());
+    QVERIFY(w.Command12->isVisible());
+  }
+
+  void PaletteChangesTheRowItWasLastOpenedFor() {
+    Form1& w = *window_;
+    PressKeys(w, "1+2+3+4+5+6");
+    ClickRowOperator(w, 2);
+    QVERIFY(w.Picture4->isVisible());
+    ClickRowOperator(w, 5);
+    Click(&w.Command14(3));
+    QVERIFY(!w.Picture4->isVisible());
+    QCOMPARE(w.Label4(2).Caption(), std::string("0"));
+    QCOMPARE(w.Label4(5).Caption(), std::string("3"));
+    QCOMPARE(w.Command1(5).Picture().toImage(), w.Command14(3).Picture().toImage());
+    QCOMPARE(w.Text2->Text(), QStringLiteral("2.5"));
+  }
+
+  void PaletteCountsAnEmptyLastRow() {
+    Form1& w = *window_;
+    PressKeys(w, "5*");
+    QCOMPARE(w.Text2->Text(), QStringLiteral("5"));
+    ClickRowOperator(w, 1);
+    Click(&w.Command14(2));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("0"));
+  }
+
+  void PaletteWorksInTheFormattedViewWithoutSwitchingIt() {
+    Form1& w = *window_;
+    PressKeys(w, "2+3a");
+    ClickRowOperator(w, 1);
+    Click(&w.Command14(2));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("6"));
+    QCOMPARE(w.Label3->Caption(), QStringLiteral("5,00"));
+    QVERIFY(!w.Text1(0).Visible());
+  }
+
+  void PaletteStaysOpenUnderOtherKeys() {
+    Form1& w = *window_;
+    PressKeys(w, "2+3");
+    ClickRowOperator(w, 1);
+    PressKeys(w, "4*5az=");
+    Click(&w.Command6(0));
+    Click(&w.Command6(1));
+    QVERIFY(w.Picture4->isVisible());
+  }
+
+  void PaletteChoiceForARemovedRowChangesNothing_data() {
+    QTest::addColumn<bool>("clearAll");
+    QTest::newRow("after CE") << false;
+    QTest::newRow("after C and new rows in its place") << true;
+  }
+  void PaletteChoiceForARemovedRowChangesNothing() {
+    QFETCH(bool, clearAll);
+    Form1& w = *window_;
+    PressKeys(w, "8+2+1");
+    ClickRowOperator(w, 2);
+    if (clearAll) {
+      ClickC(w);
+      PressKeys(w, "8+2+1");
+    } else {
+      ClickCE(w);
+    }
+    QVERIFY(w.Picture4->isVisible());
+    const std::string rows = RowTexts(w);
+    const QString result = w.Text2->Text();
+    Click(&w.Command14(1));
+    QVERIFY(!w.Picture4->isVisible());
+    for (int row = 1; row <= w.CurrentRow(); ++row) {
+      QCOMPARE(w.Label4(row).Caption(), std::string("0"));
+    }
+    QCOMPARE(RowTexts(w), rows);
+    QCOMPARE(w.Text2->Text(), result);
+  }
+
+  void PaletteReachesRowsAbove255() {
+    Form1& w = *window_;
+    for (int row = 0; row < 300; ++row) {
+      w.Command2_Click(1);
+      w.Command3_Click(0);
+    }
+    w.Command2_Click(1);
+    QCOMPARE(w.Text2->Text(), QStringLiteral("301"));
+    ClickRowOperator(w, 300);
+    QCOMPARE(w.PaletteRow(), 300);
+    Click(&w.Command14(1));
+    QCOMPARE(w.Label4(300).Caption(), std::string("1"));
+    QCOMPARE(w.Label4(44).Caption(), std::string("0"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("299"));
+  }
+
+  void ScrollingMovesOneRowStepWithoutBound() {
+    Form1& w = *window_;
+    PressKeys(w, "1+2");
+    const int top = w.Picture2.Top();
+    Click(&w.Command6(0));
+    QCOMPARE(w.Picture2.Top(), top + kRowStep);
+    Click(&w.Command6(1));
+    QCOMPARE(w.Picture2.Top(), top);
+    for (int i = 0; i < 40; ++i) Click(&w.Command6(1));
+    QCOMPARE(w.Picture2.Top(), top - 40 * kRowStep);
+    for (int i = 0; i < 40; ++i) Click(&w.Command6(0));
+    QCOMPARE(w.Picture2.Top(), top);
+    QCOMPARE(RowTexts(w), std::string("1|2"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("3"));
+  }
+
+  void NewRowAfterScrollingKeepsTheOffset() {
+    Form1& w = *window_;
+    Click(&w.Command6(0));
+    QCOMPARE(w.Picture2.Top(), 425);
+    PressKeys(w, "4+");
+    QCOMPARE(w.Picture2.Top(), 425 - kRowStep);
+    QCOMPARE(w.Command1(1).Top(), w.Command1(0).Top() + kRowStep);
+  }
+
+ private:
+  ProgramFolder folder_;
+  std::unique_ptr<Form1> window_;
+};
+
+int RunEditingKeysTest(int argc, char** argv) {
+  EditingKeysTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "EditingKeysTest.moc"
