@@ -5,15 +5,61 @@
 
 #include "textfile/TempFile.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace cinta {
+namespace {
+
+enum class Publish { Done, NameTaken, Failed };
+
+#ifdef _WIN32
+
+// MoveFileEx replaces the directory entry itself (a link is not followed) and refuses a folder;
+// write-through returns only once the new name is on the disk.
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return ::MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+// Without MOVEFILE_REPLACE_EXISTING a move takes the name only if it is free, in one step, so two
+// writers can never take the same name; unlike a hard link it works on FAT drives too.
+Publish MoveToFreeName(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0) return Publish::Done;
+  const DWORD error = ::GetLastError();
+  return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? Publish::NameTaken
+                                                                     : Publish::Failed;
+}
+
+#else
+
+// A rename replaces the directory entry itself (a link is not followed) and refuses a folder.
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
+}
+
+// A hard link gives the finished file a name only if the name is free, in one step, so two
+// writers can never take the same name and a link planted there is never followed.
+Publish MoveToFreeName(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+  std::filesystem::create_hard_link(from, to, error);
+  if (error) return error == std::errc::file_exists ? Publish::NameTaken : Publish::Failed;
+  std::filesystem::remove(from, error);
+  return Publish::Done;
+}
+
+#endif
+
+}  // namespace
 
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
   const std::optional<std::filesystem::path> temp = WriteTempFile(target.parent_path(), bytes);
   if (!temp) return false;
+  if (MoveOver(*temp, target)) return true;
   std::error_code error;
-  // A rename replaces the directory entry itself (a link is not followed) and refuses a folder.
-  std::filesystem::rename(*temp, target, error);
-  if (!error) return true;
   std::filesystem::remove(*temp, error);
   return false;
 }
@@ -23,23 +69,16 @@ std::optional<std::filesystem::path> WriteNewFileAtomically(const std::filesyste
                                                             std::string_view bytes) {
   const std::optional<std::filesystem::path> temp = WriteTempFile(folder, bytes);
   if (!temp) return std::nullopt;
-  std::optional<std::filesystem::path> written;
   for (unsigned copy = 1;; ++copy) {
     std::filesystem::path candidate =
         folder / (copy == 1 ? name : name + " (" + std::to_string(copy) + ")");
-    std::error_code error;
-    // A hard link gives the finished file a name only if the name is free, in one step, so two
-    // writers can never take the same name and a link planted there is never followed.
-    std::filesystem::create_hard_link(*temp, candidate, error);
-    if (!error) {
-      written = std::move(candidate);
-      break;
-    }
-    if (error != std::errc::file_exists) break;
+    const Publish result = MoveToFreeName(*temp, candidate);
+    if (result == Publish::Done) return candidate;
+    if (result == Publish::Failed) break;
   }
   std::error_code ignored;
   std::filesystem::remove(*temp, ignored);
-  return written;
+  return std::nullopt;
 }
 
 }  // namespace cinta

@@ -16,8 +16,8 @@ bool WriteFileAtomically(const std::filesystem::path& target, std::string_view b
 
 // Writes `bytes` as a new file in `folder` named `name`, or when that name is taken, the first
 // free one of "name (2)", "name (3)", ...; an existing file is never replaced, and the file
-// appears with its whole content at once. Returns the path written, or nullopt. Needs a file
-// system with hard links.
+// appears with its whole content at once. Returns the path written, or nullopt. On POSIX it needs
+// a file system with hard links.
 std::optional<std::filesystem::path> WriteNewFileAtomically(const std::filesystem::path& folder,
                                                             const std::string& name,
                                                             std::string_view bytes);

@@ -5,15 +5,14 @@
 #include <cstdint>
 #include <limits>
 
-#if defined(__unix__) || defined(__APPLE__)
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#else
-#include <fstream>
-#include <system_error>
 #endif
 
 namespace cinta {
@@ -52,7 +51,47 @@ std::optional<std::string> ReadChecked(std::uintmax_t size, std::size_t maxBytes
   return bytes;
 }
 
-#if defined(__unix__) || defined(__APPLE__)
+#ifdef _WIN32
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
+  }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+std::optional<std::string> ReadBounded(const std::filesystem::path& file, std::size_t maxBytes,
+                                       Overflow overflow) {
+  // Full sharing leaves other programs free to replace the file meanwhile; a folder cannot be
+  // opened this way, and the kind of file is judged on the open handle, so it cannot be swapped
+  // between the check and the read.
+  const FileHandle handle(::CreateFileW(file.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (handle.Get() == INVALID_HANDLE_VALUE) return std::nullopt;
+  // Devices such as CON or NUL and pipes are no disk files; reading CON would wait for typing.
+  if (::GetFileType(handle.Get()) != FILE_TYPE_DISK) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (::GetFileSizeEx(handle.Get(), &size) == 0) return std::nullopt;
+  return ReadChecked(static_cast<std::uintmax_t>(size.QuadPart), maxBytes, overflow,
+                     [&handle](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+                       const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1U << 30));
+                       DWORD count = 0;
+                       if (::ReadFile(handle.Get(), buffer, chunk, &count, nullptr) == 0) {
+                         return std::nullopt;
+                       }
+                       return count;
+                     });
+}
+
+#else
 
 class FileDescriptor {
  public:
@@ -83,24 +122,6 @@ std::optional<std::string> ReadBounded(const std::filesystem::path& file, std::s
                          if (count >= 0) return static_cast<std::size_t>(count);
                          if (errno != EINTR) return std::nullopt;
                        }
-                     });
-}
-
-#else
-
-std::optional<std::string> ReadBounded(const std::filesystem::path& file, std::size_t maxBytes,
-                                       Overflow overflow) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  return ReadChecked(size, maxBytes, overflow,
-                     [&in](char* buffer, std::size_t size) -> std::optional<std::size_t> {
-                       in.read(buffer, static_cast<std::streamsize>(size));
-                       if (in.bad()) return std::nullopt;
-                       return static_cast<std::size_t>(in.gcount());
                      });
 }
 

@@ -4,15 +4,16 @@
 #include <cstdint>
 #include <random>
 #include <string>
-#include <system_error>
 
-#if defined(__unix__) || defined(__APPLE__)
+#ifdef _WIN32
+#include <windows.h>
+
+#include <algorithm>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
-#else
-#include <cstdio>
 #endif
 
 namespace cinta {
@@ -31,7 +32,35 @@ std::string TempName() {
   return ".cinta-" + hex + ".tmp";
 }
 
-#if defined(__unix__) || defined(__APPLE__)
+#ifdef _WIN32
+
+bool WriteAll(HANDLE handle, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
+    DWORD count = 0;
+    if (::WriteFile(handle, bytes.data(), chunk, &count, nullptr) == 0 || count == 0) return false;
+    bytes.remove_prefix(count);
+  }
+  return true;
+}
+
+CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view bytes) {
+  // CREATE_NEW fails on any existing name, a symbolic link included. The wide name reaches
+  // folders whose names the ANSI code page cannot spell.
+  const HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? CreateResult::NameTaken
+                                                                       : CreateResult::Failed;
+  }
+  const bool written = WriteAll(handle, bytes) && ::FlushFileBuffers(handle) != 0;
+  if (::CloseHandle(handle) != 0 && written) return CreateResult::Written;
+  ::DeleteFileW(file.c_str());
+  return CreateResult::Failed;
+}
+
+#else
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -52,25 +81,6 @@ CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view 
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   if (::close(fd) == 0 && written) return CreateResult::Written;
   ::unlink(file.c_str());
-  return CreateResult::Failed;
-}
-
-#else
-
-CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view bytes) {
-  // C's exclusive mode "x" creates a new file or fails, as O_EXCL does; the stream is flushed,
-  // though without a portable way to force it to the disk.
-  std::FILE* stream = std::fopen(file.string().c_str(), "wbx");
-  std::error_code error;
-  if (stream == nullptr) {
-    return std::filesystem::exists(std::filesystem::symlink_status(file, error))
-               ? CreateResult::NameTaken
-               : CreateResult::Failed;
-  }
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() &&
-                       std::fflush(stream) == 0;
-  if (std::fclose(stream) == 0 && written) return CreateResult::Written;
-  std::filesystem::remove(file, error);
   return CreateResult::Failed;
 }
 

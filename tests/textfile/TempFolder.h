@@ -44,6 +44,17 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Creates a symbolic link, or returns false where the standard library cannot make one at all
+// (mingw-w64's has none), so that link cases are skipped there rather than failed.
+inline bool CreateSymlinkIfSupported(const std::filesystem::path& target,
+                                     const std::filesystem::path& link) {
+  std::error_code error;
+  std::filesystem::create_symlink(target, link, error);
+  if (error == std::errc::function_not_supported) return false;
+  if (error) throw std::filesystem::filesystem_error("cannot create symlink", target, link, error);
+  return true;
+}
+
 // The names in a folder, to see that nothing was left behind.
 inline std::set<std::string> EntryNames(const std::filesystem::path& folder) {
   std::set<std::string> names;
