@@ -78,13 +78,22 @@ void WriteRowLabel(ReportLines& lines, std::size_t number) {
   lines.Write(" )");
 }
 
+// A line break inside a text (an operator name read from a file with LF line ends, a currency
+// sign that is a CR) would split its line without CR LF; it is written as a space instead, which
+// keeps the columns.
+std::string EncodeOnOneLine(std::string_view text) {
+  std::string bytes = EncodeWindows1252(text);
+  std::replace_if(
+      bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return bytes;
+}
+
 }  // namespace
 
 std::string BuildReport(std::span<const ReportRow> rows, std::string_view result, ReportView view,
                         const OperatorNames& names) {
   OperatorNames encodedNames;
-  std::transform(names.begin(), names.end(), encodedNames.begin(),
-                 [](const std::string& name) { return EncodeWindows1252(name); });
+  std::transform(names.begin(), names.end(), encodedNames.begin(), EncodeOnOneLine);
   ReportLines lines((rows.size() + 4) * kTypicalRowBytes);  // the rows and four more lines
   lines.EndLine();
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -93,7 +102,7 @@ std::string BuildReport(std::span<const ReportRow> rows, std::string_view result
       nameIndex = ReadNameIndex(rows[i].operatorCode);
       if (!nameIndex) continue;  // the whole line is left out, label included
     }
-    const std::string value = EncodeWindows1252(rows[i].value);
+    const std::string value = EncodeOnOneLine(rows[i].value);
     WriteRowLabel(lines, i + 1);
     if (nameIndex) {
       lines.FillTo(kNameColumn);
@@ -106,7 +115,7 @@ std::string BuildReport(std::span<const ReportRow> rows, std::string_view result
   lines.EndLine();
   lines.Write(std::string(kSeparatorLength, '-'));
   lines.EndLine();
-  const std::string resultBytes = EncodeWindows1252(result);
+  const std::string resultBytes = EncodeOnOneLine(result);
   lines.FillTo(kValueColumn - AlignedWidth(resultBytes, view, ','));
   lines.Write(resultBytes);
   lines.EndLine();

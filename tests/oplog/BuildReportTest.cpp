@@ -226,6 +226,30 @@ const ReportCase kReportCases[] = {
      "\r\n"
      "------------------------------\r\n"
      "                         3\r\n"},
+    // A configuration file with LF line ends gives the first name all of its lines.
+    {"LineFeedsInANameBecomeSpaces",
+     {{"", "1"}, {"0", "2"}},
+     "3",
+     ReportView::Edit,
+     NamesWith(0, "MAS\nMENOS\n"),
+     "\r\n"
+     " 1 )                     1\r\n"
+     " 2 ) MAS MENOS           2\r\n"
+     "\r\n"
+     "------------------------------\r\n"
+     "                         3\r\n"},
+    // A currency file that starts with its line end makes CR the sign of the formatted texts.
+    {"CarriageReturnsInValuesAndResultBecomeSpaces",
+     {{"", "1,00 \r"}, {"0", "2,00 \r"}},
+     "3,00 \r\n",
+     ReportView::Formatted,
+     SampleNames(),
+     "\r\n"
+     " 1 )                1,00  \r\n"
+     " 2 ) OPA            2,00  \r\n"
+     "\r\n"
+     "------------------------------\r\n"
+     "                   3,00   \r\n"},
 };
 
 TEST(BuildReport, WritesTheColumnAlignedReport) {

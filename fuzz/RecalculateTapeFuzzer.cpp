@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+// A tape of random texts and codes evaluates without a crash to "ERROR" or to a finite number
+// written the way NumberToText writes it; every row text it rewrites is such a number too, and a
+// second evaluation of the same rows gives the same result.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "calc/MemoryTape.h"
+#include "calc/NumberText.h"
+#include "calc/RecalculateTape.h"
+
+namespace cinta {
+namespace {
+
+constexpr int kMostRows = 64;
+constexpr std::size_t kLongestText = 32;
+
+bool IsShownNumber(const std::string& text) {
+  const std::optional<double> value = TextToNumber(text);
+  return value && std::isfinite(*value) && NumberToText(*value) == text;
+}
+
+// Mostly the codes the operator keys write, sometimes an empty, padded or made-up one.
+std::string PickCode(FuzzedDataProvider& input) {
+  const int pick = input.ConsumeIntegralInRange(0, 15);
+  if (pick <= 12) return std::to_string(pick);
+  if (pick == 13) return {};
+  if (pick == 14) return " " + std::to_string(input.ConsumeIntegralInRange(0, 11));
+  return input.ConsumeRandomLengthString(4);
+}
+
+// Mostly number texts, which reach the operators; otherwise any bytes.
+std::string PickText(FuzzedDataProvider& input) {
+  if (input.ConsumeBool()) return NumberToText(ConsumeAnyDouble(input));
+  return input.ConsumeRandomLengthString(kLongestText);
+}
+
+void FuzzOne(FuzzedDataProvider& input) {
+  MemoryTape tape;
+  tape.SetOperandText(0, PickText(input));
+  if (input.ConsumeBool()) tape.SetResultText("ERROR");
+  while (tape.CurrentRow() < kMostRows && input.remaining_bytes() > 0) {
+    // Named locals fix the order in which the two are taken from the input.
+    const std::string code = PickCode(input);
+    const std::string text = PickText(input);
+    tape.AppendRow(text, code);
+  }
+  const int evalRowCount = input.ConsumeIntegralInRange(-1, tape.CurrentRow() + 2);
+
+  std::vector<std::string> before;
+  for (int row = 0; row <= tape.CurrentRow(); ++row) before.push_back(tape.OperandText(row));
+  RecalculateTape(tape, evalRowCount);
+  const std::string result = tape.ResultText();
+  Require(result == "ERROR" || IsShownNumber(result), "the result is a number text or ERROR");
+  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+    const std::string text = tape.OperandText(row);
+    if (text != before[static_cast<std::size_t>(row)])
+      Require(IsShownNumber(text), "a rewritten row holds a number text");
+  }
+
+  RecalculateTape(tape, evalRowCount);
+  Require(tape.ResultText() == result, "evaluating the same rows again gives the same result");
+}
+
+}  // namespace
+}  // namespace cinta
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  cinta::FuzzOne(input);
+  return 0;
+}
