@@ -5,6 +5,13 @@
 #include "WindowHarness.h"
 
 namespace cinta {
+namespace {
+
+void Command7Clear(Form1& window) {
+  QTest::mouseClick(&window.Command7(0), Qt::LeftButton);
+}
+
+}  // namespace
 
 // Rows are numbered 0 to 32767: at the last one an operator key changes nothing. Building the
 // full tape evaluates it once per row, so this is the slowest window test.
@@ -37,6 +44,20 @@ class RowLimitTest : public QObject {
     // The number keys still work on the last row.
     PressKeys(w, "5");
     QCOMPARE(w.Text2->Text(), QStringLiteral("26"));
+
+    // Saved and viewed whole: a blank line, 32768 row lines (from row 100 on, the name goes on a
+    // line of its own), a blank line, the rule and the result.
+    const ViewerSeen seen = SaveAndCloseViewer(w);
+    QVERIFY(seen.opened);
+    QCOMPARE(seen.text.count(QStringLiteral("\r\n")), 1 + 99 + 2 * (32768 - 99) + 3);
+    QVERIFY(seen.text.endsWith(QStringLiteral("26\r\n")));
+
+    Command7Clear(w);
+    QCOMPARE(w.CurrentRow(), 0);
+    QCOMPARE(w.Text1.Count(), 1);
+    QCOMPARE(w.Combo1->itemText(0), QStringLiteral("26"));
+    PressKeys(w, "4+4");
+    QCOMPARE(w.Text2->Text(), QStringLiteral("8"));
   }
 };
 
