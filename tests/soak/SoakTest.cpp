@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+// A long session of random key presses on both windows, checking after every press that the tape
+// is whole and that its result is the core's result for the rows as they stand.
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "Form1/Form1.h"
+#include "Form2/Form2.h"
+#include "calc/MemoryTape.h"
+#include "calc/RecalculateTape.h"
+
+namespace cinta {
+namespace {
+
+// Resident memory of this process, in megabytes.
+double ResidentMegabytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0;
+  long resident = 0;
+  statm >> pages >> resident;
+  return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
+}
+
+int EnvironmentNumber(const char* name, int fallback) {
+  const QByteArray value = qgetenv(name);
+  bool ok = false;
+  const int number = value.toInt(&ok);
+  return ok ? number : fallback;
+}
+
+}  // namespace
+
+class SoakTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void RandomKeysKeepTheTapeWholeAndExact() {
+    const int presses = EnvironmentNumber("CINTA_SOAK_PRESSES", 100000);
+    const auto seed = static_cast<unsigned>(EnvironmentNumber("CINTA_SOAK_SEED", 20261208));
+    qInfo("%d presses, seed %u", presses, seed);
+    std::mt19937 random(seed);
+
+    QTemporaryDir folder;
+    const std::filesystem::path programDir = QFile::encodeName(folder.path()).toStdString();
+    std::filesystem::create_directory(programDir / "operaciones");
+    Form1 window(programDir);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    std::vector<std::function<void()>> keys;
+    // Digits, and the keys that are not digits and change no rows, weighted like real use.
+    for (int digit = 0; digit < 10; ++digit) {
+      for (int weight = 0; weight < 6; ++weight)
+        keys.push_back([&, digit] { window.Command2(digit).click(); });
+    }
+    for (int code = 0; code < kOperatorCount; ++code) {
+      for (int weight = 0; weight < 3; ++weight)
+        keys.push_back([&, code] { window.Command3(code).click(); });
+    }
+    for (QAbstractButton* key : std::initializer_list<QAbstractButton*>{
+             window.Command4, window.Command5, window.Command9, window.Command10,
+             &window.Command7(1), &window.Command6(0), &window.Command6(1), window.Command12}) {
+      // Only what a user can reach: hidden keys take no clicks.
+      keys.push_back([key] {
+        if (key->isVisible()) key->click();
+      });
+    }
+    for (int mode = 0; mode < window.Command8.Count(); ++mode) {
+      keys.push_back([&, mode] { window.Command8(mode).click(); });
+    }
+    for (int code = 0; code < kOperatorCount; ++code) {
+      keys.push_back([&, code] {
+        if (window.Command14(code).isVisible()) window.Command14(code).click();
+      });
+    }
+    // A row's operator button, and a pick from the previous results.
+    keys.push_back([&] {
+      if (window.CurrentRow() > 0)
+        window.Command1_Click(1 + static_cast<int>(random() % window.CurrentRow()));
+    });
+    keys.push_back([&] {
+      if (!window.Combo1->isVisible() || window.Combo1->count() == 0) return;
+      window.Combo1->setCurrentIndex(static_cast<int>(random() % window.Combo1->count()));
+      emit window.Combo1->activated(window.Combo1->currentIndex());
+    });
+    const std::size_t clearKey = keys.size();
+    keys.push_back([&] { window.Command7(0).click(); });
+    const std::size_t saveKey = keys.size();
+    keys.push_back([&] { SaveAndUseTheViewer(window, random); });
+
+    double memoryAfterWarmUp = 0;
+    int longestTape = 0;
+    int saves = 0;
+    for (int press = 0; press < presses; ++press) {
+      // The clear and save keys are rarer than the others, or tapes would stay short.
+      std::size_t key = random() % keys.size();
+      if ((key == clearKey && random() % 8 != 0) || (key == saveKey && random() % 40 != 0))
+        continue;
+      keys[key]();
+      longestTape = std::max(longestTape, window.CurrentRow() + 1);
+      saves += key == saveKey;
+      if (press % 64 == 0) QCoreApplication::processEvents();
+      if (!TapeIsWholeAndExact(window))
+        QFAIL(qPrintable(QStringLiteral("after press %1").arg(press)));
+      if (press == presses / 5) {
+        window.Command7(0).click();
+        memoryAfterWarmUp = ResidentMegabytes();
+      }
+    }
+    window.Command7(0).click();
+    QCoreApplication::processEvents();
+    const double memoryAtEnd = ResidentMegabytes();
+    qInfo("longest tape %d rows, %d saves", longestTape, saves);
+    QVERIFY(longestTape > 50);
+    QVERIFY(saves > 0 || presses < 10000);
+    qInfo("resident memory after clearing: %.1f MB after warm-up, %.1f MB at the end",
+          memoryAfterWarmUp, memoryAtEnd);
+    QVERIFY(memoryAtEnd < memoryAfterWarmUp + 16);
+  }
+
+ private:
+  // The rows are 0 to currentRow with no gaps, and the result box holds the core's result.
+  static bool TapeIsWholeAndExact(const Form1& window) {
+    const int rows = window.CurrentRow() + 1;
+    if (window.Text1.Count() != rows || window.Label1.Count() != rows ||
+        window.Label2.Count() != rows || window.Label4.Count() != rows ||
+        window.Command1.Count() != rows) {
+      qWarning("rows 0 to %d, but %d entry fields", rows - 1, window.Text1.Count());
+      return false;
+    }
+    if (rows > 1 && window.Label1(rows - 1).Caption() != std::to_string(rows - 1)) {
+      qWarning("the last row is numbered %s", window.Label1(rows - 1).Caption().c_str());
+      return false;
+    }
+    MemoryTape tape;
+    tape.SetOperandText(0, window.Text1(0).Text());
+    for (int row = 1; row < rows; ++row)
+      tape.AppendRow(window.Text1(row).Text(), window.Label4(row).Caption());
+    RecalculateTape(tape, std::min(window.EvalRowCount(), rows));
+    if (tape.ResultText() != window.Text2->Text().toStdString()) {
+      qWarning("the window shows %s where the core gives %s", qPrintable(window.Text2->Text()),
+               tape.ResultText().c_str());
+      return false;
+    }
+    return true;
+  }
+
+  // The save key, then a few of the viewer's keys (not the printer, the editor or the end key).
+  static void SaveAndUseTheViewer(Form1& window, std::mt19937& random) {
+    QTimer::singleShot(0, &window, [&random] {
+      auto* viewer = dynamic_cast<Form2*>(QApplication::activeModalWidget());
+      if (viewer == nullptr) return;
+      for (int press = 0; press < 6; ++press) {
+        switch (random() % 5) {
+          case 0:
+            viewer->Command1(0).click();
+            break;
+          case 1:
+            viewer->Command1(1).click();
+            break;
+          case 2:
+            viewer->Command1(4).click();
+            break;
+          case 3:
+            if (viewer->File1->count() > 0) {
+              viewer->File1->setCurrentRow(static_cast<int>(random() % viewer->File1->count()));
+            }
+            break;
+          default:
+            viewer->Command2->click();
+            break;
+        }
+      }
+      viewer->reject();
+    });
+    window.Command11->click();
+  }
+};
+
+}  // namespace cinta
+
+QTEST_MAIN(cinta::SoakTest)
+#include "SoakTest.moc"
