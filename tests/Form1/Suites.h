@@ -16,5 +16,6 @@ int RunKeyboardTest(int argc, char** argv);
 int RunAccessibilityTest(int argc, char** argv);
 int RunLongInputTest(int argc, char** argv);
 int RunEditingKeysTest(int argc, char** argv);
+int RunClearKeysTest(int argc, char** argv);
 
 }  // namespace cinta
