@@ -12,8 +12,6 @@ namespace {
 constexpr int kContainerStartLeft = -5;
 constexpr int kContainerStartTop = -240;
 constexpr int kContainerExtraHeight = 400;
-// What a row adds to the container beyond the entry field's height.
-constexpr int kContainerGrowth = 150;
 
 }  // namespace
 

@@ -69,6 +69,8 @@ class Form1 : public QWidget {
 
   // The vertical step from one row to the next.
   static constexpr int kRowGap = 50;
+  // What each row adds to the container beyond its entry field's height.
+  static constexpr int kContainerGrowth = 150;
   // paletteRow when no row is waiting for a palette choice.
   static constexpr int kNoPaletteRow = -1;
 

@@ -11,8 +11,6 @@ namespace {
 
 // Rows are numbered 0 to 32767; the last one can have no successor.
 constexpr int kLastRow = 32767;
-// What the container grows by per row beyond the entry field's height.
-constexpr int kContainerGrowth = 150;
 
 }  // namespace
 

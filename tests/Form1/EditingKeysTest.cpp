@@ -190,6 +190,34 @@ class EditingKeysTest : public QObject {
     QVERIFY(!w.Text1(0).Visible());
   }
 
+  void PickWithTheMouseOrTheArrowKeys_data() {
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("click on the open list") << true;
+    QTest::newRow("arrow key on the closed list") << false;
+  }
+  void PickWithTheMouseOrTheArrowKeys() {
+    QFETCH(bool, mouse);
+    Form1& w = *window_;
+    PressKeys(w, "6");
+    ClickC(w);
+    PressKeys(w, "9");
+    ClickC(w);
+    PressKeys(w, "1+2");
+    if (mouse) {
+      w.Combo1->showPopup();
+      QAbstractItemView* list = w.Combo1->view();
+      const QModelIndex first = list->model()->index(0, 0);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
+    } else {
+      // The list's current entry is still the first one; Down moves to the second.
+      w.Combo1->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    }
+    const QString picked = mouse ? "6" : "9";
+    QCOMPARE(QString::fromStdString(RowTexts(w)), "1|" + picked);
+    QCOMPARE(w.Text2->Text(), QString::number(1 + picked.toInt()));
+  }
+
   void EraserEmptiesTheListAndKeepsItShown() {
     Form1& w = *window_;
     PressKeys(w, "9");
