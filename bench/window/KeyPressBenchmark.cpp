@@ -2,12 +2,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <chrono>
 #include <memory>
 #include <vector>
 
 #include "BenchSupport.h"
+#include "BenchWindow.h"
 #include "Form1/Form1.h"
 
 namespace cinta {
@@ -16,14 +16,7 @@ namespace {
 // One window for every tape length, grown from one length to the next: building a tape
 // evaluates it once per key, so the longest one takes by far the most time to build.
 Form1& Window() {
-  static const std::unique_ptr<Form1> window = [] {
-    auto form = std::make_unique<Form1>(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
-    form->show();
-    form->activateWindow();
-    QCoreApplication::processEvents();
-    return form;
-  }();
+  static const std::unique_ptr<Form1> window = OpenBenchWindow();
   return *window;
 }
 

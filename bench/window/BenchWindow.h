@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QCoreApplication>
+#include <QFile>
+#include <memory>
+
+#include "Form1/Form1.h"
+
+namespace cinta {
+
+// A main window over the program folder beside the benchmark, shown and active, as a user
+// meets it.
+inline std::unique_ptr<Form1> OpenBenchWindow() {
+  auto form = std::make_unique<Form1>(
+      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+  form->show();
+  form->activateWindow();
+  QCoreApplication::processEvents();
+  return form;
+}
+
+}  // namespace cinta
