@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "Form1/Form1.h"
 
+#include <QGuiApplication>
+
 #include "Form1/AccessibleTape.h"
 #include "assets/Pictures.h"
 #include "controls/ClientArea.h"
+#include "controls/Fonts.h"
 
 namespace cinta {
 namespace {
@@ -18,8 +21,13 @@ Form1::Form1(std::filesystem::path programDir, QWidget* parent)
     : QWidget(parent),
       programDir_(std::move(programDir)),
       accessibleTape_(std::make_unique<AccessibleTape>(*this)) {
-  clientArea_ = SetUpThinFramedWindow(this, kClientWidth, kClientHeight, QColor(255, 192, 128),
-                                      Picture(PictureId::Background));
+  // The font system's list of faces and the background take milliseconds each to load; they
+  // load on other threads while this one builds the keys from their small pictures.
+  const FontSystemWarmUp fontWarmUp;
+  std::future<QImage> background =
+      DecodePictureInBackground(PictureId::Background, qGuiApp->devicePixelRatio());
+  clientArea_ =
+      SetUpThinFramedWindow(this, kClientWidth, kClientHeight, QColor(255, 192, 128), QPixmap());
   setWindowIcon(PictureIcon(PictureId::Icon));
   CreateTopStrip();
   CreateKeypad();
@@ -32,6 +40,7 @@ Form1::Form1(std::filesystem::path programDir, QWidget* parent)
   SetFocusOrder();
   ConnectHandlers();
   NameControlsForAssistiveTechnology();
+  clientArea_->SetBackground(QPixmap::fromImage(background.get()));
   Form_Load();
 }
 

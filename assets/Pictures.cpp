@@ -37,6 +37,18 @@ QPixmap Picture(PictureId id) {
   return Picture(id, qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
+std::future<QImage> DecodePictureInBackground(PictureId id, qreal devicePixelRatio) {
+  const bool twin = devicePixelRatio > 1.0;
+  const QString path = twin ? PicturePath2x(id) : PicturePath(id);
+  return std::async(std::launch::async, [path, twin] {
+    QImage image(path);
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
+    if (twin) image.setDevicePixelRatio(kTwinRatio);
+    return image;
+  });
+}
+
 QIcon PictureIcon(PictureId id) {
   QIcon icon;
   icon.addPixmap(Picture(id, 1.0));

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <future>
 
 #include "assets/PictureCatalog.h"
 
@@ -23,6 +25,11 @@ QPixmap Picture(PictureId id, qreal devicePixelRatio);
 
 // The same for the application's device pixel ratio (the highest of its screens).
 QPixmap Picture(PictureId id);
+
+// Decodes the picture for `devicePixelRatio` on another thread, into the pixel format the screen
+// draws fastest, so that a window can build its controls meanwhile. QPixmap::fromImage on the
+// result costs no conversion.
+std::future<QImage> DecodePictureInBackground(PictureId id, qreal devicePixelRatio);
 
 // Both sizes in one icon, for window icons that the platform scales itself.
 QIcon PictureIcon(PictureId id);

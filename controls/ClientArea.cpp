@@ -10,6 +10,11 @@ namespace cinta {
 ClientArea::ClientArea(QWidget* window, const QColor& backColor, const QPixmap& background)
     : QWidget(window), backColor_(backColor), background_(background) {}
 
+void ClientArea::SetBackground(const QPixmap& background) {
+  background_ = background;
+  update();
+}
+
 void ClientArea::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), backColor_);

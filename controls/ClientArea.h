@@ -15,6 +15,8 @@ class ClientArea : public QWidget {
  public:
   ClientArea(QWidget* window, const QColor& backColor, const QPixmap& background);
 
+  void SetBackground(const QPixmap& background);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 

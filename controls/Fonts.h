@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QString>
+#include <thread>
 
 namespace cinta {
 
@@ -16,5 +17,16 @@ QFont ControlFont(const QString& face, double points, int weight = kNormal);
 
 // The face actually used for a requested face name.
 QString ResolveFontFamily(const QString& face);
+
+// Loads the font system's list of faces (several milliseconds with fontconfig) on a second
+// thread, so that a window can decode its pictures meanwhile. The first font the window asks for
+// waits for the list; the destructor waits for the thread.
+class FontSystemWarmUp {
+ public:
+  FontSystemWarmUp();
+
+ private:
+  std::jthread worker_;
+};
 
 }  // namespace cinta

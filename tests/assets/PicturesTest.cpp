@@ -220,6 +220,12 @@ void PicturesTest::pictureKeepsTableSizeAtEveryRatio() {
   QCOMPARE(picture.deviceIndependentSize(), QSizeF(logical));
   QCOMPARE(picture.size(), logical * pictureRatio);
 
+  // Decoded on another thread while a window is built: the same pixels at the same ratio.
+  const QImage decoded = DecodePictureInBackground(expected.id, screenRatio).get();
+  QCOMPARE(decoded.devicePixelRatio(), pictureRatio);
+  QCOMPARE(decoded.convertToFormat(QImage::Format_ARGB32),
+           picture.toImage().convertToFormat(QImage::Format_ARGB32));
+
   // Without a ratio the application's screen decides; this test runs at 1x and at 2x.
   const qreal applicationRatio = qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
   const QPixmap byDefault = Picture(expected.id);
