@@ -3,6 +3,7 @@
 #include "Form1/AccessibleNames.h"
 
 #include "Form1/Form1.h"
+#include "controls/AccessibleName.h"
 
 namespace cinta {
 namespace {
@@ -40,10 +41,7 @@ constexpr Spoken kFormats[] = {
     {"Sin decimales y moneda", "Muestra la cinta sin decimales y con el signo de moneda"},
 };
 
-void Name(QWidget* control, const char* name, const char* description) {
-  control->setAccessibleName(QString::fromUtf8(name));
-  control->setAccessibleDescription(QString::fromUtf8(description));
-}
+constexpr auto Name = NameForAssistiveTechnology;
 
 }  // namespace
 

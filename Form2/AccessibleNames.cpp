@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Spoken names and descriptions of the viewer's keys, whose faces are pictures.
 #include "Form2/Form2.h"
+#include "controls/AccessibleName.h"
 
 namespace cinta {
 namespace {
 
-void Name(QWidget* control, const char* name, const char* description) {
-  control->setAccessibleName(QString::fromUtf8(name));
-  control->setAccessibleDescription(QString::fromUtf8(description));
-}
+constexpr auto Name = NameForAssistiveTechnology;
 
 }  // namespace
 
