@@ -14,6 +14,18 @@ QString FileName(PictureId id) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// Which file serves a screen of the given ratio, and the ratio to mark its pixels with: above 1
+// the twin drawn at twice the size.
+struct PictureSource {
+  QString path;
+  qreal ratio;
+};
+
+PictureSource SourceFor(PictureId id, qreal devicePixelRatio) {
+  if (devicePixelRatio <= 1.0) return {PicturePath(id), 1.0};
+  return {PicturePath2x(id), kTwinRatio};
+}
+
 }  // namespace
 
 QString PicturePath(PictureId id) {
@@ -26,11 +38,11 @@ QString PicturePath2x(PictureId id) {
 }
 
 QPixmap Picture(PictureId id, qreal devicePixelRatio) {
-  if (devicePixelRatio <= 1.0) return QPixmap(PicturePath(id));
+  const PictureSource source = SourceFor(id, devicePixelRatio);
   // QPixmap(path) goes through QPixmapCache, so every caller shares one copy of the pixels.
-  QPixmap twin(PicturePath2x(id));
-  twin.setDevicePixelRatio(kTwinRatio);
-  return twin;
+  QPixmap picture(source.path);
+  picture.setDevicePixelRatio(source.ratio);
+  return picture;
 }
 
 QPixmap Picture(PictureId id) {
@@ -38,13 +50,11 @@ QPixmap Picture(PictureId id) {
 }
 
 std::future<QImage> DecodePictureInBackground(PictureId id, qreal devicePixelRatio) {
-  const bool twin = devicePixelRatio > 1.0;
-  const QString path = twin ? PicturePath2x(id) : PicturePath(id);
-  return std::async(std::launch::async, [path, twin] {
-    QImage image(path);
+  return std::async(std::launch::async, [source = SourceFor(id, devicePixelRatio)] {
+    QImage image(source.path);
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                             : QImage::Format_RGB32);
-    if (twin) image.setDevicePixelRatio(kTwinRatio);
+    image.setDevicePixelRatio(source.ratio);
     return image;
   });
 }
