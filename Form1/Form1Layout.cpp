@@ -31,9 +31,8 @@ Label* NewAboutLine(QWidget* parent, int top) {
 
 void Form1::CreateRightSide() {
   QWidget* surface = clientArea_;
-  Combo1 = new ComboBox(surface);
+  Combo1 = new ComboBox(surface, Arial(27.75));
   Combo1->Move({5760, 360, 4815, 750});
-  Combo1->setFont(Arial(27.75));
   Combo1->setEditText(QStringLiteral("Resultados anteriores"));
   Combo1->SetVisible(false);
 

@@ -2,6 +2,10 @@
 #include "assets/Pictures.h"
 
 #include <QGuiApplication>
+#include <QPixmapCache>
+#include <QResource>
+
+#include "assets/PixelBlob.h"
 
 namespace cinta {
 
@@ -9,39 +13,56 @@ namespace {
 
 constexpr qreal kTwinRatio = 2.0;
 
-QString FileName(PictureId id) {
-  const std::string_view name = CatalogEntry(id).fileName;
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+// The background is a photograph: as raw pixels it would compress to ten times its JPEG, so it
+// stays a JPEG, decoded once on its own thread. Every other picture is embedded as pixels,
+// which start-up copies instead of decoding (see assets/CMakeLists.txt).
+bool EmbeddedAsFile(PictureId id) {
+  return id == PictureId::Background;
 }
 
-// Which file serves a screen of the given ratio, and the ratio to mark its pixels with: above 1
-// the twin drawn at twice the size.
-struct PictureSource {
-  QString path;
-  qreal ratio;
-};
+// The resource holding the picture at `scale` 1 or 2: ":/pictures/<file>" for a file,
+// ":/pixels/<file without extension>" for pixels; the twin adds "@2x" before the extension.
+QString ResourcePath(PictureId id, int scale) {
+  const std::string_view fileName = CatalogEntry(id).fileName;
+  const std::string_view stem = fileName.substr(0, fileName.rfind('.'));
+  const std::string_view extension = fileName.substr(stem.size());
+  QString path = EmbeddedAsFile(id) ? QStringLiteral(":/pictures/") : QStringLiteral(":/pixels/");
+  path += QLatin1StringView(stem.data(), static_cast<qsizetype>(stem.size()));
+  if (scale == 2) path += QLatin1StringView("@2x");
+  if (EmbeddedAsFile(id))
+    path += QLatin1StringView(extension.data(), static_cast<qsizetype>(extension.size()));
+  return path;
+}
 
-PictureSource SourceFor(PictureId id, qreal devicePixelRatio) {
-  if (devicePixelRatio <= 1.0) return {PicturePath(id), 1.0};
-  return {PicturePath2x(id), kTwinRatio};
+// Which size serves a screen of the given ratio: above 1 the twin drawn at twice the size.
+int ScaleFor(qreal devicePixelRatio) {
+  return devicePixelRatio <= 1.0 ? 1 : 2;
+}
+
+QImage LoadImage(PictureId id, int scale) {
+  QImage image;
+  if (EmbeddedAsFile(id)) {
+    image.load(ResourcePath(id, scale));
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
+  } else {
+    image = DecodePixelBlob(QResource(ResourcePath(id, scale)).uncompressedData());
+  }
+  image.setDevicePixelRatio(scale == 2 ? kTwinRatio : 1.0);
+  return image;
 }
 
 }  // namespace
 
-QString PicturePath(PictureId id) {
-  return QStringLiteral(":/pictures/") + FileName(id);
-}
-
-QString PicturePath2x(PictureId id) {
-  QString path = PicturePath(id);
-  return path.insert(path.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-}
-
 QPixmap Picture(PictureId id, qreal devicePixelRatio) {
-  const PictureSource source = SourceFor(id, devicePixelRatio);
-  // QPixmap(path) goes through QPixmapCache, so every caller shares one copy of the pixels.
-  QPixmap picture(source.path);
-  picture.setDevicePixelRatio(source.ratio);
+  const int scale = ScaleFor(devicePixelRatio);
+  // Shared through QPixmapCache: every key and row showing a picture holds one copy of it.
+  const QString key = ResourcePath(id, scale);
+  QPixmap picture;
+  if (!QPixmapCache::find(key, &picture)) {
+    picture = QPixmap::fromImage(LoadImage(id, scale));
+    QPixmapCache::insert(key, picture);
+  }
   return picture;
 }
 
@@ -50,13 +71,8 @@ QPixmap Picture(PictureId id) {
 }
 
 std::future<QImage> DecodePictureInBackground(PictureId id, qreal devicePixelRatio) {
-  return std::async(std::launch::async, [source = SourceFor(id, devicePixelRatio)] {
-    QImage image(source.path);
-    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                            : QImage::Format_RGB32);
-    image.setDevicePixelRatio(source.ratio);
-    return image;
-  });
+  return std::async(std::launch::async,
+                    [id, scale = ScaleFor(devicePixelRatio)] { return LoadImage(id, scale); });
 }
 
 QIcon PictureIcon(PictureId id) {

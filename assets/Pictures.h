@@ -4,18 +4,11 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QString>
 #include <future>
 
 #include "assets/PictureCatalog.h"
 
 namespace cinta {
-
-// Resource path of the picture at its table size, ":/pictures/<file>".
-QString PicturePath(PictureId id);
-
-// Resource path of its twin drawn at twice the size, ":/pictures/<name>@2x.<ext>".
-QString PicturePath2x(PictureId id);
 
 // The picture for a screen with the given device pixel ratio. Above 1 it is the 2x twin marked
 // with ratio 2, so its logical size stays the table size and it is drawn sharp instead of
@@ -26,9 +19,10 @@ QPixmap Picture(PictureId id, qreal devicePixelRatio);
 // The same for the application's device pixel ratio (the highest of its screens).
 QPixmap Picture(PictureId id);
 
-// Decodes the picture for `devicePixelRatio` on another thread, into the pixel format the screen
-// draws fastest, so that a window can build its controls meanwhile. QPixmap::fromImage on the
-// result costs no conversion.
+// Loads the picture for `devicePixelRatio` on another thread, so that a window can build its
+// controls meanwhile; worth it for the background, the one picture embedded as a compressed file
+// rather than as pixels. The image is in the format the screen draws fastest, so
+// QPixmap::fromImage on it costs no conversion.
 std::future<QImage> DecodePictureInBackground(PictureId id, qreal devicePixelRatio);
 
 // Both sizes in one icon, for window icons that the platform scales itself.

@@ -19,86 +19,73 @@ namespace {
 struct ExpectedPicture {
   const char* name;
   PictureId id;
-  const char* path;
+  const char* file;
   const char* format;
   int width;
   int height;
 };
 
 const ExpectedPicture kExpected[] = {
-    {"digit 0", DigitPicture(0), ":/pictures/digit-0.bmp", "bmp", 69, 66},
-    {"digit 1", DigitPicture(1), ":/pictures/digit-1.bmp", "bmp", 67, 65},
-    {"digit 2", DigitPicture(2), ":/pictures/digit-2.bmp", "bmp", 67, 66},
-    {"digit 3", DigitPicture(3), ":/pictures/digit-3.bmp", "bmp", 68, 66},
-    {"digit 4", DigitPicture(4), ":/pictures/digit-4.bmp", "bmp", 66, 66},
-    {"digit 5", DigitPicture(5), ":/pictures/digit-5.bmp", "bmp", 66, 67},
-    {"digit 6", DigitPicture(6), ":/pictures/digit-6.bmp", "bmp", 66, 65},
-    {"digit 7", DigitPicture(7), ":/pictures/digit-7.bmp", "bmp", 66, 65},
-    {"digit 8", DigitPicture(8), ":/pictures/digit-8.bmp", "bmp", 66, 65},
-    {"digit 9", DigitPicture(9), ":/pictures/digit-9.bmp", "bmp", 66, 68},
-    {"key add", OperatorKeyPicture(0), ":/pictures/operator-key-0-add.gif", "gif", 44, 44},
-    {"key subtract", OperatorKeyPicture(1), ":/pictures/operator-key-1-subtract.gif", "gif", 45,
-     44},
-    {"key multiply", OperatorKeyPicture(2), ":/pictures/operator-key-2-multiply.gif", "gif", 47,
-     49},
-    {"key divide", OperatorKeyPicture(3), ":/pictures/operator-key-3-divide.gif", "gif", 45, 44},
-    {"key power", OperatorKeyPicture(4), ":/pictures/operator-key-4-power.gif", "gif", 42, 45},
-    {"key percent", OperatorKeyPicture(5), ":/pictures/operator-key-5-percent.gif", "gif", 48, 56},
-    {"key square root", OperatorKeyPicture(6), ":/pictures/operator-key-6-square-root.gif", "gif",
-     45, 51},
-    {"key reciprocal", OperatorKeyPicture(7), ":/pictures/operator-key-7-reciprocal.gif", "gif", 48,
-     60},
-    {"key root", OperatorKeyPicture(8), ":/pictures/operator-key-8-root.gif", "gif", 45, 49},
-    {"key remainder", OperatorKeyPicture(9), ":/pictures/operator-key-9-remainder.gif", "gif", 45,
-     44},
-    {"key integer quotient", OperatorKeyPicture(10),
-     ":/pictures/operator-key-10-integer-quotient.gif", "gif", 45, 44},
-    {"key factorial", OperatorKeyPicture(11), ":/pictures/operator-key-11-factorial.gif", "gif", 42,
-     45},
-    {"small add", OperatorSmallPicture(0), ":/pictures/operator-small-0-add.gif", "gif", 22, 24},
-    {"small subtract", OperatorSmallPicture(1), ":/pictures/operator-small-1-subtract.gif", "gif",
-     24, 26},
-    {"small multiply", OperatorSmallPicture(2), ":/pictures/operator-small-2-multiply.gif", "gif",
-     22, 24},
-    {"small divide", OperatorSmallPicture(3), ":/pictures/operator-small-3-divide.gif", "gif", 23,
+    {"digit 0", DigitPicture(0), "digit-0.bmp", "bmp", 69, 66},
+    {"digit 1", DigitPicture(1), "digit-1.bmp", "bmp", 67, 65},
+    {"digit 2", DigitPicture(2), "digit-2.bmp", "bmp", 67, 66},
+    {"digit 3", DigitPicture(3), "digit-3.bmp", "bmp", 68, 66},
+    {"digit 4", DigitPicture(4), "digit-4.bmp", "bmp", 66, 66},
+    {"digit 5", DigitPicture(5), "digit-5.bmp", "bmp", 66, 67},
+    {"digit 6", DigitPicture(6), "digit-6.bmp", "bmp", 66, 65},
+    {"digit 7", DigitPicture(7), "digit-7.bmp", "bmp", 66, 65},
+    {"digit 8", DigitPicture(8), "digit-8.bmp", "bmp", 66, 65},
+    {"digit 9", DigitPicture(9), "digit-9.bmp", "bmp", 66, 68},
+    {"key add", OperatorKeyPicture(0), "operator-key-0-add.gif", "gif", 44, 44},
+    {"key subtract", OperatorKeyPicture(1), "operator-key-1-subtract.gif", "gif", 45, 44},
+    {"key multiply", OperatorKeyPicture(2), "operator-key-2-multiply.gif", "gif", 47, 49},
+    {"key divide", OperatorKeyPicture(3), "operator-key-3-divide.gif", "gif", 45, 44},
+    {"key power", OperatorKeyPicture(4), "operator-key-4-power.gif", "gif", 42, 45},
+    {"key percent", OperatorKeyPicture(5), "operator-key-5-percent.gif", "gif", 48, 56},
+    {"key square root", OperatorKeyPicture(6), "operator-key-6-square-root.gif", "gif", 45, 51},
+    {"key reciprocal", OperatorKeyPicture(7), "operator-key-7-reciprocal.gif", "gif", 48, 60},
+    {"key root", OperatorKeyPicture(8), "operator-key-8-root.gif", "gif", 45, 49},
+    {"key remainder", OperatorKeyPicture(9), "operator-key-9-remainder.gif", "gif", 45, 44},
+    {"key integer quotient", OperatorKeyPicture(10), "operator-key-10-integer-quotient.gif", "gif",
+     45, 44},
+    {"key factorial", OperatorKeyPicture(11), "operator-key-11-factorial.gif", "gif", 42, 45},
+    {"small add", OperatorSmallPicture(0), "operator-small-0-add.gif", "gif", 22, 24},
+    {"small subtract", OperatorSmallPicture(1), "operator-small-1-subtract.gif", "gif", 24, 26},
+    {"small multiply", OperatorSmallPicture(2), "operator-small-2-multiply.gif", "gif", 22, 24},
+    {"small divide", OperatorSmallPicture(3), "operator-small-3-divide.gif", "gif", 23, 24},
+    {"small power", OperatorSmallPicture(4), "operator-small-4-power.gif", "gif", 23, 23},
+    {"small percent", OperatorSmallPicture(5), "operator-small-5-percent.gif", "gif", 24, 26},
+    {"small square root", OperatorSmallPicture(6), "operator-small-6-square-root.gif", "gif", 23,
      24},
-    {"small power", OperatorSmallPicture(4), ":/pictures/operator-small-4-power.gif", "gif", 23,
-     23},
-    {"small percent", OperatorSmallPicture(5), ":/pictures/operator-small-5-percent.gif", "gif", 24,
-     26},
-    {"small square root", OperatorSmallPicture(6), ":/pictures/operator-small-6-square-root.gif",
-     "gif", 23, 24},
-    {"small reciprocal", OperatorSmallPicture(7), ":/pictures/operator-small-7-reciprocal.gif",
-     "gif", 24, 26},
-    {"small root", OperatorSmallPicture(8), ":/pictures/operator-small-8-root.gif", "gif", 23, 24},
-    {"small remainder", OperatorSmallPicture(9), ":/pictures/operator-small-9-remainder.gif", "gif",
-     28, 26},
-    {"small integer quotient", OperatorSmallPicture(10),
-     ":/pictures/operator-small-10-integer-quotient.gif", "gif", 28, 25},
-    {"small factorial", OperatorSmallPicture(11), ":/pictures/operator-small-11-factorial.gif",
-     "gif", 23, 23},
-    {"camera", PictureId::Camera, ":/pictures/camera.gif", "gif", 38, 38},
-    {"clear entry", PictureId::ClearEntry, ":/pictures/clear-entry.bmp", "bmp", 53, 52},
-    {"clear", PictureId::Clear, ":/pictures/clear.bmp", "bmp", 54, 53},
-    {"backspace", PictureId::Backspace, ":/pictures/backspace.bmp", "bmp", 48, 49},
-    {"close", PictureId::Close, ":/pictures/close.jpg", "jpeg", 67, 67},
-    {"edit view", PictureId::EditView, ":/pictures/column-sum.gif", "gif", 36, 36},
-    {"eraser", PictureId::Eraser, ":/pictures/eraser.bmp", "bmp", 89, 46},
-    {"scroll up", PictureId::ScrollUp, ":/pictures/scroll-up.gif", "gif", 32, 129},
-    {"scroll down", PictureId::ScrollDown, ":/pictures/scroll-down.gif", "gif", 32, 129},
-    {"about", PictureId::About, ":/pictures/about.bmp", "bmp", 47, 46},
-    {"background", PictureId::Background, ":/pictures/background.jpg", "jpeg", 900, 562},
-    {"icon", PictureId::Icon, ":/pictures/icon.ico", "ico", 32, 32},
-    {"printer", PictureId::Printer, ":/pictures/printer.bmp", "bmp", 52, 48},
-    {"notepad", PictureId::Notepad, ":/pictures/notepad.bmp", "bmp", 52, 48},
-    {"font size", PictureId::FontSize, ":/pictures/font-size.gif", "gif", 49, 46},
-    {"clipboard", PictureId::Clipboard, ":/pictures/clipboard.bmp", "bmp", 40, 44},
+    {"small reciprocal", OperatorSmallPicture(7), "operator-small-7-reciprocal.gif", "gif", 24, 26},
+    {"small root", OperatorSmallPicture(8), "operator-small-8-root.gif", "gif", 23, 24},
+    {"small remainder", OperatorSmallPicture(9), "operator-small-9-remainder.gif", "gif", 28, 26},
+    {"small integer quotient", OperatorSmallPicture(10), "operator-small-10-integer-quotient.gif",
+     "gif", 28, 25},
+    {"small factorial", OperatorSmallPicture(11), "operator-small-11-factorial.gif", "gif", 23, 23},
+    {"camera", PictureId::Camera, "camera.gif", "gif", 38, 38},
+    {"clear entry", PictureId::ClearEntry, "clear-entry.bmp", "bmp", 53, 52},
+    {"clear", PictureId::Clear, "clear.bmp", "bmp", 54, 53},
+    {"backspace", PictureId::Backspace, "backspace.bmp", "bmp", 48, 49},
+    {"close", PictureId::Close, "close.jpg", "jpeg", 67, 67},
+    {"edit view", PictureId::EditView, "column-sum.gif", "gif", 36, 36},
+    {"eraser", PictureId::Eraser, "eraser.bmp", "bmp", 89, 46},
+    {"scroll up", PictureId::ScrollUp, "scroll-up.gif", "gif", 32, 129},
+    {"scroll down", PictureId::ScrollDown, "scroll-down.gif", "gif", 32, 129},
+    {"about", PictureId::About, "about.bmp", "bmp", 47, 46},
+    {"background", PictureId::Background, "background.jpg", "jpeg", 900, 562},
+    {"icon", PictureId::Icon, "icon.ico", "ico", 32, 32},
+    {"printer", PictureId::Printer, "printer.bmp", "bmp", 52, 48},
+    {"notepad", PictureId::Notepad, "notepad.bmp", "bmp", 52, 48},
+    {"font size", PictureId::FontSize, "font-size.gif", "gif", 49, 46},
+    {"clipboard", PictureId::Clipboard, "clipboard.bmp", "bmp", 40, 44},
 };
 
-QString TwinPath(const char* path) {
-  const QString original = QString::fromLatin1(path);
-  const qsizetype dot = original.lastIndexOf(QLatin1Char('.'));
-  return original.left(dot) + QStringLiteral("@2x") + original.mid(dot);
+// The committed file a picture is embedded from, at scale 1 or as its 2x twin.
+QString SourcePath(const char* file, int scale) {
+  QString path = QStringLiteral(CINTA_PICTURES_DIR "/") + QString::fromLatin1(file);
+  if (scale == 2) path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+  return path;
 }
 
 // Bits per pixel from the BMP file header (offset 28, little-endian).
@@ -176,14 +163,13 @@ void PicturesTest::fileHasTableFormatAndSize_data() {
 void PicturesTest::fileHasTableFormatAndSize() {
   QFETCH(int, row);
   const ExpectedPicture& expected = kExpected[row];
-  QCOMPARE(PicturePath(expected.id), QString::fromLatin1(expected.path));
-  QCOMPARE(PicturePath2x(expected.id), TwinPath(expected.path));
   const PictureEntry& entry = CatalogEntry(expected.id);
+  QCOMPARE(QByteArray(entry.fileName.data(), entry.fileName.size()), QByteArray(expected.file));
   QCOMPARE(QSize(entry.width, entry.height), QSize(expected.width, expected.height));
   QCOMPARE(QByteArray(entry.format.data(), entry.format.size()), QByteArray(expected.format));
 
   for (const int scale : {1, 2}) {
-    const QString path = scale == 1 ? QString::fromLatin1(expected.path) : TwinPath(expected.path);
+    const QString path = SourcePath(expected.file, scale);
     QVERIFY2(QFile::exists(path), qPrintable(path));
     QImageReader reader(path);
     QCOMPARE(reader.format(), QByteArray(expected.format));
@@ -192,6 +178,10 @@ void PicturesTest::fileHasTableFormatAndSize() {
     QCOMPARE(image.size(), QSize(expected.width * scale, expected.height * scale));
     QVERIFY2(HasDrawing(image), qPrintable(path + QStringLiteral(" is one flat colour")));
     if (QByteArray(expected.format) == "bmp") QCOMPARE(BmpBitCount(path), 24);
+
+    // What the program shows is embedded at build time from this file: the same pixels.
+    QCOMPARE(Picture(expected.id, scale).toImage().convertToFormat(QImage::Format_ARGB32),
+             image.convertToFormat(QImage::Format_ARGB32));
   }
 }
 
@@ -239,17 +229,16 @@ void PicturesTest::iconHoldsBothSizes() {
   QCOMPARE(sharp.size(), QSize(64, 64));
   // The drawn twin, not the 32 x 32 picture scaled up.
   QCOMPARE(sharp.toImage().convertToFormat(QImage::Format_ARGB32),
-           QImage(TwinPath(":/pictures/icon.ico")).convertToFormat(QImage::Format_ARGB32));
+           QImage(SourcePath("icon.ico", 2)).convertToFormat(QImage::Format_ARGB32));
   QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32));
 }
 
 void PicturesTest::operatorSymbolIsBlackAndCentredOnWhite_data() {
   QTest::addColumn<QString>("path");
   for (const ExpectedPicture& expected : kExpected) {
-    const QByteArray path(expected.path);
-    if (!path.contains("operator-")) continue;
-    QTest::newRow(expected.name) << QString::fromLatin1(path);
-    QTest::newRow(QByteArray(expected.name) + " @2x") << TwinPath(expected.path);
+    if (!QByteArray(expected.file).contains("operator-")) continue;
+    QTest::newRow(expected.name) << SourcePath(expected.file, 1);
+    QTest::newRow(QByteArray(expected.name) + " @2x") << SourcePath(expected.file, 2);
   }
 }
 
@@ -306,8 +295,8 @@ void PicturesTest::marginMatchesTheKeyFace() {
   const auto id = static_cast<PictureId>(idNumber);
   // JPEG blurs colours a little.
   const int tolerance = CatalogEntry(id).format == "jpeg" ? 12 : 0;
-  for (const QString& path : {PicturePath(id), PicturePath2x(id)}) {
-    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+  for (const qreal scale : {1.0, 2.0}) {
+    const QImage image = Picture(id, scale).toImage().convertToFormat(QImage::Format_ARGB32);
     QVERIFY(!image.isNull());
     const QPoint corners[] = {{0, 0},
                               {image.width() - 1, 0},
@@ -317,8 +306,9 @@ void PicturesTest::marginMatchesTheKeyFace() {
       QColor actual = image.pixelColor(corner);
       if (face.alpha() == 0 && actual.alpha() == 0) actual = face;
       QVERIFY2(ColoursClose(actual, face, tolerance),
-               qPrintable(QStringLiteral("%1 at (%2, %3) is %4")
-                              .arg(path)
+               qPrintable(QStringLiteral("%1 at %2x, (%3, %4) is %5")
+                              .arg(QLatin1StringView(CatalogEntry(id).fileName))
+                              .arg(scale)
                               .arg(corner.x())
                               .arg(corner.y())
                               .arg(actual.name(QColor::HexArgb))));
