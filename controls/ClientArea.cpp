@@ -8,7 +8,10 @@
 namespace cinta {
 
 ClientArea::ClientArea(QWidget* window, const QColor& backColor, const QPixmap& background)
-    : QWidget(window), backColor_(backColor), background_(background) {}
+    : QWidget(window), backColor_(backColor), background_(background) {
+  // Every pixel is painted here, so nothing below (the frame, the window) is painted first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void ClientArea::SetBackground(const QPixmap& background) {
   background_ = background;
@@ -17,8 +20,11 @@ void ClientArea::SetBackground(const QPixmap& background) {
 
 void ClientArea::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), backColor_);
-  // Unscaled: the picture is larger than the client area and its far parts are never seen.
+  // The picture is drawn unscaled; it is usually larger than the client area, its far parts never
+  // seen, and then the back colour shows nowhere.
+  const QRect covered(QPoint(0, 0), background_.deviceIndependentSize().toSize());
+  if (!covered.contains(rect()) || background_.hasAlphaChannel())
+    painter.fillRect(rect(), backColor_);
   if (!background_.isNull()) painter.drawPixmap(0, 0, background_);
 }
 
