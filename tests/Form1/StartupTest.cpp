@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QtTest>
 
 #include "Form1/Centring.h"
@@ -72,6 +74,42 @@ class StartupTest : public QObject {
     QCOMPARE(w.Combo1->currentText(), QStringLiteral("Resultados anteriores"));
     QVERIFY(!w.Command12->Visible());
     QVERIFY(!w.Picture4->Visible());
+  }
+
+  // The faces the layout was drawn for, or their metric twins; the combo box's edit field shows
+  // its text in the box's own font.
+  void ControlsDrawTheirTextInTheirFonts_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("previous results") << "Combo1" << 27.75 << false;
+    QTest::newRow("previous results, edit field") << "Combo1 field" << 27.75 << false;
+    QTest::newRow("result box") << "Text2" << 24.0 << true;
+    QTest::newRow("formatted result") << "Label3" << 24.0 << true;
+    QTest::newRow("sign key") << "Command10" << 24.0 << true;
+    QTest::newRow("format key ,00") << "Command8(0)" << 18.0 << true;
+    QTest::newRow("format key ,00$") << "Command8(2)" << 14.25 << true;
+    QTest::newRow("about line") << "Label5(0)" << 12.0 << true;
+  }
+  void ControlsDrawTheirTextInTheirFonts() {
+    QFETCH(QString, control);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    Form1& w = *window_;
+    const QHash<QString, QWidget*> controls = {{"Combo1", w.Combo1},
+                                               {"Combo1 field", w.Combo1->lineEdit()},
+                                               {"Text2", w.Text2},
+                                               {"Label3", w.Label3},
+                                               {"Command10", w.Command10},
+                                               {"Command8(0)", &w.Command8(0)},
+                                               {"Command8(2)", &w.Command8(2)},
+                                               {"Label5(0)", &w.Label5(0)}};
+    const QFontInfo drawn(controls.value(control)->font());
+    const QString expected =
+        QFontDatabase::hasFamily(QStringLiteral("Arial")) ? "Arial" : "Liberation Sans";
+    QCOMPARE(drawn.family(), expected);
+    QCOMPARE(drawn.pointSizeF(), points);
+    QCOMPARE(drawn.bold(), bold);
   }
 
   void AboutLinesToggle() {
