@@ -16,8 +16,8 @@ inline constexpr int kNormal = 400;
 QFont ControlFont(const QString& face, double points, int weight = kNormal);
 
 // Loads the font system's list of faces (several milliseconds with fontconfig) on a second
-// thread, so that a window can decode its pictures meanwhile. The first font the window asks for
-// waits for the list; the destructor waits for the thread.
+// thread, so that a window can create its controls meanwhile. The first text the window measures
+// or draws waits for the list; the destructor waits for the thread.
 class FontSystemWarmUp {
  public:
   FontSystemWarmUp();
