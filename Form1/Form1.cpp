@@ -80,7 +80,7 @@ void Form1::ConnectHandlers() {
             [this, index] { Command14_Click(index); });
   }
   // Only a choice of the user, by mouse or keyboard; entries the program adds pick nothing.
-  connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+  connect(Combo1, &ComboBox::picked, this, [this] { Combo1_Click(); });
   connect(Command12, &QAbstractButton::clicked, this, [this] { Command12_Click(); });
   connect(Command4, &QAbstractButton::clicked, this, [this] { Command4_Click(); });
   connect(Command9, &QAbstractButton::clicked, this, [this] { Command9_Click(); });

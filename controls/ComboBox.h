@@ -7,17 +7,20 @@
 
 namespace cinta {
 
-// A combo box with an edit field and a drop-down list, in `font`.
+// A combo box with an edit field and a drop-down list, in `font`. It reports `picked` only when
+// the user chooses an entry from the list (by mouse, keys or wheel): typing into the field,
+// confirming it or leaving it picks nothing, even when its text names an entry.
 class ComboBox : public TwipsControl<QComboBox> {
+  Q_OBJECT
+
  public:
-  explicit ComboBox(QWidget* parent, const QFont& font) : TwipsControl<QComboBox>(parent) {
-    // The font first: the edit field lays its text out as soon as it exists, and laying it out
-    // in the default font first would load a face this box never shows.
-    setFont(font);
-    setEditable(true);
-    // Entries are appended by the program, never by pressing Return in the edit field.
-    setInsertPolicy(QComboBox::NoInsert);
-  }
+  ComboBox(QWidget* parent, const QFont& font);
+
+ signals:
+  void picked(int index);
+
+ private:
+  bool finishingEdit_ = false;
 };
 
 }  // namespace cinta

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QAbstractItemView>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "Suites.h"
@@ -216,6 +217,46 @@ class EditingKeysTest : public QObject {
     const QString picked = mouse ? "6" : "9";
     QCOMPARE(QString::fromStdString(RowTexts(w)), "1|" + picked);
     QCOMPARE(w.Text2->Text(), QString::number(1 + picked.toInt()));
+  }
+
+  // The field shows the last result while the list's current entry is still the first one, so
+  // finishing an edit there would name a different entry than the current one.
+  void EditingTheListFieldPicksNothing_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("finish");
+    QTest::newRow("enter and leave the field") << QString() << int(Qt::Key_Tab);
+    QTest::newRow("Return in the field") << QString() << int(Qt::Key_Return);
+    QTest::newRow("an entry typed, then Return") << QStringLiteral("42") << int(Qt::Key_Return);
+    QTest::newRow("an entry typed, then leave") << QStringLiteral("42") << int(Qt::Key_Tab);
+    QTest::newRow("the start of an entry, then Return")
+        << QStringLiteral("4") << int(Qt::Key_Return);
+    QTest::newRow("the open list closed with Escape") << QString() << int(Qt::Key_Escape);
+  }
+  void EditingTheListFieldPicksNothing() {
+    QFETCH(QString, typed);
+    QFETCH(int, finish);
+    Form1& w = *window_;
+    for (const char* result : {"6", "42", "9"}) {
+      PressKeys(w, result);
+      ClickC(w);
+    }
+    PressKeys(w, "1+2");
+    w.Combo1->setFocus();
+    QLineEdit* field = w.Combo1->lineEdit();
+    if (!typed.isEmpty()) {
+      field->clear();
+      QTest::keyClicks(field, typed);
+    }
+    if (finish == Qt::Key_Escape) {
+      w.Combo1->showPopup();
+      QTest::keyClick(w.Combo1->view(), Qt::Key_Escape);
+    } else {
+      QTest::keyClick(field, Qt::Key(finish));
+    }
+    Click(&w.Command2(3));
+    QCOMPARE(QString::fromStdString(RowTexts(w)), QStringLiteral("1|23"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("24"));
+    QCOMPARE(Entries(w), QStringList({"6", "42", "9"}));
   }
 
   void EraserEmptiesTheListAndKeepsItShown() {
