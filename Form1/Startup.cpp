@@ -14,6 +14,18 @@ namespace {
 const QString kAttribution = QStringLiteral("Cinta, calculadora de cinta · software libre (MIT)");
 const QString kContact = QStringLiteral("cinta@example.org");
 
+// Whether `point` of the surface lies outside every shown control: only there does a drag move
+// the window. Labels let the mouse through to the surface, so who received the event does not
+// tell; the controls' rectangles do.
+bool OnBareSurface(const QWidget& surface, const QPoint& point) {
+  for (const QObject* child : surface.children()) {
+    const auto* control = qobject_cast<const QWidget*>(child);
+    if (control != nullptr && control->isVisible() && control->geometry().contains(point))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void Form1::Form_Load() {
@@ -59,7 +71,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto* move = static_cast<QMouseEvent*>(event);
     const QPoint pointer = move->globalPosition().toPoint();
     if (!windowMove_.Following()) {
-      Form_MouseMove(move->buttons(), pointer);
+      if (OnBareSurface(*clientArea_, move->position().toPoint()))
+        Form_MouseMove(move->buttons(), pointer);
     } else if (move->buttons() & Qt::LeftButton) {
       windowMove_.Follow(pointer);
     } else {

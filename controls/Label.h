@@ -9,8 +9,8 @@
 namespace cinta {
 
 // A label drawn on its container's surface: a caption with an alignment, a text colour and
-// either an opaque back colour or a transparent background. It never takes the mouse from the
-// surface below it, so dragging the window over a label still works.
+// either an opaque back colour or a transparent background. It takes no clicks of its own: the
+// mouse passes through it to its container.
 class Label : public TwipsControl<QLabel> {
  public:
   explicit Label(QWidget* parent = nullptr);

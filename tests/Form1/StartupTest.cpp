@@ -10,12 +10,20 @@
 namespace cinta {
 namespace {
 
-// A pointer move over the window's surface with `buttons` held, at `global`.
+// A pointer move with `buttons` held, at `global`, delivered as Qt delivers it: to the control
+// under the pointer that takes the mouse, and on to its containers while none accepts it.
 void MoveOverSurface(Form1& window, const QPoint& global, Qt::MouseButtons buttons) {
   QWidget* surface = window.Surface();
-  QMouseEvent move(QEvent::MouseMove, surface->mapFromGlobal(global), global, Qt::NoButton, buttons,
+  QWidget* target = surface->childAt(surface->mapFromGlobal(global));
+  if (target == nullptr) target = surface;
+  QMouseEvent move(QEvent::MouseMove, target->mapFromGlobal(global), global, Qt::NoButton, buttons,
                    Qt::NoModifier);
-  QApplication::sendEvent(surface, &move);
+  QApplication::sendEvent(target, &move);
+}
+
+// The centre of `control` in global coordinates.
+QPoint GlobalCentre(const QWidget* control) {
+  return control->mapToGlobal(control->rect().center());
 }
 
 }  // namespace
@@ -146,17 +154,48 @@ class StartupTest : public QObject {
     QFETCH(bool, moves);
     Form1& w = *window_;
     const QPoint start = w.pos();
-    const QPoint grip = w.Surface()->mapToGlobal(QPoint(400, 530));  // bare surface
+    const QPoint grip = w.Surface()->mapToGlobal(QPoint(200, 530));  // under the hidden about lines
     MoveOverSurface(w, grip, Qt::MouseButtons(buttons));
     MoveOverSurface(w, grip + QPoint(30, 20), Qt::MouseButtons(buttons));
     QCOMPARE(w.pos(), moves ? start + QPoint(30, 20) : start);
     // Moves after the button went up leave the window where it is.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(400, 530), QPointF(grip),
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(200, 530), QPointF(grip),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w.Surface(), &release);
     const QPoint after = w.pos();
     MoveOverSurface(w, grip + QPoint(60, 60), Qt::NoButton);
     QCOMPARE(w.pos(), after);
+  }
+
+  // Moves over a control go to the control, even where it takes no clicks itself.
+  void DragOverAControlLeavesTheWindowWhereItIs_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("the empty top of the tape") << QStringLiteral("Picture1");
+    QTest::newRow("the about image") << QStringLiteral("Image2");
+    QTest::newRow("the formatted result") << QStringLiteral("Label3");
+    QTest::newRow("an about line") << QStringLiteral("Label5");
+  }
+  void DragOverAControlLeavesTheWindowWhereItIs() {
+    QFETCH(QString, control);
+    Form1& w = *window_;
+    QPoint grip;
+    if (control == "Picture1") {
+      grip = w.Picture1->mapToGlobal(QPoint(w.Picture1->width() / 2, 10));
+    } else if (control == "Image2") {
+      grip = GlobalCentre(w.Image2);
+    } else if (control == "Label3") {
+      QTest::mouseClick(&w.Command8(0), Qt::LeftButton);
+      QVERIFY(w.Label3->isVisible());
+      grip = GlobalCentre(w.Label3);
+    } else {
+      QTest::mouseClick(w.Image2, Qt::LeftButton);
+      QVERIFY(w.Label5(0).isVisible());
+      grip = GlobalCentre(&w.Label5(0));
+    }
+    const QPoint start = w.pos();
+    MoveOverSurface(w, grip, Qt::LeftButton);
+    MoveOverSurface(w, grip + QPoint(30, 20), Qt::LeftButton);
+    QCOMPARE(w.pos(), start);
   }
 
   void FocusOrderFollowsTheLayout() {
