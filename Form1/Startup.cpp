@@ -11,7 +11,7 @@
 namespace cinta {
 namespace {
 
-const QString kAttribution = QStringLiteral("Cinta, calculadora de cinta · software libre (MIT)");
+const QString kAttribution = QStringLiteral("Cinta, calculadora de cinta · MIT");
 const QString kContact = QStringLiteral("cinta@example.org");
 
 // Whether `point` of the surface lies outside every shown control: only there does a drag move

@@ -129,6 +129,12 @@ class StartupTest : public QObject {
     const QString contact = w.Label5(1).Caption();
     QVERIFY(attribution != QStringLiteral("Label5"));
     QVERIFY(contact.contains(QLatin1Char('@')));
+    // Each line fits its label: a wrapped line would run into the one below.
+    for (int line = 0; line < 2; ++line) {
+      const Label& label = w.Label5(line);
+      const int width = QFontMetrics(label.font()).horizontalAdvance(label.Caption());
+      QVERIFY2(width <= label.contentsRect().width(), qPrintable(label.Caption()));
+    }
     QTest::mouseClick(w.Image2, Qt::LeftButton);
     QVERIFY(!w.Label5(0).Visible());
     QVERIFY(!w.Label5(1).Visible());
