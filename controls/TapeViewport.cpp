@@ -45,6 +45,7 @@ void TapeViewport::mousePressEvent(QMouseEvent* event) {
     return;
   }
   pressed_ = hit;
+  pointer_ = point;
   SetPressedInside(true);
 }
 
@@ -53,9 +54,8 @@ void TapeViewport::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
     return;
   }
-  const WindowlessControl& member = pressed_->layer->Member(pressed_->index);
-  SetPressedInside(member.Visible() &&
-                   container_.PixelRect(member).contains(event->position().toPoint()));
+  pointer_ = event->position().toPoint();
+  TrackPressed();
 }
 
 void TapeViewport::mouseReleaseEvent(QMouseEvent* event) {
@@ -63,6 +63,8 @@ void TapeViewport::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
     return;
   }
+  pointer_ = event->position().toPoint();
+  TrackPressed();
   const WindowlessContainer::Hit released = *pressed_;
   const bool clicked = pressedInside_;
   SetPressedInside(false);
@@ -80,6 +82,12 @@ void TapeViewport::SetPressedInside(bool inside) {
   if (inside == pressedInside_) return;
   pressedInside_ = inside;
   Repaint(container_.PixelRect(pressed_->layer->Member(pressed_->index)));
+}
+
+void TapeViewport::TrackPressed() {
+  if (!pressed_) return;
+  const WindowlessControl& member = pressed_->layer->Member(pressed_->index);
+  SetPressedInside(member.Visible() && container_.PixelRect(member).contains(pointer_));
 }
 
 void TapeViewport::Repaint(const QRect& pixels) {
@@ -100,6 +108,7 @@ void TapeViewport::MembersRemoving(const WindowlessLayer& layer, int first) {
 }
 
 void TapeViewport::ContainerMoved() {
+  TrackPressed();
   editor_->ContainerMoved();
 }
 

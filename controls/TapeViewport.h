@@ -39,6 +39,9 @@ class TapeViewport : public TwipsControl<QWidget>, private ContainerView {
 
   const WindowlessControl* PressedMember() const;
   void SetPressedInside(bool inside);
+  // Whether the pointer is over the pressed button where that button stands now: rows move
+  // under a held button when keys add or remove rows.
+  void TrackPressed();
 
   WindowlessContainer& container_;
   QColor backColor_ = Qt::white;
@@ -46,6 +49,7 @@ class TapeViewport : public TwipsControl<QWidget>, private ContainerView {
   // The button held down, and whether the pointer is still over it.
   std::optional<WindowlessContainer::Hit> pressed_;
   bool pressedInside_ = false;
+  QPoint pointer_;
 };
 
 }  // namespace cinta

@@ -271,6 +271,37 @@ class EditingKeysTest : public QObject {
     QVERIFY(w.Command12->isVisible());
   }
 
+  // A row's button clicks only if the pointer is still over it where it stands at the release;
+  // keys pressed meanwhile can move the rows under the held mouse button.
+  void HeldRowButtonClicksOnlyWhereItStands_data() {
+    QTest::addColumn<QString>("keysWhileHeld");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("nothing moves") << QString() << true;
+    QTest::newRow("a row added") << QStringLiteral("+") << false;
+    QTest::newRow("scrolled one step") << QStringLiteral("v") << false;
+    QTest::newRow("scrolled away and back") << QStringLiteral("v^") << true;
+  }
+  void HeldRowButtonClicksOnlyWhereItStands() {
+    QFETCH(QString, keysWhileHeld);
+    QFETCH(bool, opens);
+    Form1& w = *window_;
+    PressKeys(w, "1+2+3+4");
+    const QPoint grip = CentreInViewport(w, w.Command1(2));
+    QTest::mousePress(w.Picture1, Qt::LeftButton, {}, grip);
+    for (const QChar key : keysWhileHeld) {
+      if (key == QLatin1Char('v')) {
+        w.Command6(1).click();
+      } else if (key == QLatin1Char('^')) {
+        w.Command6(0).click();
+      } else {
+        PressKeys(w, QString(key).toStdString());
+      }
+    }
+    QTest::mouseRelease(w.Picture1, Qt::LeftButton, {}, grip);
+    QCOMPARE(w.Picture4->isVisible(), opens);
+    if (opens) QCOMPARE(w.PaletteRow(), 2);
+  }
+
   void PaletteChangesTheRowItWasLastOpenedFor() {
     Form1& w = *window_;
     PressKeys(w, "1+2+3+4+5+6");
