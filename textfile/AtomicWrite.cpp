@@ -7,6 +7,10 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace cinta {
@@ -35,7 +39,14 @@ Publish MoveToFreeName(const std::filesystem::path& from, const std::filesystem:
 #else
 
 // A rename replaces the directory entry itself (a link is not followed) and refuses a folder.
+// It would also replace a file the user made read-only, so that is refused as opening it for
+// writing would be; the new file keeps the permissions of the one it replaces.
 bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+  struct stat old {};
+  if (::lstat(to.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (::faccessat(AT_FDCWD, to.c_str(), W_OK, AT_EACCESS) != 0) return false;
+    if (::chmod(from.c_str(), old.st_mode & 0777) != 0) return false;
+  }
   std::error_code error;
   std::filesystem::rename(from, to, error);
   return !error;
@@ -52,6 +63,12 @@ Publish MoveToFreeName(const std::filesystem::path& from, const std::filesystem:
 }
 
 #endif
+
+// "name", then "name (2)", "name (3)", ...
+std::filesystem::path NumberedName(const std::filesystem::path& folder, const std::string& name,
+                                   unsigned copy) {
+  return folder / (copy == 1 ? name : name + " (" + std::to_string(copy) + ")");
+}
 
 }  // namespace
 
@@ -70,15 +87,26 @@ std::optional<std::filesystem::path> WriteNewFileAtomically(const std::filesyste
   const std::optional<std::filesystem::path> temp = WriteTempFile(folder, bytes);
   if (!temp) return std::nullopt;
   for (unsigned copy = 1;; ++copy) {
-    std::filesystem::path candidate =
-        folder / (copy == 1 ? name : name + " (" + std::to_string(copy) + ")");
+    std::filesystem::path candidate = NumberedName(folder, name, copy);
     const Publish result = MoveToFreeName(*temp, candidate);
     if (result == Publish::Done) return candidate;
     if (result == Publish::Failed) break;
   }
   std::error_code ignored;
   std::filesystem::remove(*temp, ignored);
+#ifdef _WIN32
   return std::nullopt;
+#else
+  // File systems without hard links (FAT drives, some network shares) still take a new file:
+  // it is written under its name at once, which still never takes a name in use, and is
+  // removed again if the write fails part-way.
+  for (unsigned copy = 1;; ++copy) {
+    std::filesystem::path candidate = NumberedName(folder, name, copy);
+    const CreateResult result = CreateAndWrite(candidate, bytes);
+    if (result == CreateResult::Written) return candidate;
+    if (result == CreateResult::Failed) return std::nullopt;
+  }
+#endif
 }
 
 }  // namespace cinta

@@ -19,8 +19,6 @@
 namespace cinta {
 namespace {
 
-enum class CreateResult { Written, NameTaken, Failed };
-
 std::string TempName() {
   thread_local std::mt19937_64 engine{std::random_device{}()};
   std::uint64_t value = engine();
@@ -32,7 +30,11 @@ std::string TempName() {
   return ".cinta-" + hex + ".tmp";
 }
 
+}  // namespace
+
 #ifdef _WIN32
+
+namespace {
 
 bool WriteAll(HANDLE handle, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -43,6 +45,8 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
   }
   return true;
 }
+
+}  // namespace
 
 CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view bytes) {
   // CREATE_NEW fails on any existing name, a symbolic link included. The wide name reaches
@@ -62,6 +66,8 @@ CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view 
 
 #else
 
+namespace {
+
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t count = ::write(fd, bytes.data(), bytes.size());
@@ -74,6 +80,8 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+}  // namespace
+
 CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view bytes) {
   // O_CREAT with O_EXCL fails on any existing name, a symbolic link included.
   const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -85,8 +93,6 @@ CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view 
 }
 
 #endif
-
-}  // namespace
 
 std::optional<std::filesystem::path> WriteTempFile(const std::filesystem::path& folder,
                                                    std::string_view bytes) {

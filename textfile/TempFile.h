@@ -14,4 +14,10 @@ namespace cinta {
 std::optional<std::filesystem::path> WriteTempFile(const std::filesystem::path& folder,
                                                    std::string_view bytes);
 
+enum class CreateResult { Written, NameTaken, Failed };
+
+// Creates `file` only if its name is free (an existing file, folder or link counts as taken),
+// writes `bytes` and flushes them to the disk. On a failure part-way the file is removed again.
+CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view bytes);
+
 }  // namespace cinta

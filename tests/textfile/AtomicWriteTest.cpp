@@ -12,8 +12,12 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <functional>
 #endif
 
 namespace cinta {
@@ -103,6 +107,53 @@ class FileSizeLimit {
   rlimit saved_{};
   void (*savedHandler_)(int);
 };
+
+// Runs `check` in a child process as a user without root's power to write whatever the
+// permissions say, and returns whether it returned true. `folder` is handed to that user.
+bool AsUnprivilegedUser(const fs::path& folder, const std::function<bool()>& check) {
+  constexpr uid_t kNobody = 65534;
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+      if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0) return false;
+    if (::chown(folder.c_str(), kNobody, kNobody) != 0) return false;
+  }
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+    ::_exit(check() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(WriteFileAtomically, KeepsTheTargetsPermissions) {
+  struct PermissionCase {
+    const char* name;
+    fs::perms perms;
+    bool written;
+  };
+  using enum fs::perms;
+  const PermissionCase cases[] = {
+      {"WritableByOwnerReadableByGroup", owner_read | owner_write | group_read, true},
+      {"WritableByAll",
+       owner_read | owner_write | group_read | group_write | others_read | others_write, true},
+      {"ReadOnlyIsLeftAlone", owner_read | group_read | others_read, false},
+  };
+  for (const PermissionCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TempFolder folder;
+    const fs::path target = folder.Path() / "operacion.txt";
+    WriteBytes(target, "old report");
+    fs::permissions(target, c.perms);
+    EXPECT_TRUE(AsUnprivilegedUser(
+        folder.Path(), [&] { return WriteFileAtomically(target, "new report") == c.written; }));
+    EXPECT_EQ(ReadBytes(target), c.written ? "new report" : "old report");
+    EXPECT_EQ(fs::status(target).permissions(), c.perms);
+    EXPECT_EQ(EntryNames(folder.Path()), std::set<std::string>{"operacion.txt"});
+  }
+}
 
 TEST(WriteFileAtomically, WriteFailingHalfwayKeepsTheOldFileWhole) {
   const TempFolder folder;
