@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 #include "Suites.h"
@@ -11,6 +12,12 @@ QStringList Tooltips(const Form1& window) {
   QStringList tooltips;
   for (int code = 0; code < kOperatorCount; ++code) tooltips << window.Command3(code).toolTip();
   return tooltips;
+}
+
+// What a tooltip shows of its text: Qt reads text that looks like markup as rich text.
+QString ShownTooltip(const QString& tooltip) {
+  return Qt::mightBeRichText(tooltip) ? QTextDocumentFragment::fromHtml(tooltip).toPlainText()
+                                      : tooltip;
 }
 
 QStringList Names(const Form1& window) {
@@ -67,6 +74,23 @@ class ConfigurationTest : public QObject {
     folder.WriteConfiguration("ayuda.txt", "a\r\nb\r\nc\r\n");
     const auto window = OpenWindow(folder);
     QCOMPARE(Tooltips(*window), QStringList({"a", "b"}) + Repeated("c", 10));
+  }
+
+  void TooltipsShowTheirLinesAsWritten_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("plain") << QStringLiteral("Sumar");
+    QTest::newRow("a tag") << QStringLiteral("<b>Sumar</b>");
+    QTest::newRow("a whole page") << QStringLiteral("<html><body>Restar</body></html>");
+    QTest::newRow("comparisons") << QStringLiteral("x < y & y > z");
+    QTest::newRow("an entity") << QStringLiteral("a &amp; b");
+    QTest::newRow("spaces kept") << QStringLiteral("  <i>dos</i>   espacios ");
+  }
+  void TooltipsShowTheirLinesAsWritten() {
+    QFETCH(QString, line);
+    ProgramFolder folder;
+    folder.WriteConfiguration("ayuda.txt", line.toUtf8() + "\r\n");
+    const auto window = OpenWindow(folder);
+    for (const QString& tooltip : Tooltips(*window)) QCOMPARE(ShownTooltip(tooltip), line);
   }
 
   void LfOnlyFilesAreOneLine() {
