@@ -4,6 +4,7 @@
 #include "Form1/Form1.h"
 #include "Form1/LayoutHelpers.h"
 #include "controls/ClientArea.h"
+#include "controls/RowEditor.h"
 
 namespace cinta {
 namespace {
@@ -45,6 +46,8 @@ void Form1::CreateRightSide() {
   Picture1->Move({5760, 1200, 5655, 6015});
   Picture1->SetBackColor(QColor(255, 255, 255));
   Picture1->setFocusPolicy(Qt::StrongFocus);
+  // The rows' own focus stops: Tab enters the entry field of the row being typed.
+  Picture1->SetTabField([this] { return WindowlessContainer::Hit{&Text1, currentRow}; });
 
   Command6.Add(
       NewPictureButton(surface, {11520, 1200, 615, 3015}, QColor(0, 255, 0), PictureId::ScrollUp));
@@ -108,7 +111,8 @@ void Form1::StackSurfaceControls() {
 }
 
 void Form1::SetFocusOrder() {
-  std::vector<QWidget*> order = {Picture1};
+  // The row editor stands in for the rows' entry fields, which follow the tape.
+  std::vector<QWidget*> order = {Picture1, &Picture1->Editor()};
   for (int digit = 0; digit < Command2.Count(); ++digit) order.push_back(&Command2(digit));
   for (int code = 0; code <= 3; ++code) order.push_back(&Command3(code));
   order.insert(order.end(), {Text2, Command4, Command5, &Command6(0), &Command6(1), &Command7(0),

@@ -22,6 +22,18 @@ RowEditor::RowEditor(QWidget* view, const WindowlessContainer& container)
 
 void RowEditor::Open(const WindowlessLayer& layer, int index, WindowlessTextBox& field,
                      const QPoint& click) {
+  Take(layer, index, field);
+  setFocus(Qt::MouseFocusReason);
+  setCursorPosition(cursorPositionAt(click - pos()));
+}
+
+void RowEditor::OpenByTab(const WindowlessLayer& layer, int index, WindowlessTextBox& field) {
+  Take(layer, index, field);
+  setFocus(Qt::TabFocusReason);
+  end(false);
+}
+
+void RowEditor::Take(const WindowlessLayer& layer, int index, WindowlessTextBox& field) {
   Close();
   layer_ = &layer;
   index_ = index;
@@ -31,8 +43,6 @@ void RowEditor::Open(const WindowlessLayer& layer, int index, WindowlessTextBox&
   setText(QString::fromStdString(field.Text()));
   Place();
   show();
-  setFocus(Qt::MouseFocusReason);
-  setCursorPosition(cursorPositionAt(click - pos()));
 }
 
 void RowEditor::Close() {

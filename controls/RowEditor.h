@@ -20,6 +20,8 @@ class RowEditor : public QLineEdit {
 
   // Takes over entry field `index` of `layer`, with the cursor at the point clicked.
   void Open(const WindowlessLayer& layer, int index, WindowlessTextBox& field, const QPoint& click);
+  // Takes over the field when the Tab key enters it, with the cursor after its text.
+  void OpenByTab(const WindowlessLayer& layer, int index, WindowlessTextBox& field);
   void Close();
   bool IsOpen() const { return field_ != nullptr; }
 
@@ -34,6 +36,7 @@ class RowEditor : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void Take(const WindowlessLayer& layer, int index, WindowlessTextBox& field);
   void Place();
 
   const WindowlessContainer& container_;

@@ -73,6 +73,18 @@ void TapeViewport::mouseReleaseEvent(QMouseEvent* event) {
   if (clicked) released.layer->Click(released.index);
 }
 
+bool TapeViewport::focusNextPrevChild(bool next) {
+  if (next && hasFocus() && tabField_) {
+    const WindowlessContainer::Hit hit = tabField_();
+    auto* field = dynamic_cast<WindowlessTextBox*>(&hit.layer->Member(hit.index));
+    if (field != nullptr && field->Visible() && container_.PixelRect(*field).intersects(rect())) {
+      editor_->OpenByTab(*hit.layer, hit.index, *field);
+      return true;
+    }
+  }
+  return TwipsControl<QWidget>::focusNextPrevChild(next);
+}
+
 const WindowlessControl* TapeViewport::PressedMember() const {
   if (!pressed_ || !pressedInside_) return nullptr;
   return &pressed_->layer->Member(pressed_->index);

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "controls/TwipsControl.h"
@@ -24,12 +25,17 @@ class TapeViewport : public TwipsControl<QWidget>, private ContainerView {
   void SetBackColor(const QColor& color);
   // The editor that stands in for an entry field while the user types; hidden otherwise.
   RowEditor& Editor() const { return *editor_; }
+  // The entry field that the Tab key enters from the viewport, when it is shown and in view.
+  void SetTabField(std::function<WindowlessContainer::Hit()> field) {
+    tabField_ = std::move(field);
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void Repaint(const QRect& pixels) override;
@@ -50,6 +56,7 @@ class TapeViewport : public TwipsControl<QWidget>, private ContainerView {
   std::optional<WindowlessContainer::Hit> pressed_;
   bool pressedInside_ = false;
   QPoint pointer_;
+  std::function<WindowlessContainer::Hit()> tabField_;
 };
 
 }  // namespace cinta

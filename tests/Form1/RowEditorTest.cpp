@@ -32,6 +32,49 @@ class RowEditorTest : public QObject {
     QCOMPARE(w.Text2->Text(), QStringLiteral("127"));
   }
 
+  // From the tape, Tab enters the entry field of the row being typed, then goes on to the keys.
+  void TabEntersTheCurrentRowsField_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("row");  // -1: the field is not entered
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("the only row") << QString() << 0 << QStringLiteral("7");
+    QTest::newRow("the last of three rows") << QStringLiteral("4+5-") << 2 << QStringLiteral("7");
+    QTest::newRow("after the text it holds") << QStringLiteral("4+5") << 1 << QStringLiteral("57");
+    QTest::newRow("formatted view: no fields") << QStringLiteral("4+5a") << -1 << QString();
+    QTest::newRow("scrolled out of view") << QStringLiteral("4+5vvvvvvvvvv") << -1 << QString();
+  }
+  void TabEntersTheCurrentRowsField() {
+    QFETCH(QString, keys);
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    Form1& w = *window_;
+    for (const QChar key : keys) {
+      if (key == QLatin1Char('v')) {
+        w.Command6(1).click();
+      } else {
+        PressKeys(w, QString(key).toStdString());
+      }
+    }
+    w.Picture1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.Picture1, Qt::Key_Tab);
+    RowEditor& editor = w.Picture1->Editor();
+    if (row < 0) {
+      QVERIFY(!editor.isVisible());
+      QCOMPARE(QApplication::focusWidget(), &w.Command2(0));
+      return;
+    }
+    QCOMPARE(QApplication::focusWidget(), &editor);
+    QCOMPARE(editor.geometry(), w.Picture2.PixelRect(w.Text1(row)).adjusted(1, 1, -1, -1));
+    QTest::keyClicks(&editor, "7");
+    QCOMPARE(QString::fromStdString(w.Text1(row).Text()), typed);
+    QTest::keyClick(&editor, Qt::Key_Tab);
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(QApplication::focusWidget(), &w.Command2(0));
+    // And back: Shift+Tab from the first key returns to the tape.
+    QTest::keyClick(&w.Command2(0), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+  }
+
   void EditingAnEarlierRowKeepsTheCurrentRow() {
     Form1& w = *window_;
     PressKeys(w, "4+5");
