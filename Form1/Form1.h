@@ -150,6 +150,8 @@ class Form1 : public QWidget {
   Form1Tape tape_{*this};
   Form1PreviousResults previousResults_{*this};
   WindowMove windowMove_{this};
+  // Whether the mouse button held went down on the bare surface.
+  bool dragOnSurface_ = false;
 
   // Module-level state of the window.
   int currentRow = 0;

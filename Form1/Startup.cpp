@@ -14,9 +14,9 @@ namespace {
 const QString kAttribution = QStringLiteral("Cinta, calculadora de cinta · MIT");
 const QString kContact = QStringLiteral("cinta@example.org");
 
-// Whether `point` of the surface lies outside every shown control: only there does a drag move
-// the window. Labels let the mouse through to the surface, so who received the event does not
-// tell; the controls' rectangles do.
+// Whether `point` of the surface lies outside every shown control: only a drag that starts there
+// moves the window. Labels let the mouse through to the surface, so who received the event does
+// not tell; the controls' rectangles do.
 bool OnBareSurface(const QWidget& surface, const QPoint& point) {
   for (const QObject* child : surface.children()) {
     const auto* control = qobject_cast<const QWidget*>(child);
@@ -67,20 +67,32 @@ void Form1::Form_MouseMove(Qt::MouseButtons Button, const QPoint& globalPointer)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched != clientArea_) return QWidget::eventFilter(watched, event);
-  if (event->type() == QEvent::MouseMove) {
-    const auto* move = static_cast<QMouseEvent*>(event);
-    const QPoint pointer = move->globalPosition().toPoint();
-    if (!windowMove_.Following()) {
-      if (OnBareSurface(*clientArea_, move->position().toPoint()))
-        Form_MouseMove(move->buttons(), pointer);
-    } else if (move->buttons() & Qt::LeftButton) {
-      windowMove_.Follow(pointer);
-    } else {
+  const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
+  if (mouse == nullptr) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      // The moves of a drag belong to where its button went down. Presses that a control
+      // ignores reach the surface too, so the place decides, not the receiver.
       windowMove_.End();
-    }
-    return true;
+      dragOnSurface_ = OnBareSurface(*clientArea_, mouse->position().toPoint());
+      break;
+    case QEvent::MouseMove:
+      if (!windowMove_.Following()) {
+        if (dragOnSurface_) Form_MouseMove(mouse->buttons(), mouse->globalPosition().toPoint());
+      } else if (mouse->buttons() & Qt::LeftButton) {
+        windowMove_.Follow(mouse->globalPosition().toPoint());
+      } else {
+        windowMove_.End();
+      }
+      return true;
+    case QEvent::MouseButtonRelease:
+      windowMove_.End();
+      dragOnSurface_ = false;
+      break;
+    default:
+      break;
   }
-  if (event->type() == QEvent::MouseButtonRelease) windowMove_.End();
   return QWidget::eventFilter(watched, event);
 }
 

@@ -10,16 +10,37 @@
 namespace cinta {
 namespace {
 
-// A pointer move with `buttons` held, at `global`, delivered as Qt delivers it: to the control
-// under the pointer that takes the mouse, and on to its containers while none accepts it.
-void MoveOverSurface(Form1& window, const QPoint& global, Qt::MouseButtons buttons) {
-  QWidget* surface = window.Surface();
-  QWidget* target = surface->childAt(surface->mapFromGlobal(global));
-  if (target == nullptr) target = surface;
-  QMouseEvent move(QEvent::MouseMove, target->mapFromGlobal(global), global, Qt::NoButton, buttons,
-                   Qt::NoModifier);
-  QApplication::sendEvent(target, &move);
-}
+// A drag as Qt delivers it: the press goes to the control under the pointer that takes the
+// mouse, and on to its containers while none accepts it; that control then holds the mouse, so
+// the moves and the release go to it wherever the pointer is.
+class Drag {
+ public:
+  Drag(Form1& window, const QPoint& global, Qt::MouseButtons buttons)
+      : buttons_(buttons), receiver_(window.Surface()) {
+    QWidget* surface = window.Surface();
+    if (QWidget* control = surface->childAt(surface->mapFromGlobal(global))) receiver_ = control;
+    if (buttons_ != Qt::NoButton) {
+      const auto first = Qt::MouseButton(buttons_.toInt() & -buttons_.toInt());
+      Send(QEvent::MouseButtonPress, global, first, buttons_);
+    }
+  }
+  void MoveTo(const QPoint& global) { Send(QEvent::MouseMove, global, Qt::NoButton, buttons_); }
+  void Release(const QPoint& global) {
+    if (buttons_ != Qt::NoButton) Send(QEvent::MouseButtonRelease, global, Qt::LeftButton, {});
+    buttons_ = Qt::NoButton;
+  }
+
+ private:
+  void Send(QEvent::Type type, const QPoint& global, Qt::MouseButton button,
+            Qt::MouseButtons buttons) {
+    QMouseEvent event(type, receiver_->mapFromGlobal(global), global, button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(receiver_, &event);
+  }
+
+  Qt::MouseButtons buttons_;
+  QWidget* receiver_;
+};
 
 // The centre of `control` in global coordinates.
 QPoint GlobalCentre(const QWidget* control) {
@@ -161,27 +182,28 @@ class StartupTest : public QObject {
     Form1& w = *window_;
     const QPoint start = w.pos();
     const QPoint grip = w.Surface()->mapToGlobal(QPoint(200, 530));  // under the hidden about lines
-    MoveOverSurface(w, grip, Qt::MouseButtons(buttons));
-    MoveOverSurface(w, grip + QPoint(30, 20), Qt::MouseButtons(buttons));
+    Drag drag(w, grip, Qt::MouseButtons(buttons));
+    drag.MoveTo(grip);
+    drag.MoveTo(grip + QPoint(30, 20));
     QCOMPARE(w.pos(), moves ? start + QPoint(30, 20) : start);
     // Moves after the button went up leave the window where it is.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(200, 530), QPointF(grip),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w.Surface(), &release);
+    drag.Release(grip + QPoint(30, 20));
     const QPoint after = w.pos();
-    MoveOverSurface(w, grip + QPoint(60, 60), Qt::NoButton);
+    drag.MoveTo(grip + QPoint(60, 60));
     QCOMPARE(w.pos(), after);
   }
 
-  // Moves over a control go to the control, even where it takes no clicks itself.
-  void DragOverAControlLeavesTheWindowWhereItIs_data() {
+  // A drag that starts on a control belongs to it, even where it goes on over the bare surface
+  // or the control takes no clicks itself.
+  void DragStartingOnAControlLeavesTheWindowWhereItIs_data() {
     QTest::addColumn<QString>("control");
     QTest::newRow("the empty top of the tape") << QStringLiteral("Picture1");
     QTest::newRow("the about image") << QStringLiteral("Image2");
     QTest::newRow("the formatted result") << QStringLiteral("Label3");
     QTest::newRow("an about line") << QStringLiteral("Label5");
+    QTest::newRow("a number key") << QStringLiteral("Command2");
   }
-  void DragOverAControlLeavesTheWindowWhereItIs() {
+  void DragStartingOnAControlLeavesTheWindowWhereItIs() {
     QFETCH(QString, control);
     Form1& w = *window_;
     QPoint grip;
@@ -193,15 +215,27 @@ class StartupTest : public QObject {
       QTest::mouseClick(&w.Command8(0), Qt::LeftButton);
       QVERIFY(w.Label3->isVisible());
       grip = GlobalCentre(w.Label3);
-    } else {
+    } else if (control == "Label5") {
       QTest::mouseClick(w.Image2, Qt::LeftButton);
       QVERIFY(w.Label5(0).isVisible());
       grip = GlobalCentre(&w.Label5(0));
+    } else {
+      grip = GlobalCentre(&w.Command2(5));
     }
+    const QPoint bare = w.Surface()->mapToGlobal(QPoint(600, 40));  // above the tape
     const QPoint start = w.pos();
-    MoveOverSurface(w, grip, Qt::LeftButton);
-    MoveOverSurface(w, grip + QPoint(30, 20), Qt::LeftButton);
+    Drag drag(w, grip, Qt::LeftButton);
+    drag.MoveTo(grip + QPoint(3, 2));
+    drag.MoveTo(bare);
+    drag.MoveTo(bare + QPoint(30, 20));
+    drag.Release(bare + QPoint(30, 20));
     QCOMPARE(w.pos(), start);
+    // The next drag from the bare surface moves the window by the pointer's travel, and no more.
+    Drag next(w, bare, Qt::LeftButton);
+    next.MoveTo(bare);
+    next.MoveTo(bare + QPoint(-40, 10));
+    next.Release(bare + QPoint(-40, 10));
+    QCOMPARE(w.pos(), start + QPoint(-40, 10));
   }
 
   void FocusOrderFollowsTheLayout() {
