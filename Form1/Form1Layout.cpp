@@ -34,7 +34,7 @@ void Form1::CreateRightSide() {
   QWidget* surface = clientArea_;
   Combo1 = new ComboBox(surface, Arial(27.75));
   Combo1->Move({5760, 360, 4815, 750});
-  Combo1->setEditText(QStringLiteral("Resultados anteriores"));
+  Combo1->SetFieldText(QStringLiteral("Resultados anteriores"));
   Combo1->SetVisible(false);
 
   Command12 =

@@ -17,7 +17,7 @@ void Form1PreviousResults::AppendEntry(std::string_view entry) {
 }
 
 void Form1PreviousResults::SetFieldText(std::string_view text) {
-  form_.Combo1->setEditText(FromUtf8(text));
+  form_.Combo1->SetFieldText(FromUtf8(text));
 }
 
 void Form1PreviousResults::RemoveAllEntries() {

@@ -24,4 +24,9 @@ ComboBox::ComboBox(QWidget* parent, const QFont& font) : TwipsControl<QComboBox>
   });
 }
 
+void ComboBox::SetFieldText(const QString& text) {
+  setEditText(text);
+  if (!lineEdit()->hasFocus()) lineEdit()->setCursorPosition(0);
+}
+
 }  // namespace cinta

@@ -16,6 +16,9 @@ class ComboBox : public TwipsControl<QComboBox> {
  public:
   ComboBox(QWidget* parent, const QFont& font);
 
+  // Sets the text of the edit field; a text wider than the field shows its beginning.
+  void SetFieldText(const QString& text);
+
  signals:
   void picked(int index);
 

@@ -10,4 +10,10 @@ TextBox::TextBox(QWidget* parent) : TwipsControl<QLineEdit>(parent) {
   setMaxLength(std::numeric_limits<int>::max());
 }
 
+void TextBox::SetText(const QString& value) {
+  setText(value);
+  // Qt leaves the cursor after the text and scrolls to it, hiding the start of a long number.
+  if (!hasFocus()) setCursorPosition(0);
+}
+
 }  // namespace cinta

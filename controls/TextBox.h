@@ -13,7 +13,8 @@ class TextBox : public TwipsControl<QLineEdit> {
   explicit TextBox(QWidget* parent = nullptr);
 
   QString Text() const { return text(); }
-  void SetText(const QString& value) { setText(value); }
+  // A text wider than the box shows its beginning until the user scrolls it.
+  void SetText(const QString& value);
 };
 
 }  // namespace cinta

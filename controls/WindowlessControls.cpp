@@ -64,10 +64,15 @@ void WindowlessTextBox::Paint(QPainter& painter, const QRect& area, bool) const 
   painter.setPen(QColor(128, 128, 128));
   painter.drawRect(area.adjusted(0, 0, -1, -1));
   const int inset = kBorderPixels + kTextMarginPixels;
+  const QRect inside = area.adjusted(inset, kBorderPixels, -inset, -kBorderPixels);
+  const QString text = QString::fromStdString(text_);
+  // Text wider than the field shows its beginning, as an edit box does until it is scrolled: a
+  // number cut at its end still reads as about itself, one cut at its start as another number.
+  const bool fits = QFontMetrics(font_).horizontalAdvance(text) <= inside.width();
   painter.setPen(Qt::black);
   painter.setFont(font_);
-  painter.drawText(area.adjusted(inset, kBorderPixels, -inset, -kBorderPixels),
-                   static_cast<int>(alignment_ | Qt::AlignVCenter), QString::fromStdString(text_));
+  painter.drawText(inside, static_cast<int>((fits ? alignment_ : Qt::AlignLeft) | Qt::AlignVCenter),
+                   text);
 }
 
 void WindowlessLabel::SetCaption(std::string_view caption) {

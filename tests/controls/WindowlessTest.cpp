@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QPainter>
 #include <QtTest>
 #include <vector>
 
@@ -160,6 +161,30 @@ class WindowlessTest : public QObject {
     fields(40 / 4).SetText("");  // unchanged: no repaint
     QTRY_VERIFY(!recorder.painted.isEmpty());
     QCOMPARE(recorder.painted, QRegion(container_->PixelRect(fields(4))));
+  }
+
+  // A text too wide for its field shows its beginning; one that fits keeps the alignment.
+  void FieldShowsTheStartOfATextTooWide_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("showsItsStart");
+    QTest::newRow("a short number") << QStringLiteral("12,5") << false;
+    QTest::newRow("a root's digits") << QStringLiteral("0.0191305363591554") << true;
+    QTest::newRow("an exponent") << QStringLiteral("-2.92509369349301E+188") << true;
+  }
+  void FieldShowsTheStartOfATextTooWide() {
+    QFETCH(QString, text);
+    QFETCH(bool, showsItsStart);
+    const QFont font = ControlFont("Arial", 21.75, kBold);
+    // As wide as a row's entry field.
+    const auto drawn = [&](Qt::Alignment alignment) {
+      WindowlessTextBox field({0, 0, 3975, 585}, font, alignment);
+      field.SetText(text.toStdString());
+      QImage image(265, 39, QImage::Format_RGB32);
+      QPainter painter(&image);
+      field.Paint(painter, image.rect(), false);
+      return image;
+    };
+    QCOMPARE(drawn(Qt::AlignRight) == drawn(Qt::AlignLeft), showsItsStart);
   }
 
   void ClickGoesToTheButtonUnderThePointer_data() {
