@@ -8,8 +8,9 @@
 namespace cinta {
 
 // A combo box with an edit field and a drop-down list, in `font`. It reports `picked` only when
-// the user chooses an entry from the list (by mouse, keys or wheel): typing into the field,
-// confirming it or leaving it picks nothing, even when its text names an entry.
+// the user chooses an entry from the list (by mouse, keys, or the wheel while the box has the
+// focus): typing into the field, confirming it or leaving it picks nothing, even when its text
+// names an entry.
 class ComboBox : public TwipsControl<QComboBox> {
   Q_OBJECT
 
@@ -21,6 +22,11 @@ class ComboBox : public TwipsControl<QComboBox> {
 
  signals:
   void picked(int index);
+
+ protected:
+  // A pick replaces the number being typed, so a wheel turned while the pointer merely passes
+  // over the closed box must not make one.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   bool finishingEdit_ = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "Suites.h"
@@ -257,6 +258,35 @@ class EditingKeysTest : public QObject {
     QCOMPARE(QString::fromStdString(RowTexts(w)), QStringLiteral("1|23"));
     QCOMPARE(w.Text2->Text(), QStringLiteral("24"));
     QCOMPARE(Entries(w), QStringList({"6", "42", "9"}));
+  }
+
+  // The wheel picks only in a box that has the focus; over the closed box it is a pointer
+  // passing by, and must not replace the number being typed.
+  void WheelPicksOnlyInTheFocusedList_data() {
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("the pointer passing over the box") << false << QStringLiteral("1|2") << "3";
+    QTest::newRow("the box has the focus") << true << QStringLiteral("1|42") << "43";
+  }
+  void WheelPicksOnlyInTheFocusedList() {
+    QFETCH(bool, focused);
+    QFETCH(QString, rows);
+    QFETCH(QString, result);
+    Form1& w = *window_;
+    for (const char* entry : {"6", "42", "9"}) {
+      PressKeys(w, entry);
+      ClickC(w);
+    }
+    w.Combo1->setCurrentIndex(0);
+    PressKeys(w, "1+2");
+    if (focused) w.Combo1->setFocus();
+    const QPointF centre = QRectF(w.Combo1->rect()).center();
+    QWheelEvent turn(centre, w.Combo1->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.Combo1, &turn);
+    QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
+    QCOMPARE(w.Text2->Text(), result);
   }
 
   void EraserEmptiesTheListAndKeepsItShown() {
