@@ -6,6 +6,7 @@
 
 #include "Form1/Form1.h"
 #include "Form2/ShowViewer.h"
+#include "calc/Views.h"
 #include "oplog/BuildReport.h"
 #include "oplog/WriteReport.h"
 #include "textfile/Windows1252.h"
@@ -15,6 +16,11 @@ namespace cinta {
 void Form1::Command11_Click() {
   // The view is decided once, so every line of one report is aligned the same way.
   const bool editView = Text1(0).Visible();
+  // The formatted view keeps the captions of its last format key while the sign, backspace,
+  // palette, previous-results and clear keys change the tape behind it. A saved report is a
+  // record of the tape, so its captions are formatted afresh, and the window then shows the
+  // values that were saved.
+  if (!editView) ShowFormattedView(tape_, PatternForFormatMode(formatMode, currencySymbol));
   std::vector<ReportRow> rows;
   rows.reserve(static_cast<std::size_t>(currentRow) + 1);
   for (int i = 0; i <= currentRow; ++i) {
