@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form2/PrintText.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -8,6 +9,19 @@
 
 namespace cinta {
 namespace {
+
+constexpr int kPrintPointSize = 12;
+
+// The report lines up its numbers in columns, so it is printed in a fixed-pitch face, as the
+// viewer shows it; a proportional default face would scatter the columns.
+QFont PrintFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSize(kPrintPointSize);
+  return font;
+}
 
 QStringList PrintedLines(const QString& text) {
   static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
@@ -23,6 +37,7 @@ QStringList PrintedLines(const QString& text) {
 void PrintText(QPrinter& printer, const QString& text) {
   QPainter painter;
   if (!painter.begin(&printer)) return;
+  painter.setFont(PrintFont());
   const QRectF page = printer.pageRect(QPrinter::DevicePixel);
   QTextOption wrapping;
   wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

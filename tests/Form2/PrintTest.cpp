@@ -2,6 +2,7 @@
 // Printing the shown text, checked on a PDF printer through the text pdftotext finds in it.
 #include <QApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -29,6 +30,22 @@ PrintedText ExtractText(const QString& pdf) {
     if (!line.trimmed().isEmpty()) printed.lines << line.trimmed();
   }
   return printed;
+}
+
+// The right edge, in points, of each word of the first page, in reading order.
+QList<double> WordRightEdges(const QString& pdf) {
+  QProcess extract;
+  extract.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                 QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+  if (!extract.waitForFinished() || extract.exitCode() != 0) return {};
+  static const QRegularExpression word(QStringLiteral("<word [^>]*xMax=\"([0-9.]+)\""));
+  QList<double> edges;
+  for (const QRegularExpressionMatch& match :
+       word.globalMatch(QString::fromUtf8(extract.readAllStandardOutput()))) {
+    edges << match.captured(1).toDouble();
+  }
+  return edges;
 }
 
 }  // namespace
@@ -81,6 +98,27 @@ class PrintTest : public QObject {
     }
     QVERIFY(printed.pages >= minimumPages);
     QCOMPARE(viewer->Text1->Text(), text);
+  }
+
+  // The report aligns its values by counting characters, so the printed lines must keep those
+  // columns: words of as many characters, narrow or wide, end at the same place.
+  void keepsTheColumnsOfTheReport() {
+    ViewerFolder folder;
+    const QString pdf = folder.FilePath("columnas.pdf");
+    const auto viewer =
+        OpenViewer(folder.Path(), "\r\n 1 )         11,11\r\n 2 ) Suma 1.000,00\r\n");
+    viewer->SetPrinterSource([pdf] {
+      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      printer->setOutputFormat(QPrinter::PdfFormat);
+      printer->setOutputFileName(pdf);
+      return printer;
+    });
+    QTest::mouseClick(&viewer->Command1(2), Qt::LeftButton);
+    const QList<double> edges = WordRightEdges(pdf);
+    // "1", ")", "11,11", "2", ")", "Suma", "1.000,00"
+    QCOMPARE(edges.size(), 7);
+    QVERIFY2(qAbs(edges[2] - edges[6]) < 0.5,
+             qPrintable(QStringLiteral("%1 vs %2").arg(edges[2]).arg(edges[6])));
   }
 
   void withoutAPrinterNothingHappens() {
