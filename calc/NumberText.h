@@ -21,8 +21,12 @@ inline std::optional<double> TextToNumber(std::string_view text) {
   return value;
 }
 
+// The text of a failed evaluation, and of a value that is not finite.
+inline constexpr std::string_view kErrorText = "ERROR";
+
 // At most 15 significant digits, "." as decimal point, no grouping, never "-0"; magnitudes of
-// 1E+15 and above and below 0.0001 take the exponent form ("1E+15", "1.5E-05").
+// 1E+15 and above and below 0.0001 take the exponent form ("1E+15", "1.5E-05"); infinities and
+// NaN give kErrorText.
 std::string NumberToText(double value);
 
 }  // namespace cinta

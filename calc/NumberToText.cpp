@@ -89,7 +89,7 @@ bool RoundQuickly(double magnitude, FifteenDigits& rounded) {
 
 std::string NumberToText(double value) {
   // Evaluation never produces such a value; the failure text reads back as 0.
-  if (!std::isfinite(value)) return "ERROR";
+  if (!std::isfinite(value)) return std::string(kErrorText);
   if (value == 0) return "0";
   const double magnitude = std::fabs(value);
   FifteenDigits rounded;

@@ -12,8 +12,6 @@
 namespace cinta {
 namespace {
 
-constexpr std::string_view kError = "ERROR";
-
 RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
   const auto code = ParseOperatorCode(tape.OperatorCode(row));
   if (!code) return RowOutcome::Applied;  // no operator: the total passes unchanged
@@ -35,7 +33,7 @@ RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
 
 void RecalculateTape(TapeFields& tape, int evalRowCount) {
   // A tape that failed before shows its number again once it no longer fails.
-  if (tape.ResultText() == kError) tape.SetResultText("0");
+  if (tape.ResultText() == kErrorText) tape.SetResultText("0");
 
   double total = 0;
   bool refused = false;
@@ -43,7 +41,7 @@ void RecalculateTape(TapeFields& tape, int evalRowCount) {
   if (currentRow <= 0) {
     const auto value = TextToNumber(tape.OperandText(0));
     if (!value) {
-      tape.SetResultText(kError);
+      tape.SetResultText(kErrorText);
       return;
     }
     total = *value;
@@ -55,11 +53,11 @@ void RecalculateTape(TapeFields& tape, int evalRowCount) {
         case RowOutcome::Applied:
           break;
         case RowOutcome::Refused:
-          if (!refused) tape.SetResultText(kError);
+          if (!refused) tape.SetResultText(kErrorText);
           refused = true;
           break;
         case RowOutcome::Failed:
-          tape.SetResultText(kError);
+          tape.SetResultText(kErrorText);
           return;
       }
     }

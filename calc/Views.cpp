@@ -12,6 +12,9 @@ constexpr int kEditViewKey = 1;
 constexpr int kFormatKeyCount = 5;
 
 std::string Formatted(std::string_view text, std::string_view pattern) {
+  // A failed evaluation shown as a formatted 0 would read as a real total of zero, on screen and
+  // in a saved report.
+  if (text == kErrorText) return std::string(kErrorText);
   // A text beyond the double range has no value to show; formatting never fails, so it shows 0.
   return FormatWithPattern(TextToNumber(text).value_or(0), pattern);
 }

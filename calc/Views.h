@@ -16,8 +16,8 @@ std::string PatternForFormatMode(int formatMode, std::string_view currencySymbol
 void ShowEditView(TapeFields& tape);
 
 // Formats every row's text and the result with `pattern` and shows the formatted labels in
-// place of the entry boxes. A snapshot: later changes of the texts do not reach it. Texts that
-// hold no number ("ERROR" included) show as a formatted 0.
+// place of the entry boxes. A snapshot: later changes of the texts do not reach it. "ERROR"
+// stays "ERROR"; other texts that hold no number show as a formatted 0.
 void ShowFormattedView(TapeFields& tape, std::string_view pattern);
 
 // A format key `index` (0 to 4): remembers it as the format mode and shows the formatted view

@@ -43,10 +43,10 @@ class FormatKeysTest : public QObject {
                                                << "7,00"
                                                << "0,00"
                                                << "7,00";
-    QTest::newRow("error result shows zero") << "5/0a"
-                                             << "5,00"
-                                             << "0,00"
-                                             << "0,00";
+    QTest::newRow("error result stays an error") << "5/0a"
+                                                 << "5,00"
+                                                 << "0,00"
+                                                 << "ERROR";
     QTest::newRow("a second format key reformats") << "2,5+1az"
                                                    << "3"
                                                    << "1"

@@ -75,14 +75,15 @@ TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
   }
 }
 
-TEST(PressFormatKey, TextsWithoutANumberShowAsZero) {
-  MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}, {"1E400", "0"}});
+TEST(PressFormatKey, TextsWithoutANumberShowAsZeroButAnErrorStaysOne) {
+  MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}, {"1E400", "0"}, {"ERROR", "8"}});
   tape.SetResultText("ERROR");
   int formatMode = 0;
-  PressFormatKey(tape, 0, formatMode, "$");
-  EXPECT_EQ(tape.FormattedText(1), "0,00");
-  EXPECT_EQ(tape.FormattedText(2), "0,00");
-  EXPECT_EQ(tape.FormattedResultText(), "0,00");
+  PressFormatKey(tape, 2, formatMode, "$");
+  EXPECT_EQ(tape.FormattedText(1), "0,00 $");
+  EXPECT_EQ(tape.FormattedText(2), "0,00 $");
+  EXPECT_EQ(tape.FormattedText(3), "ERROR");
+  EXPECT_EQ(tape.FormattedResultText(), "ERROR");
 }
 
 TEST(PressFormatKey, EditViewKeyReturnsToTheEditView) {
