@@ -67,7 +67,8 @@ class Form1 : public QWidget {
   // The client area: the window's own surface, under every control.
   QWidget* Surface() const;
 
-  // The vertical step from one row to the next.
+  // The gap between a row's operator button and the next row; one row step is that button's
+  // height plus this gap.
   static constexpr int kRowGap = 50;
   // What each row adds to the container beyond its entry field's height.
   static constexpr int kContainerGrowth = 150;

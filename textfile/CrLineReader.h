@@ -7,8 +7,9 @@
 
 namespace cinta {
 
-// Reads lines the way the configuration files have always been read: a line ends at CR, an LF
-// right after that CR belongs to the line end, and an LF on its own is an ordinary character.
+// Reads the lines of the configuration files, which are written with CR LF: a line ends at CR,
+// an LF right after that CR belongs to the line end, and an LF on its own is an ordinary
+// character, so that a file saved with LF alone reads as one line instead of being split.
 // Nothing is trimmed. The bytes must outlive the reader.
 class CrLineReader {
  public:

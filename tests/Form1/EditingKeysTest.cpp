@@ -61,7 +61,7 @@ class EditingKeysTest : public QObject {
     QTest::newRow("start state files 0") << "" << 1 << QStringList{"0"};
     QTest::newRow("two clears file the result, then 0") << "5+3" << 2 << QStringList{"8", "0"};
     QTest::newRow("error is filed as it is") << "5/0" << 1 << QStringList{"ERROR"};
-    QTest::newRow("equal results are both kept") << "4" << 1 << QStringList{"4"};
+    QTest::newRow("equal results are both kept") << "" << 2 << QStringList{"0", "0"};
   }
   void ClearFilesTheResultAndRestoresTheStartState() {
     QFETCH(QString, keys);

@@ -24,8 +24,8 @@ class ClientAreaTest : public QObject {
     QTest::newRow("smaller picture, inside") << QSize(10, 10) << blue << QPoint(9, 9) << blue;
     QTest::newRow("smaller picture, beside") << QSize(10, 10) << blue << QPoint(10, 5) << back;
     QTest::newRow("smaller picture, below") << QSize(10, 10) << blue << QPoint(5, 10) << back;
-    QTest::newRow("transparent picture") << QSize(40, 30) << QColor(Qt::transparent)
-                                         << QPoint(5, 5) << back;
+    QTest::newRow("transparent picture")
+        << QSize(40, 30) << QColor(Qt::transparent) << QPoint(5, 5) << back;
   }
 
   void drawsBackgroundOverBackColour() {
