@@ -3,15 +3,9 @@
 
 #include "Form1/AccessibleNames.h"
 #include "Form1/Form1.h"
+#include "Form1/Utf8Text.h"
 
 namespace cinta {
-namespace {
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 int AccessibleTape::RowCount() const {
   return form_.CurrentRow() + 1;

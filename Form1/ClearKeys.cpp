@@ -8,9 +8,7 @@
 namespace cinta {
 namespace {
 
-// The container's place with row 0 alone, and how much taller than the viewport it is then.
-constexpr int kContainerStartLeft = -5;
-constexpr int kContainerStartTop = -240;
+// How much taller than the viewport the container is with row 0 alone.
 constexpr int kContainerExtraHeight = 400;
 
 }  // namespace
@@ -30,10 +28,10 @@ void Form1::Command7_Click(int Index) {
     if (currentRow != 0) {
       RemoveRowsFrom(currentRow);
       --currentRow;
-      Picture2.SetHeight(Picture2.Height() - Text1(0).Height() - kContainerGrowth);
+      Picture2.SetHeight(Picture2.Height() - RowGrowth());
       // Back by the step the row's operator key moved it, so the new last row stays where rows
       // are entered and the user can go on typing into it in view.
-      Picture2.SetTop(Picture2.Top() + Command1(0).Height() + kRowGap);
+      Picture2.SetTop(Picture2.Top() + RowStep());
     } else {
       Text1(0).SetText("");
     }

@@ -123,8 +123,6 @@ class Form1 : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  friend class Form1Tape;
-
   void CreateTopStrip();
   void CreateKeypad();
   void CreateRightSide();
@@ -139,6 +137,14 @@ class Form1 : public QWidget {
   // The on-screen key that a keyboard key stands for, or nullptr.
   QAbstractButton* KeyboardKey(const QKeyEvent& event);
 
+  // The container's place with row 0 alone: its design place, and 5 twips left of it once the
+  // window has loaded.
+  static constexpr int kContainerStartLeft = -5;
+  static constexpr int kContainerStartTop = -240;
+  // How far one row moves the rows (the height of an operator button and the gap below it), and
+  // how much taller it makes the container.
+  int RowStep() const { return Command1(0).Height() + kRowGap; }
+  int RowGrowth() const { return Text1(0).Height() + kContainerGrowth; }
   // Removes the controls of rows `first` to currentRow.
   void RemoveRowsFrom(int first);
 

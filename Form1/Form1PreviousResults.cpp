@@ -2,15 +2,9 @@
 #include "Form1/Form1PreviousResults.h"
 
 #include "Form1/Form1.h"
+#include "Form1/Utf8Text.h"
 
 namespace cinta {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void Form1PreviousResults::AppendEntry(std::string_view entry) {
   form_.Combo1->addItem(FromUtf8(entry));

@@ -2,18 +2,12 @@
 #include "Form1/Form1Tape.h"
 
 #include "Form1/Form1.h"
+#include "Form1/Utf8Text.h"
 
 namespace cinta {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 int Form1Tape::CurrentRow() const {
-  return form_.currentRow;
+  return form_.CurrentRow();
 }
 
 std::string Form1Tape::OperandText(int row) const {

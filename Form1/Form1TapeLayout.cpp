@@ -8,7 +8,7 @@ namespace cinta {
 using layout::Arial;
 
 void Form1::CreateTape() {
-  Picture2.Move({0, -240, 5655, 6375});
+  Picture2.Move({0, kContainerStartTop, 5655, 6375});
   Picture2.SetBackColor(QColor(255, 192, 255));
 
   WindowlessLabel rowNumber({240, 5760, 375, 375}, Arial(14.25, kBold), Qt::AlignHCenter);

@@ -42,8 +42,8 @@ void Form1::Command3_Click(int Index) {
   button.SetPicture(Image1(Index).Picture());
 
   evalRowCount = n;
-  Picture2.SetHeight(Picture2.Height() + Text1(0).Height() + kContainerGrowth);
-  Picture2.SetTop(Picture2.Top() - Command1(0).Height() - kRowGap);
+  Picture2.SetHeight(Picture2.Height() + RowGrowth());
+  Picture2.SetTop(Picture2.Top() - RowStep());
   // Unary operators act on the running total and need no number: their row counts at once.
   if (IsUnary(static_cast<OperatorCode>(Index))) evalRowCount = n + 1;
   RecalculateTape(tape_, evalRowCount);

@@ -8,8 +8,7 @@ namespace cinta {
 void Form1::Combo1_Click() {
   const int selected = Combo1->currentIndex();
   if (selected < 0) return;
-  PickEntry(tape_, Combo1->itemText(selected).toStdString());
-  evalRowCount = currentRow + 1;
+  evalRowCount = PickEntry(tape_, Combo1->itemText(selected).toStdString());
 }
 
 void Form1::Command12_Click() {

@@ -15,7 +15,7 @@ namespace cinta {
 
 void Form1::Command11_Click() {
   // The view is decided once, so every line of one report is aligned the same way.
-  const bool editView = Text1(0).Visible();
+  const bool editView = tape_.IsEditView();
   // The formatted view keeps the captions of its last format key while the sign, backspace,
   // palette, previous-results and clear keys change the tape behind it. A saved report is a
   // record of the tape, so its captions are formatted afresh, and the window then shows the

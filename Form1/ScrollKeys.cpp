@@ -5,11 +5,10 @@
 namespace cinta {
 
 void Form1::Command6_Click(int Index) {
-  const int rowStep = Command1(0).Height() + kRowGap;
   if (Index == 1) {
-    Picture2.SetTop(Picture2.Top() - rowStep);
+    Picture2.SetTop(Picture2.Top() - RowStep());
   } else if (Index == 0) {
-    Picture2.SetTop(Picture2.Top() + rowStep);
+    Picture2.SetTop(Picture2.Top() + RowStep());
   }
 }
 

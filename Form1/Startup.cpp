@@ -29,7 +29,7 @@ bool OnBareSurface(const QWidget& surface, const QPoint& point) {
 }  // namespace
 
 void Form1::Form_Load() {
-  Picture2.SetLeft(-5);
+  Picture2.SetLeft(kContainerStartLeft);
   Label4(0).SetCaption("0");
   if (const QScreen* display = screen()) {
     const QRect area = display->geometry();

@@ -9,6 +9,7 @@
 #include "assets/Pictures.h"
 #include "controls/ClientArea.h"
 #include "controls/Fonts.h"
+#include "oplog/WriteReport.h"
 
 namespace cinta {
 namespace {
@@ -148,7 +149,7 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 }
 
 std::filesystem::path Form2::OperationLogPath() const {
-  return programDir_ / "operacion.txt";
+  return cinta::OperationLogPath(programDir_);
 }
 
 std::filesystem::path Form2::SavedOperationsFolder() const {

@@ -48,7 +48,6 @@ class Form2 : public QDialog {
   // Shows the selected file.
   void File1_Click();
 
-  int ViewerFontSize() const { return viewerFontSize; }
   // How the text editor is started (QProcess::startDetached unless replaced).
   void SetProgramLauncher(ProgramLauncher launcher) { launcher_ = std::move(launcher); }
   // Where printing goes (the default printer unless replaced).

@@ -11,7 +11,7 @@
 namespace cinta {
 
 // The picture for a screen with the given device pixel ratio. Above 1 it is the 2x twin marked
-// with ratio 2, so its logical size stays the table size and it is drawn sharp instead of
+// with ratio 2, so its logical size stays the designed size and it is drawn sharp instead of
 // upscaled. Qt 6.4 never looks for "@2x" twins when loading a QPixmap (only for a QIcon made
 // from a file while the application's ratio is above 1), hence the explicit choice.
 QPixmap Picture(PictureId id, qreal devicePixelRatio);

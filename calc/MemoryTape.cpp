@@ -66,10 +66,6 @@ void MemoryTape::AppendRow(std::string_view operandText, std::string_view operat
   rows_.push_back(Row{std::string(operandText), std::string(operatorCode), {}});
 }
 
-void MemoryTape::RemoveLastRow() {
-  if (rows_.size() > 1) rows_.pop_back();
-}
-
 std::string MemoryTape::FormattedText(int row) const {
   return At(row).formattedText;
 }

@@ -34,8 +34,6 @@ class MemoryTape : public TapeFields {
   // A new last row with its entry box shown and its formatted label hidden, as an operator
   // key creates it.
   void AppendRow(std::string_view operandText, std::string_view operatorCode);
-  // Row 0 always exists, so the last row is removed only while there are others.
-  void RemoveLastRow();
 
   std::string FormattedText(int row) const;
   std::string FormattedResultText() const;

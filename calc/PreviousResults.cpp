@@ -14,10 +14,12 @@ void StoreResult(PreviousResultsList& list, const TapeFields& tape) {
   if (!list.IsShown()) list.Show();
 }
 
-void PickEntry(TapeFields& tape, std::string_view entry) {
+int PickEntry(TapeFields& tape, std::string_view entry) {
   const int lastRow = tape.CurrentRow();
   tape.SetOperandText(lastRow, entry);
-  RecalculateTape(tape, lastRow + 1);
+  const int evalRowCount = lastRow + 1;
+  RecalculateTape(tape, evalRowCount);
+  return evalRowCount;
 }
 
 void EmptyList(PreviousResultsList& list) {

@@ -19,13 +19,6 @@ class ControlArray {
   }
   int Count() const { return static_cast<int>(members_.size()); }
 
-  // The index of a member, or -1: lets one handler serve every member of the array.
-  int IndexOf(const T* member) const {
-    for (std::size_t i = 0; i < members_.size(); ++i)
-      if (members_[i] == member) return static_cast<int>(i);
-    return -1;
-  }
-
  private:
   std::vector<T*> members_;
 };

@@ -21,7 +21,6 @@ class FileListBox : public TwipsControl<QListWidget> {
  public:
   explicit FileListBox(QWidget* parent = nullptr);
 
-  const std::filesystem::path& Path() const { return path_; }
   void SetPath(const std::filesystem::path& folder);
   void Refresh();
 

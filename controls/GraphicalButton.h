@@ -15,7 +15,6 @@ class GraphicalButton : public TwipsControl<QAbstractButton> {
  public:
   explicit GraphicalButton(QWidget* parent = nullptr);
 
-  QColor FaceColor() const { return faceColor_; }
   void SetFaceColor(const QColor& color);
   const QPixmap& Picture() const { return picture_; }
   void SetPicture(const QPixmap& picture);

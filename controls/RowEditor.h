@@ -23,7 +23,6 @@ class RowEditor : public QLineEdit {
   // Takes over the field when the Tab key enters it, with the cursor after its text.
   void OpenByTab(const WindowlessLayer& layer, int index, WindowlessTextBox& field);
   void Close();
-  bool IsOpen() const { return field_ != nullptr; }
 
   // A control of the container changed: follows its field's text and visibility.
   void ControlChanged(const WindowlessControl& control);

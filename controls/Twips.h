@@ -18,7 +18,7 @@ inline int PixelsToTwips(int pixels) {
   return pixels * kTwipsPerPixel;
 }
 
-// A rectangle in twips, as the layout tables give it.
+// A rectangle in twips, as the window layouts give it.
 struct TwipsRect {
   int left = 0;
   int top = 0;

@@ -19,11 +19,9 @@ class TwipsControl : public Base {
   int Top() const { return rect_.top; }
   int Width() const { return rect_.width; }
   int Height() const { return rect_.height; }
-  TwipsRect Geometry() const { return rect_; }
 
   void SetLeft(int twips) { Move({twips, rect_.top, rect_.width, rect_.height}); }
   void SetTop(int twips) { Move({rect_.left, twips, rect_.width, rect_.height}); }
-  void SetWidth(int twips) { Move({rect_.left, rect_.top, twips, rect_.height}); }
   void SetHeight(int twips) { Move({rect_.left, rect_.top, rect_.width, twips}); }
   void Move(const TwipsRect& rect) {
     rect_ = rect;

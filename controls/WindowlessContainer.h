@@ -36,14 +36,12 @@ class WindowlessContainer {
  public:
   int Left() const { return place_.left; }
   int Top() const { return place_.top; }
-  int Width() const { return place_.width; }
   int Height() const { return place_.height; }
   void Move(const TwipsRect& place);
   void SetLeft(int twips) { Move({twips, place_.top, place_.width, place_.height}); }
   void SetTop(int twips) { Move({place_.left, twips, place_.width, place_.height}); }
   void SetHeight(int twips) { Move({place_.left, place_.top, place_.width, twips}); }
 
-  QColor BackColor() const { return backColor_; }
   void SetBackColor(const QColor& color);
 
   // Layers are painted in the order they are added, later ones above earlier ones.

@@ -27,7 +27,6 @@ class WindowlessControl {
   int Top() const { return place_.top; }
   int Width() const { return place_.width; }
   int Height() const { return place_.height; }
-  TwipsRect Geometry() const { return place_; }
   void SetLeft(int twips);
   void SetTop(int twips);
 

@@ -19,7 +19,6 @@ class WindowlessButton : public WindowlessControl {
   WindowlessButton(const TwipsRect& place, const QColor& faceColor)
       : WindowlessControl(place), faceColor_(faceColor) {}
 
-  QColor FaceColor() const { return faceColor_; }
   // Pictures are shared between the controls that show them, never copied pixel by pixel.
   const QPixmap& Picture() const { return picture_; }
   void SetPicture(const QPixmap& picture);

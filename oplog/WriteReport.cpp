@@ -5,8 +5,12 @@
 
 namespace cinta {
 
+std::filesystem::path OperationLogPath(const std::filesystem::path& programDir) {
+  return programDir / "operacion.txt";
+}
+
 bool WriteReport(const std::filesystem::path& programDir, std::string_view bytes) {
-  return WriteFileAtomically(programDir / "operacion.txt", bytes);
+  return WriteFileAtomically(OperationLogPath(programDir), bytes);
 }
 
 }  // namespace cinta

@@ -8,7 +8,7 @@
 
 namespace cinta {
 
-// Paints picture id filling size, in logical pixels (the table size); the painter's transform
+// Paints picture id filling size, in logical pixels (its designed size); the painter's transform
 // carries the scale, so a 2x twin is drawn from the same shapes at twice the resolution.
 void DrawPicture(PictureId id, QPainter& painter, QSizeF size);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Draws every picture of the two windows, at its table size and at twice that size, into the
+// Draws every picture of the two windows, at its designed size and at twice that size, into the
 // folder given as the only argument. Run through scripts/draw-pictures.
 #include <QDir>
 #include <QGuiApplication>

@@ -7,9 +7,9 @@
 
 namespace cinta {
 
-// A temporary program folder for one window: configuracion/ with the three files written as the
-// program ships them (operator names, tooltips, the euro sign; Windows-1252, CR LF), and an empty
-// operaciones/. Tests rewrite or remove what they need.
+// A temporary program folder for one window: configuracion/ with the three files in the shipped
+// form (the shipped operator names, short sample tooltips, the euro sign; Windows-1252, CR LF),
+// and an empty operaciones/. Tests rewrite or remove what they need.
 class ProgramFolder {
  public:
   ProgramFolder();
@@ -23,7 +23,8 @@ class ProgramFolder {
   QTemporaryDir folder_;
 };
 
-// The twelve operator names and tooltips that ProgramFolder writes, line k for operator code k.
+// The twelve operator names and sample tooltips that ProgramFolder writes, line k for operator
+// code k.
 QByteArray ShippedNames();
 QByteArray ShippedTooltips();
 

@@ -13,7 +13,7 @@
 namespace cinta {
 namespace {
 
-// The pictures the two windows use, with the format and size in pixels the layout tables give
+// The pictures the two windows use, with the format and size in pixels the window layouts give
 // (width x height). Written out here rather than read from the catalog, so that a wrong
 // catalog row cannot vouch for itself.
 struct ExpectedPicture {

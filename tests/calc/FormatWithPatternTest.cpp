@@ -87,9 +87,5 @@ TEST(FormatWithPattern, CopiesTheCurrencySymbolLiterally) {
   }
 }
 
-TEST(PatternForFormatMode, EditViewKeyHasNoPattern) {
-  EXPECT_EQ(PatternForFormatMode(1, "$"), "");
-}
-
 }  // namespace
 }  // namespace cinta

@@ -30,20 +30,6 @@ void ExpectFormattedView(const MemoryTape& tape) {
   EXPECT_FALSE(tape.IsEditView());
 }
 
-TEST(MemoryTape, StartsAsAFreshTape) {
-  const MemoryTape tape;
-  EXPECT_EQ(tape.CurrentRow(), 0);
-  EXPECT_EQ(tape.OperandText(0), "");
-  EXPECT_EQ(tape.OperatorCode(0), "0");
-  EXPECT_EQ(tape.ResultText(), "0");
-  EXPECT_TRUE(tape.IsEditView());
-  EXPECT_TRUE(tape.IsEntryVisible(0));
-  EXPECT_FALSE(tape.IsFormattedVisible(0));
-  EXPECT_TRUE(tape.IsResultVisible());
-  // Still visible behind the result box until the edit view is first shown.
-  EXPECT_TRUE(tape.IsFormattedResultVisible());
-}
-
 TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
   struct Case {
     const char* name;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "config/Configuration.h"
-
+// LoadConfiguration: the configuration files' texts given to their controls.
 #include <QTextDocument>
 
 #include "Form1/Form1.h"
+#include "config/Configuration.h"
 
 namespace cinta {
 namespace {
