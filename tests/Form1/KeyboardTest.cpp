@@ -116,6 +116,24 @@ class KeyboardTest : public QObject {
     QCOMPARE(w.Combo1->currentText(), mouse->Combo1->currentText());
   }
 
+  // Escape closes an open palette and leaves the tape and the list alone; pressed again, it
+  // clears as usual.
+  void EscapeFirstClosesThePalette() {
+    Form1& w = *typed_;
+    Type("4+5");
+    w.Command1_Click(1);
+    QVERIFY(w.Picture4->isVisible());
+    w.Command14(3).setFocus();
+    Type("", {{Qt::Key_Escape}});
+    QVERIFY(!w.Picture4->isVisible());
+    QCOMPARE(TapeState(w), QStringLiteral("4|5 = 9 /  edit"));
+    QCOMPARE(w.Label4(1).Caption(), std::string("0"));
+    QVERIFY(!w.Combo1->isVisible());
+    Type("", {{Qt::Key_Escape}});
+    QCOMPARE(w.CurrentRow(), 0);
+    QVERIFY(w.Combo1->isVisible());
+  }
+
   void TypingIntoTheResultBoxStaysThere() {
     Form1& w = *typed_;
     Type("8");
