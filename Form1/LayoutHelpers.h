@@ -17,17 +17,12 @@ inline QFont Arial(double points, int weight = kNormal) {
 }
 
 inline GraphicalButton* NewButton(QWidget* parent, const TwipsRect& place, const QColor& face) {
-  auto* button = new GraphicalButton(parent);
-  button->Move(place);
-  button->SetFaceColor(face);
-  return button;
+  return new GraphicalButton(parent, place, face);
 }
 
 inline GraphicalButton* NewPictureButton(QWidget* parent, const TwipsRect& place,
                                          const QColor& face, PictureId picture) {
-  GraphicalButton* button = NewButton(parent, place, face);
-  button->SetPicture(Picture(picture));
-  return button;
+  return new GraphicalButton(parent, place, face, Picture(picture));
 }
 
 // Every caption key of the window has a bold face.

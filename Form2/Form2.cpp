@@ -40,11 +40,7 @@ constexpr TwipsRect kText1 = {2640, 960, 9495, 6975};
 constexpr TwipsRect kFile1 = {120, 960, 2415, 6030};
 
 GraphicalButton* CreateButton(QWidget* surface, const ButtonDesign& design) {
-  auto* button = new GraphicalButton(surface);
-  button->Move(design.rect);
-  button->SetFaceColor(design.face);
-  button->SetPicture(Picture(design.picture));
-  return button;
+  return new GraphicalButton(surface, design.rect, design.face, Picture(design.picture));
 }
 
 // The client area that makes the whole window, frame included, as large as `ownerRect`.

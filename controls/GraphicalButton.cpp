@@ -13,6 +13,14 @@ GraphicalButton::GraphicalButton(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
 }
 
+GraphicalButton::GraphicalButton(QWidget* parent, const TwipsRect& place, const QColor& face,
+                                 const QPixmap& picture)
+    : GraphicalButton(parent) {
+  Move(place);
+  SetFaceColor(face);
+  SetPicture(picture);
+}
+
 void GraphicalButton::SetFaceColor(const QColor& color) {
   faceColor_ = color;
   update();

@@ -14,6 +14,9 @@ namespace cinta {
 class GraphicalButton : public TwipsControl<QAbstractButton> {
  public:
   explicit GraphicalButton(QWidget* parent = nullptr);
+  // A button as a window's layout places it: its rectangle, face colour and picture, if any.
+  GraphicalButton(QWidget* parent, const TwipsRect& place, const QColor& face,
+                  const QPixmap& picture = {});
 
   void SetFaceColor(const QColor& color);
   const QPixmap& Picture() const { return picture_; }

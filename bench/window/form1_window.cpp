@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Start-up of the main window as the program does it, ending once the window has painted.
 #include <QApplication>
-#include <QFile>
 
 #include "Form1/Form1.h"
+#include "Form1/ProgramDirectory.h"
 #include "QuitAfterFirstPaint.h"
 #include "assets/Pictures.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   application.setWindowIcon(cinta::PictureIcon(cinta::PictureId::Icon));
-  cinta::Form1 window(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+  cinta::Form1 window(cinta::ProgramDirectory());
   cinta::QuitAfterFirstPaint quit(&window);
   window.show();
   window.activateWindow();
