@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-
-#include <csignal>
-#endif
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "FileSizeLimit.h"
 #include "Suites.h"
 #include "WindowHarness.h"
 #include "textfile/Windows1252.h"
@@ -148,15 +144,10 @@ class SaveKeyTest : public QObject {
     std::ofstream(folder_.Path() / "operacion.txt", std::ios::binary) << old;
     PressKeys(w, kKeys);
     // A file size limit below the report's size fails the write as a full disk does.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const ViewerSeen seen = SaveAndCloseViewer(w);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const ViewerSeen seen = [&] {
+      const FileSizeLimit fullDisk(64);
+      return SaveAndCloseViewer(w);
+    }();
     QCOMPARE(ReadBytes(folder_.Path() / "operacion.txt"), old);
     QCOMPARE(seen.text, QString::fromStdString(DecodeWindows1252(kEditReport)));
   }

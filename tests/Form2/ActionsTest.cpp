@@ -8,15 +8,10 @@
 #include <QTest>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "Form2/EditorCommand.h"
 #include "Suites.h"
 #include "ViewerFolder.h"
-
-#if defined(Q_OS_UNIX)
-#include <sys/resource.h>
-
-#include <csignal>
-#endif
 
 Q_DECLARE_METATYPE(cinta::DesktopSystem)
 
@@ -44,30 +39,6 @@ QByteArray EveryByte() {
 Form2::Clock FixedClock(const QDateTime& when) {
   return [when] { return when; };
 }
-
-#if defined(Q_OS_UNIX)
-// Makes every write past `bytes` fail as on a full disk, for this process, until destroyed.
-class FullDisk {
- public:
-  explicit FullDisk(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FullDisk() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  FullDisk(const FullDisk&) = delete;
-  FullDisk& operator=(const FullDisk&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
-#endif
 
 // Takes the write permission off a folder until destroyed.
 class ReadOnlyFolder {
@@ -298,7 +269,7 @@ class ActionsTest : public QObject {
     }
 #if defined(Q_OS_UNIX)
     if (failure == "full") {
-      const FullDisk full(4096);
+      const FileSizeLimit full(4096);
       QTest::mouseClick(&viewer->Command1(3), Qt::LeftButton);
     }
 #endif

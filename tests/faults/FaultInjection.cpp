@@ -5,18 +5,6 @@
 
 namespace cinta {
 
-FileSizeLimit::FileSizeLimit(rlim_t bytes) : savedHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-  ::getrlimit(RLIMIT_FSIZE, &saved_);
-  rlimit limit = saved_;
-  limit.rlim_cur = bytes;
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  ::setrlimit(RLIMIT_FSIZE, &saved_);
-  std::signal(SIGXFSZ, savedHandler_);
-}
-
 FolderSnapshot Snapshot(const std::filesystem::path& folder) {
   namespace fs = std::filesystem;
   FolderSnapshot snapshot;

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 #include "textfile/AtomicWrite.h"
 
 #if defined(__unix__) || defined(__APPLE__)
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -86,28 +86,6 @@ TEST(WriteFileAtomically, FailsWithoutHarm) {
 }
 
 #if defined(__unix__) || defined(__APPLE__)
-// Makes every write beyond `bytes` fail, as a full disk would, for the life of the object.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, savedHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*savedHandler_)(int);
-};
-
 // Runs `check` in a child process as a user without root's power to write whatever the
 // permissions say, and returns whether it returned true. `folder` is handed to that user.
 bool AsUnprivilegedUser(const fs::path& folder, const std::function<bool()>& check) {
