@@ -70,19 +70,6 @@ class FormatKeysTest : public QObject {
     QVERIFY(w.Label3->Visible());
   }
 
-  void EditViewKeyReturnsWithoutChangingTexts() {
-    Form1& w = *window_;
-    PressKeys(w, "5+2a~e");
-    QVERIFY(w.Text1(0).Visible());
-    QVERIFY(w.Text1(1).Visible());
-    QVERIFY(!w.Label2(0).Visible());
-    QVERIFY(!w.Label2(1).Visible());
-    QVERIFY(w.Text2->Visible());
-    QVERIFY(!w.Label3->Visible());
-    QCOMPARE(QString::fromStdString(RowTexts(w)), QStringLiteral("5|-2"));
-    QCOMPARE(w.Text2->Text(), QStringLiteral("3"));
-  }
-
   void EqualsEvaluatesTheEmptyLastRow() {
     PressKeys(*window_, "5*");
     QCOMPARE(window_->Text2->Text(), QStringLiteral("5"));
@@ -93,14 +80,39 @@ class FormatKeysTest : public QObject {
     QCOMPARE(window_->CurrentRow(), 1);
   }
 
-  void EqualsReturnsToTheEditView() {
+  // Every key that leaves the formatted view shows the entry fields and the result box again,
+  // with the texts as the keys left them.
+  void KeysReturnToTheEditView_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("digit key") << "5a7"
+                               << "57"
+                               << "57";
+    QTest::newRow("operator key") << "5a+"
+                                  << "5|"
+                                  << "5";
+    QTest::newRow("edit view key, texts changed behind the view") << "5+2a~e"
+                                                                  << "5|-2"
+                                                                  << "3";
+    QTest::newRow("equals") << "5*2a="
+                            << "5|2"
+                            << "10";
+  }
+  void KeysReturnToTheEditView() {
+    QFETCH(QString, keys);
+    QFETCH(QString, rows);
+    QFETCH(QString, result);
     Form1& w = *window_;
-    PressKeys(w, "5*2a=");
-    QVERIFY(w.Text1(0).Visible());
-    QVERIFY(!w.Label2(0).Visible());
+    PressKeys(w, keys.toStdString());
+    for (int row = 0; row <= w.CurrentRow(); ++row) {
+      QVERIFY(w.Text1(row).Visible());
+      QVERIFY(!w.Label2(row).Visible());
+    }
     QVERIFY(w.Text2->Visible());
     QVERIFY(!w.Label3->Visible());
-    QCOMPARE(w.Text2->Text(), QStringLiteral("10"));
+    QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
+    QCOMPARE(w.Text2->Text(), result);
   }
 
  private:

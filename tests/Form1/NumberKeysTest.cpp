@@ -101,16 +101,6 @@ class NumberKeysTest : public QObject {
     QCOMPARE(window_->Label3->Caption(), QStringLiteral("56,00"));
   }
 
-  void DigitKeyReturnsToTheEditView() {
-    PressKeys(*window_, "5a7");
-    QVERIFY(window_->Text1(0).Visible());
-    QVERIFY(!window_->Label2(0).Visible());
-    QVERIFY(window_->Text2->Visible());
-    QVERIFY(!window_->Label3->Visible());
-    QCOMPARE(window_->Text1(0).Text(), std::string("57"));
-    QCOMPARE(window_->Text2->Text(), QStringLiteral("57"));
-  }
-
  private:
   ProgramFolder folder_;
   std::unique_ptr<Form1> window_;

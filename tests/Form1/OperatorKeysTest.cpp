@@ -105,16 +105,6 @@ class OperatorKeysTest : public QObject {
     QCOMPARE(window_->Text2->Text(), QStringLiteral("3"));
   }
 
-  void OperatorKeyReturnsToTheEditView() {
-    PressKeys(*window_, "5a+");
-    QVERIFY(window_->Text1(0).Visible());
-    QVERIFY(window_->Text1(1).Visible());
-    QVERIFY(!window_->Label2(0).Visible());
-    QVERIFY(!window_->Label2(1).Visible());
-    QVERIFY(window_->Text2->Visible());
-    QVERIFY(!window_->Label3->Visible());
-  }
-
   // A click on a row's operator button goes to Command1_Click, which opens the palette; the
   // viewport shows the button held down only while the pointer stays on it.
   void RowOperatorButtonSinksWhilePressed() {
