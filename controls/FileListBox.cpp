@@ -29,6 +29,12 @@ void FileListBox::Refresh() {
   addItems(ListOrdinaryFiles(path_));
 }
 
+void FileListBox::focusInEvent(QFocusEvent* event) {
+  TwipsControl<QListWidget>::focusInEvent(event);
+  // Without a current entry, any move of the cursor lands on the first one and selects it.
+  if (selectedItems().isEmpty()) selectionModel()->clearCurrentIndex();
+}
+
 QString FileListBox::FileName() const {
   const QList<QListWidgetItem*> selected = selectedItems();
   return selected.isEmpty() ? QString() : selected.first()->text();

@@ -29,6 +29,11 @@ class FileListBox : public TwipsControl<QListWidget> {
   // The folder joined with the selected name, or nullopt when nothing is selected.
   std::optional<std::filesystem::path> SelectedFilePath() const;
 
+ protected:
+  // Qt makes the first entry current, unselected, when the list takes the focus; the arrow keys
+  // would then start from it and never select it.
+  void focusInEvent(QFocusEvent* event) override;
+
  private:
   std::filesystem::path path_;
 };

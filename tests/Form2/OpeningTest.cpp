@@ -137,14 +137,26 @@ class OpeningTest : public QObject {
     QCOMPARE(viewer->Text1->Text(), QString());
   }
 
-  void focusingTheListKeepsTheText() {
+  // Entering the list with Tab selects nothing; the first arrow key then picks the first file,
+  // whichever key it is, so that every file can be reached from the keyboard.
+  void keysEnteringTheListStartAtTheFirstFile_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("down") << int(Qt::Key_Down);
+    QTest::newRow("up") << int(Qt::Key_Up);
+    QTest::newRow("home") << int(Qt::Key_Home);
+  }
+  void keysEnteringTheListStartAtTheFirstFile() {
+    QFETCH(int, key);
     ViewerFolder folder;
     folder.Write("operacion.txt", kLog);
     folder.Write("operaciones/primera", "uno");
+    folder.Write("operaciones/segunda", "dos");
     const auto viewer = OpenViewer(folder.Path());
     const QString shown = viewer->Text1->Text();
     viewer->File1->setFocus(Qt::TabFocusReason);
     QCOMPARE(viewer->Text1->Text(), shown);
+    QTest::keyClick(viewer->File1, Qt::Key(key));
+    QCOMPARE(viewer->Text1->Text(), QStringLiteral("uno"));
   }
 
   void anUnreadableSelectionKeepsTheText_data() {
