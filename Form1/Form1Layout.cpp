@@ -123,6 +123,8 @@ void Form1::SetFocusOrder() {
   for (int code = 0; code < Command14.Count(); ++code) order.push_back(&Command14(code));
   order.push_back(Command15);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  // The window opens with the focus on its first stop, so the first Tab enters the row.
+  Picture1->setFocus();
 }
 
 }  // namespace cinta

@@ -7,6 +7,7 @@
 #include "Form1/Centring.h"
 #include "Form1/Form1.h"
 #include "controls/ClientArea.h"
+#include "controls/LineControl.h"
 
 namespace cinta {
 namespace {
@@ -16,11 +17,13 @@ const QString kContact = QStringLiteral("cinta@example.org");
 
 // Whether `point` of the surface lies outside every shown control: only a drag that starts there
 // moves the window. Labels let the mouse through to the surface, so who received the event does
-// not tell; the controls' rectangles do.
+// not tell; the controls' rectangles do. A line takes no mouse events of its own: the surface
+// under it is bare.
 bool OnBareSurface(const QWidget& surface, const QPoint& point) {
   for (const QObject* child : surface.children()) {
     const auto* control = qobject_cast<const QWidget*>(child);
-    if (control != nullptr && control->isVisible() && control->geometry().contains(point))
+    if (control != nullptr && dynamic_cast<const LineControl*>(control) == nullptr &&
+        control->isVisible() && control->geometry().contains(point))
       return false;
   }
   return true;

@@ -18,7 +18,9 @@ LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2, const 
   const QRect box = QRect(a, b).normalized().adjusted(-half, -half, half + 1, half + 1);
   setGeometry(box);
   from_ = a - box.topLeft();
-  to_ = b - box.topLeft();
+  // Both end points belong to the line; a flat cap would stop just before the second one.
+  const QPoint step((b.x() > a.x()) - (b.x() < a.x()), (b.y() > a.y()) - (b.y() < a.y()));
+  to_ = b + step - box.topLeft();
 }
 
 void LineControl::paintEvent(QPaintEvent*) {

@@ -193,6 +193,25 @@ class StartupTest : public QObject {
     QCOMPARE(w.pos(), after);
   }
 
+  // The rule above the result is drawn from its first pixel to its last, both included, and
+  // takes no mouse events: a drag that starts on it moves the window as the bare surface does.
+  void RuleSpansItsEndsAndLetsTheWindowBeDragged() {
+    Form1& w = *window_;
+    const QImage surface = w.Surface()->grab().toImage();
+    const QColor green(0, 255, 0);
+    QCOMPARE(surface.pixelColor(384, 489), green);
+    QCOMPARE(surface.pixelColor(808, 489), green);
+    QVERIFY(surface.pixelColor(383, 489) != green);
+    QVERIFY(surface.pixelColor(809, 489) != green);
+    const QPoint start = w.pos();
+    const QPoint grip = w.Surface()->mapToGlobal(QPoint(600, 489));
+    Drag drag(w, grip, Qt::LeftButton);
+    drag.MoveTo(grip);
+    drag.MoveTo(grip + QPoint(30, 20));
+    drag.Release(grip + QPoint(30, 20));
+    QCOMPARE(w.pos(), start + QPoint(30, 20));
+  }
+
   // A drag that starts on a control belongs to it, even where it goes on over the bare surface
   // or the control takes no clicks itself.
   void DragStartingOnAControlLeavesTheWindowWhereItIs_data() {
@@ -240,6 +259,8 @@ class StartupTest : public QObject {
 
   void FocusOrderFollowsTheLayout() {
     Form1& w = *window_;
+    // The window opens with the focus on the first stop.
+    QCOMPARE(QApplication::focusWidget(), w.Picture1);
     QList<QWidget*> expected = {w.Picture1};
     for (int digit = 0; digit <= 9; ++digit) expected << &w.Command2(digit);
     for (int code = 0; code <= 3; ++code) expected << &w.Command3(code);
