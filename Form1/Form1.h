@@ -147,6 +147,8 @@ class Form1 : public QWidget {
   int RowGrowth() const { return Text1(0).Height() + kContainerGrowth; }
   // Removes the controls of rows `first` to currentRow.
   void RemoveRowsFrom(int first);
+  // Hides the palette without handing the keyboard focus on to the close key.
+  void ClosePalette();
 
   void Form_Load();
   void LoadConfiguration();

@@ -63,7 +63,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
   // Escape dismisses the open palette, as it does any pop-up, rather than clearing the tape
   // behind it; the row keeps its operator.
   if (event->key() == Qt::Key_Escape && Picture4->Visible() && !TextBoxHasFocus()) {
-    Picture4->SetVisible(false);
+    ClosePalette();
     return;
   }
   QAbstractButton* key = TextBoxHasFocus() ? nullptr : KeyboardKey(*event);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The operator palette, through which a row's operator button changes that row's operator.
+#include <QApplication>
 #include <string>
 
 #include "Form1/Form1.h"
@@ -20,6 +21,16 @@ void Form1::Command14_Click(int Index) {
     Label4(paletteRow).SetCaption(std::to_string(Index));
     evalRowCount = currentRow + 1;
     RecalculateTape(tape_, evalRowCount);
+  }
+  ClosePalette();
+}
+
+void Form1::ClosePalette() {
+  // A palette key clicked or tabbed to holds the focus. Hidden with it, the focus would pass to
+  // the next control in the tab order, the close key, and the space bar would then end the
+  // program; it goes back to the tape instead, from where typing still reaches the keys.
+  if (Picture4->isAncestorOf(QApplication::focusWidget())) {
+    Picture1->setFocus(Qt::OtherFocusReason);
   }
   Picture4->SetVisible(false);
 }

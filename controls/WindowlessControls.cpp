@@ -71,8 +71,11 @@ void WindowlessTextBox::Paint(QPainter& painter, const QRect& area, bool) const 
   const bool fits = QFontMetrics(font_).horizontalAdvance(text) <= inside.width();
   painter.setPen(Qt::black);
   painter.setFont(font_);
-  painter.drawText(inside, static_cast<int>((fits ? alignment_ : Qt::AlignLeft) | Qt::AlignVCenter),
-                   text);
+  // A pasted text may hold line breaks; the field has one line, as its editor shows them.
+  painter.drawText(
+      inside,
+      static_cast<int>((fits ? alignment_ : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine),
+      text);
 }
 
 void WindowlessLabel::SetCaption(std::string_view caption) {

@@ -134,6 +134,34 @@ class KeyboardTest : public QObject {
     QVERIFY(w.Combo1->isVisible());
   }
 
+  // However the palette closes, the keyboard focus must not land on the close key, where the
+  // space bar would end the program and lose the tape.
+  void ClosingThePaletteKeepsTheFocusOffTheCloseKey_data() {
+    QTest::addColumn<bool>("byChoice");
+    QTest::newRow("operator chosen with the mouse") << true;
+    QTest::newRow("Escape on a palette key reached with Tab") << false;
+  }
+  void ClosingThePaletteKeepsTheFocusOffTheCloseKey() {
+    QFETCH(bool, byChoice);
+    Form1& w = *typed_;
+    Type("4+5");
+    w.Command1_Click(1);
+    QVERIFY(w.Picture4->isVisible());
+    if (byChoice) {
+      QTest::mouseClick(&w.Command14(2), Qt::LeftButton);
+    } else {
+      w.Command14(11).setFocus(Qt::TabFocusReason);
+      Type("", {{Qt::Key_Escape}});
+    }
+    QVERIFY(!w.Picture4->isVisible());
+    QVERIFY(QApplication::focusWidget() != w.Command15);
+    QSignalSpy closeKey(w.Command15, &QAbstractButton::clicked);
+    Type(" 7");
+    QCOMPARE(closeKey.count(), 0);
+    QCOMPARE(RowTexts(w), std::string("4|57"));
+    QCOMPARE(w.Text2->Text(), byChoice ? QStringLiteral("228") : QStringLiteral("61"));
+  }
+
   void TypingIntoTheResultBoxStaysThere() {
     Form1& w = *typed_;
     Type("8");

@@ -187,6 +187,21 @@ class WindowlessTest : public QObject {
     QCOMPARE(drawn(Qt::AlignRight) == drawn(Qt::AlignLeft), showsItsStart);
   }
 
+  // A pasted text may hold line breaks: the one-line field shows them as spaces, as its
+  // editor does, instead of one of the lines cut by the field's edges.
+  void FieldShowsLineBreaksAsSpaces() {
+    const QFont font = ControlFont("Arial", 21.75, kBold);
+    const auto drawn = [&](const char* text) {
+      WindowlessTextBox field({0, 0, 3975, 585}, font, Qt::AlignRight);
+      field.SetText(text);
+      QImage image(265, 39, QImage::Format_RGB32);
+      QPainter painter(&image);
+      field.Paint(painter, image.rect(), false);
+      return image;
+    };
+    QCOMPARE(drawn("12\r\n3\n4"), drawn("12  3 4"));
+  }
+
   void ClickGoesToTheButtonUnderThePointer_data() {
     QTest::addColumn<int>("pressRow");
     QTest::addColumn<int>("releaseRow");
