@@ -8,6 +8,8 @@ namespace cinta {
 
 void Form1PreviousResults::AppendEntry(std::string_view entry) {
   form_.Combo1->addItem(FromUtf8(entry));
+  // The newest entry is the one the field shows: the open list and the arrow keys start there.
+  form_.Combo1->setCurrentIndex(form_.Combo1->count() - 1);
 }
 
 void Form1PreviousResults::SetFieldText(std::string_view text) {
