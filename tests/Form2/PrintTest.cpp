@@ -12,6 +12,16 @@
 namespace cinta {
 namespace {
 
+// A printer that writes the PDF file `pdf`, standing in for the default printer.
+Form2::PrinterSource PdfPrinter(const QString& pdf) {
+  return [pdf] {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    return printer;
+  };
+}
+
 // The printed lines without blank ones, and the number of pages.
 struct PrintedText {
   QStringList lines;
@@ -79,12 +89,7 @@ class PrintTest : public QObject {
     ViewerFolder folder;
     const QString pdf = folder.FilePath("impreso.pdf");
     const auto viewer = OpenViewer(folder.Path(), text.toStdString());
-    viewer->SetPrinterSource([pdf] {
-      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-      printer->setOutputFormat(QPrinter::PdfFormat);
-      printer->setOutputFileName(pdf);
-      return printer;
-    });
+    viewer->SetPrinterSource(PdfPrinter(pdf));
     QTest::mouseClick(&viewer->Command1(2), Qt::LeftButton);
     const PrintedText printed = ExtractText(pdf);
     if (QTest::currentDataTag() == QByteArray("a line wider than the page")) {
@@ -107,12 +112,7 @@ class PrintTest : public QObject {
     const QString pdf = folder.FilePath("columnas.pdf");
     const auto viewer =
         OpenViewer(folder.Path(), "\r\n 1 )         11,11\r\n 2 ) Suma 1.000,00\r\n");
-    viewer->SetPrinterSource([pdf] {
-      auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-      printer->setOutputFormat(QPrinter::PdfFormat);
-      printer->setOutputFileName(pdf);
-      return printer;
-    });
+    viewer->SetPrinterSource(PdfPrinter(pdf));
     QTest::mouseClick(&viewer->Command1(2), Qt::LeftButton);
     const QList<double> edges = WordRightEdges(pdf);
     // "1", ")", "11,11", "2", ")", "Suma", "1.000,00"
