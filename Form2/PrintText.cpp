@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "Form2/PrintText.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTextLayout>
+
+#include "controls/Fonts.h"
 
 namespace cinta {
 namespace {
@@ -15,11 +16,9 @@ constexpr int kPrintPointSize = 12;
 // The report lines up its numbers in columns, so it is printed in a fixed-pitch face, as the
 // viewer shows it; a proportional default face would scatter the columns.
 QFont PrintFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+  QFont font = ControlFont(QStringLiteral("Courier New"), kPrintPointSize);
+  // Should neither face be installed, the fallback must still be fixed-pitch.
   font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  font.setPointSize(kPrintPointSize);
   return font;
 }
 
