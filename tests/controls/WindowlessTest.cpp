@@ -46,6 +46,16 @@ class PaintRecorder : public QObject {
   }
 };
 
+// `text` as a row's entry field draws it: the field's size and font, aligned as asked.
+QImage DrawnRowField(const std::string& text, Qt::Alignment alignment) {
+  WindowlessTextBox field({0, 0, 3975, 585}, ControlFont("Arial", 21.75, kBold), alignment);
+  field.SetText(text);
+  QImage image(265, 39, QImage::Format_RGB32);
+  QPainter painter(&image);
+  field.Paint(painter, image.rect(), false);
+  return image;
+}
+
 }  // namespace
 
 class WindowlessTest : public QObject {
@@ -174,32 +184,15 @@ class WindowlessTest : public QObject {
   void FieldShowsTheStartOfATextTooWide() {
     QFETCH(QString, text);
     QFETCH(bool, showsItsStart);
-    const QFont font = ControlFont("Arial", 21.75, kBold);
-    // As wide as a row's entry field.
-    const auto drawn = [&](Qt::Alignment alignment) {
-      WindowlessTextBox field({0, 0, 3975, 585}, font, alignment);
-      field.SetText(text.toStdString());
-      QImage image(265, 39, QImage::Format_RGB32);
-      QPainter painter(&image);
-      field.Paint(painter, image.rect(), false);
-      return image;
-    };
-    QCOMPARE(drawn(Qt::AlignRight) == drawn(Qt::AlignLeft), showsItsStart);
+    QCOMPARE(DrawnRowField(text.toStdString(), Qt::AlignRight) ==
+                 DrawnRowField(text.toStdString(), Qt::AlignLeft),
+             showsItsStart);
   }
 
   // A pasted text may hold line breaks: the one-line field shows them as spaces, as its
   // editor does, instead of one of the lines cut by the field's edges.
   void FieldShowsLineBreaksAsSpaces() {
-    const QFont font = ControlFont("Arial", 21.75, kBold);
-    const auto drawn = [&](const char* text) {
-      WindowlessTextBox field({0, 0, 3975, 585}, font, Qt::AlignRight);
-      field.SetText(text);
-      QImage image(265, 39, QImage::Format_RGB32);
-      QPainter painter(&image);
-      field.Paint(painter, image.rect(), false);
-      return image;
-    };
-    QCOMPARE(drawn("12\r\n3\n4"), drawn("12  3 4"));
+    QCOMPARE(DrawnRowField("12\r\n3\n4", Qt::AlignRight), DrawnRowField("12  3 4", Qt::AlignRight));
   }
 
   void ClickGoesToTheButtonUnderThePointer_data() {
