@@ -13,9 +13,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The compiler's runtime linked in, so that a program runs with no DLL of it beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
 # Debian's wine64 package has no wine on the PATH; its loader lives in /usr/lib/wine.
 find_program(CINTA_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(CINTA_WINE)

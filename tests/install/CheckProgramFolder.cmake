@@ -3,7 +3,9 @@
 # installed folder and the unpacked archive are complete program folders: the program reads
 # configuracion/ and writes operaciones/ beside itself, so a missing or altered file there
 # breaks it wherever it is unpacked.
-# Takes -DBUILD_DIR, -DSOURCE_DIR, -DPROGRAM (the executable's file name) and -DWORK_DIR.
+# Takes -DBUILD_DIR, -DSOURCE_DIR, -DPROGRAM (the executable's file name), -DWORK_DIR,
+# -DGENERATOR (the CPack generator: TGZ or ZIP) and -DRUNTIME (|-separated files, such as DLLs and
+# plugins, that the program needs beside it).
 cmake_minimum_required(VERSION 3.25)
 
 set(failures "")
@@ -41,6 +43,13 @@ function(CheckProgramFolder folder)
     endif()
   endforeach()
 
+  string(REPLACE "|" ";" runtime "${RUNTIME}")
+  foreach(name IN LISTS runtime)
+    if(NOT EXISTS ${folder}/${name})
+      Fail("${folder}: no ${name}, which the program needs to start")
+    endif()
+  endforeach()
+
   if(NOT IS_DIRECTORY ${folder}/operaciones)
     Fail("${folder}: no operaciones/ folder")
   else()
@@ -65,11 +74,16 @@ file(REMOVE_RECURSE ${WORK_DIR})
 Run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix)
 CheckProgramFolder(${WORK_DIR}/prefix)
 
-Run(${CMAKE_COMMAND} -E chdir ${BUILD_DIR} cpack -G TGZ -B ${WORK_DIR}/package)
-file(GLOB archives ${WORK_DIR}/package/*.tar.gz)
+if(GENERATOR STREQUAL "ZIP")
+  set(extension .zip)
+else()
+  set(extension .tar.gz)
+endif()
+Run(${CMAKE_COMMAND} -E chdir ${BUILD_DIR} cpack -G ${GENERATOR} -B ${WORK_DIR}/package)
+file(GLOB archives ${WORK_DIR}/package/*${extension})
 list(LENGTH archives archiveCount)
 if(NOT archiveCount EQUAL 1)
-  message(FATAL_ERROR "CPack made [${archives}], expected one .tar.gz")
+  message(FATAL_ERROR "CPack made [${archives}], expected one ${extension}")
 endif()
 file(MAKE_DIRECTORY ${WORK_DIR}/unpacked)
 Run(${CMAKE_COMMAND} -E chdir ${WORK_DIR}/unpacked ${CMAKE_COMMAND} -E tar xf ${archives})
