@@ -75,8 +75,7 @@ class ActionsTest : public QObject {
     QFETCH(QDateTime, when);
     QFETCH(QString, name);
     ViewerFolder folder;
-    folder.Write("operacion.txt", "\r\n  1)  5\r\n");
-    const auto viewer = OpenViewer(folder.Path(), std::nullopt, FixedClock(when));
+    const auto viewer = OpenViewer(folder.Path(), "\r\n  1)  5\r\n", FixedClock(when));
     QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
     QCOMPARE(folder.SavedNames(), QStringList{name});
     QCOMPARE(folder.Read("operaciones/" + name), QByteArray("\r\n  1)  5\r\n"));
