@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // The save key: the tape as a column-aligned report in operacion.txt, then the viewer over it.
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,11 +30,11 @@ void Form1::Command11_Click() {
   const std::string report =
       BuildReport(rows, result.toStdString(), editView ? ReportView::Edit : ReportView::Formatted,
                   operatorNames);
-  // When the log cannot be written the viewer shows the report just built, not the older file
-  // left on disk, so the user never takes a stale report for this tape.
-  std::optional<std::string> unsaved;
-  if (!WriteReport(programDir_, report)) unsaved = DecodeWindows1252(report);
-  ShowViewer(this, programDir_, std::move(unsaved));
+  // The viewer is handed the report in memory rather than reading the file back: whether or not
+  // it could be written, and however large, it shows this tape's report, never an older file or
+  // an empty box.
+  WriteReport(programDir_, report);
+  ShowViewer(this, programDir_, DecodeWindows1252(report));
 }
 
 }  // namespace cinta

@@ -77,7 +77,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
       // The moves of a drag belong to where its button went down. Presses that a control
       // ignores reach the surface too, so the place decides, not the receiver.
-      windowMove_.End();
+      windowMove_.Press();
       dragOnSurface_ = OnBareSurface(*clientArea_, mouse->position().toPoint());
       break;
     case QEvent::MouseMove:

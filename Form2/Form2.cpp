@@ -3,6 +3,7 @@
 #include "Form2/Form2.h"
 
 #include <QKeyEvent>
+#include <optional>
 
 #include "Form2/FileText.h"
 #include "Form2/PrintText.h"
@@ -51,11 +52,10 @@ QSize ClientPixels(const QRect& ownerRect) {
 
 }  // namespace
 
-Form2::Form2(std::filesystem::path programDir, const QRect& ownerRect,
-             std::optional<std::string> unsavedReport, Clock clock, QWidget* parent)
+Form2::Form2(std::filesystem::path programDir, const QRect& ownerRect, const std::string& report,
+             Clock clock, QWidget* parent)
     : QDialog(parent),
       programDir_(std::move(programDir)),
-      unsavedReport_(std::move(unsavedReport)),
       clock_(std::move(clock)),
       launcher_(&StartDetached),
       printerSource_(&OpenDefaultPrinter) {
@@ -70,7 +70,7 @@ Form2::Form2(std::filesystem::path programDir, const QRect& ownerRect,
   SetFocusOrder();
   NameControlsForAssistiveTechnology();
   ConnectHandlers();
-  Form_Load(ownerRect);
+  Form_Load(ownerRect, report);
 }
 
 QWidget* Form2::Surface() const {
@@ -108,20 +108,16 @@ void Form2::ConnectHandlers() {
   connect(File1, &QListWidget::itemSelectionChanged, this, &Form2::File1_Click);
 }
 
-void Form2::Form_Load(const QRect& ownerRect) {
+void Form2::Form_Load(const QRect& ownerRect, const std::string& report) {
   if (ownerRect.isValid()) setGeometry(ownerRect);
   viewerFontSize = kOpeningFontSize;
   SetText1FontSize();
   File1->SetPath(SavedOperationsFolder());
-  ShowOperationLog();
+  ShowOperationLog(report);
 }
 
-void Form2::ShowOperationLog() {
-  if (unsavedReport_) {
-    Text1->SetText(QString::fromStdString(*unsavedReport_));
-    return;
-  }
-  ShowFile(OperationLogPath());
+void Form2::ShowOperationLog(const std::string& report) {
+  Text1->SetText(QString::fromStdString(report));
 }
 
 void Form2::File1_Click() {

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "Form2/EditorCommand.h"
@@ -32,11 +31,11 @@ class Form2 : public QDialog {
   using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
 
   // `programDir` holds operacion.txt and operaciones/. The viewer covers `ownerRect`, the main
-  // window's outer rectangle, exactly. `unsavedReport` (UTF-8), when given, is shown instead of
-  // operacion.txt: it is the report that could not be written, so the older file left on disk is
-  // never passed off as the save just made. `clock` dates the saved copies.
-  Form2(std::filesystem::path programDir, const QRect& ownerRect,
-        std::optional<std::string> unsavedReport = std::nullopt,
+  // window's outer rectangle, exactly, and shows `report` (UTF-8), the report the save key has
+  // just built, as it stands: read back from operacion.txt, a report too large for the file
+  // reader or one that could not be written would leave an empty box or an older file, which
+  // the editor and copy keys would then write over the report. `clock` dates the saved copies.
+  Form2(std::filesystem::path programDir, const QRect& ownerRect, const std::string& report,
         Clock clock = &QDateTime::currentDateTime, QWidget* parent = nullptr);
 
   // Index 0 save a dated copy, 1 copy, 2 print, 3 open in the text editor, 4 font size.
@@ -72,8 +71,8 @@ class Form2 : public QDialog {
   void NameControlsForAssistiveTechnology();
   void ConnectHandlers();
 
-  void Form_Load(const QRect& ownerRect);
-  void ShowOperationLog();
+  void Form_Load(const QRect& ownerRect, const std::string& report);
+  void ShowOperationLog(const std::string& report);
   void ShowFile(const std::filesystem::path& file);
   void SetText1FontSize();
 
@@ -87,7 +86,6 @@ class Form2 : public QDialog {
   std::filesystem::path SavedOperationsFolder() const;
 
   std::filesystem::path programDir_;
-  std::optional<std::string> unsavedReport_;
   Clock clock_;
   ProgramLauncher launcher_;
   PrinterSource printerSource_;

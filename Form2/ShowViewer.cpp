@@ -6,10 +6,9 @@
 namespace cinta {
 
 void ShowViewer(QWidget* mainWindow, const std::filesystem::path& programDir,
-                std::optional<std::string> unsavedReport) {
+                const std::string& report) {
   const QRect ownerRect = mainWindow != nullptr ? mainWindow->frameGeometry() : QRect();
-  Form2 viewer(programDir, ownerRect, std::move(unsavedReport), &QDateTime::currentDateTime,
-               mainWindow);
+  Form2 viewer(programDir, ownerRect, report, &QDateTime::currentDateTime, mainWindow);
   viewer.exec();
 }
 

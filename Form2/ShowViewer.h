@@ -3,16 +3,14 @@
 
 #include <QWidget>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 namespace cinta {
 
 // Shows the viewer modally over `mainWindow`, covering it exactly, and returns once the viewer's
-// event loop ends (without a main window it opens at its designed size). `unsavedReport` (UTF-8) is
-// the report the save key could not write, shown instead of operacion.txt; nullopt when the log was
-// written.
+// event loop ends (without a main window it opens at its designed size). `report` (UTF-8) is the
+// report the save key has just built, shown as it stands.
 void ShowViewer(QWidget* mainWindow, const std::filesystem::path& programDir,
-                std::optional<std::string> unsavedReport);
+                const std::string& report);
 
 }  // namespace cinta

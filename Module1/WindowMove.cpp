@@ -10,7 +10,8 @@
 namespace cinta {
 
 void WindowMove::Begin(const QPoint& globalPointer) {
-  if (!window_) return;
+  if (!window_ || started_) return;
+  started_ = true;
 #ifdef Q_OS_WIN
   // Pretend the press happened on the caption: Windows then runs its own move loop and returns
   // when the button is released.

@@ -17,7 +17,16 @@ class WindowMove {
   // Only the left button alone starts a move; any other button or combination does nothing.
   static bool StartsMove(Qt::MouseButtons buttons) { return buttons == Qt::LeftButton; }
 
-  // Called on a pointer move over the window's surface with the left button alone held.
+  // A button went down: the drag it begins may start one move.
+  void Press() {
+    started_ = false;
+    following_ = false;
+  }
+  // Called on a pointer move over the window's surface with the left button alone held. Only the
+  // first such move of a press starts a move: a window manager's move takes the pointer without
+  // telling us, so the moves queued before it, or reported at the release, would each start
+  // another, and one run after the release leaves the window following the pointer until the
+  // next click.
   void Begin(const QPoint& globalPointer);
   // While following (the fallback), the window keeps the pointer's offset from its corner.
   bool Following() const { return following_; }
@@ -26,6 +35,7 @@ class WindowMove {
 
  private:
   QPointer<QWidget> window_;
+  bool started_ = false;
   bool following_ = false;
   QPoint offset_;
 };

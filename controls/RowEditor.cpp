@@ -2,6 +2,7 @@
 #include "controls/RowEditor.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <limits>
 
 #include "controls/WindowlessContainer.h"
@@ -81,6 +82,23 @@ void RowEditor::focusOutEvent(QFocusEvent* event) {
   // The editor's own context menu takes the focus for a moment; anything else ends the editing.
   if (event->reason() != Qt::PopupFocusReason) Close();
   QLineEdit::focusOutEvent(event);
+}
+
+void RowEditor::keyPressEvent(QKeyEvent* event) {
+  // Number texts take "." for their decimal point, which the on-screen comma key writes; a typed
+  // comma would end the number there for the reader, and the row would count as less than it
+  // shows. The keypad's decimal key gives a comma on some layouts.
+  const bool keypadDecimal = event->modifiers().testFlag(Qt::KeypadModifier) &&
+                             (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+  const bool commandKey = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+  if (commandKey || (!keypadDecimal && event->text() != QStringLiteral(","))) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  QKeyEvent point(event->type(), Qt::Key_Period, event->modifiers(), QStringLiteral("."),
+                  event->isAutoRepeat(), static_cast<quint16>(event->count()));
+  QLineEdit::keyPressEvent(&point);
+  event->setAccepted(point.isAccepted());
 }
 
 void RowEditor::Place() {

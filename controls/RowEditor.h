@@ -12,8 +12,8 @@ class WindowlessTextBox;
 
 // The one real line editor of a tape: placed over a windowless entry field while the user types
 // into it. Every edit is written into the field at once, so the field's text is always what the
-// user sees. It goes away when the focus leaves it or the field is hidden, removed or scrolled
-// out of view.
+// user sees. The keyboard's comma and the keypad's decimal key type the "." of number texts. It
+// goes away when the focus leaves it or the field is hidden, removed or scrolled out of view.
 class RowEditor : public QLineEdit {
  public:
   RowEditor(QWidget* view, const WindowlessContainer& container);
@@ -33,6 +33,7 @@ class RowEditor : public QLineEdit {
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Take(const WindowlessLayer& layer, int index, WindowlessTextBox& field);

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev clang-format
-  fonts-liberation xvfb xdotool x11-utils imagemagick poppler-utils
+  fonts-liberation xvfb openbox xdotool x11-utils imagemagick poppler-utils
   desktop-file-utils libglib2.0-bin
 )
 missing=()

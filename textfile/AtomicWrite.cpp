@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "textfile/RewriteInPlace.h"
 #include "textfile/TempFile.h"
 
 #ifdef _WIN32
@@ -73,27 +74,30 @@ std::filesystem::path NumberedName(const std::filesystem::path& folder, const st
 }  // namespace
 
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
-  const std::optional<std::filesystem::path> temp = WriteTempFile(target.parent_path(), bytes);
-  if (!temp) return false;
-  if (MoveOver(*temp, target)) return true;
+  const TempFile temp = WriteTempFile(target.parent_path(), bytes);
+  // A folder that lets this user make no file (as one an administrator set up may) can still
+  // hold a target they may write: rewriting it in place is then the only way to save.
+  if (temp.result == CreateResult::Refused) return RewriteInPlace(target, bytes);
+  if (temp.result != CreateResult::Written) return false;
+  if (MoveOver(temp.path, target)) return true;
   std::error_code error;
-  std::filesystem::remove(*temp, error);
+  std::filesystem::remove(temp.path, error);
   return false;
 }
 
 std::optional<std::filesystem::path> WriteNewFileAtomically(const std::filesystem::path& folder,
                                                             const std::string& name,
                                                             std::string_view bytes) {
-  const std::optional<std::filesystem::path> temp = WriteTempFile(folder, bytes);
-  if (!temp) return std::nullopt;
+  const TempFile temp = WriteTempFile(folder, bytes);
+  if (temp.result != CreateResult::Written) return std::nullopt;
   for (unsigned copy = 1;; ++copy) {
     std::filesystem::path candidate = NumberedName(folder, name, copy);
-    const Publish result = MoveToFreeName(*temp, candidate);
+    const Publish result = MoveToFreeName(temp.path, candidate);
     if (result == Publish::Done) return candidate;
     if (result == Publish::Failed) break;
   }
   std::error_code ignored;
-  std::filesystem::remove(*temp, ignored);
+  std::filesystem::remove(temp.path, ignored);
 #ifdef _WIN32
   return std::nullopt;
 #else
@@ -104,7 +108,7 @@ std::optional<std::filesystem::path> WriteNewFileAtomically(const std::filesyste
     std::filesystem::path candidate = NumberedName(folder, name, copy);
     const CreateResult result = CreateAndWrite(candidate, bytes);
     if (result == CreateResult::Written) return candidate;
-    if (result == CreateResult::Failed) return std::nullopt;
+    if (result != CreateResult::NameTaken) return std::nullopt;
   }
 #endif
 }

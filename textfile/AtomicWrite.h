@@ -12,7 +12,9 @@ namespace cinta {
 // which then is renamed over the target. A failed or interrupted write leaves the old file
 // whole; a symbolic link at the target is replaced, never written through; a folder or a file
 // the user may not write at the target is left alone, and a replaced file keeps its
-// permissions. Returns false, leaving no temporary file, on any failure.
+// permissions. Where the folder lets the user make no new file, a target they may write is
+// rewritten in place instead (RewriteInPlace), which a full disk cannot tear but a crash can.
+// Returns false, leaving no temporary file, on any failure.
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 // Writes `bytes` as a new file in `folder` named `name`, or when that name is taken, the first

@@ -55,8 +55,8 @@ CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view 
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? CreateResult::NameTaken
-                                                                       : CreateResult::Failed;
+    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return CreateResult::NameTaken;
+    return error == ERROR_ACCESS_DENIED ? CreateResult::Refused : CreateResult::Failed;
   }
   const bool written = WriteAll(handle, bytes) && ::FlushFileBuffers(handle) != 0;
   if (::CloseHandle(handle) != 0 && written) return CreateResult::Written;
@@ -85,7 +85,10 @@ bool WriteAll(int fd, std::string_view bytes) {
 CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view bytes) {
   // O_CREAT with O_EXCL fails on any existing name, a symbolic link included.
   const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return errno == EEXIST ? CreateResult::NameTaken : CreateResult::Failed;
+  if (fd < 0) {
+    if (errno == EEXIST) return CreateResult::NameTaken;
+    return errno == EACCES || errno == EPERM ? CreateResult::Refused : CreateResult::Failed;
+  }
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   if (::close(fd) == 0 && written) return CreateResult::Written;
   ::unlink(file.c_str());
@@ -94,22 +97,16 @@ CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view 
 
 #endif
 
-std::optional<std::filesystem::path> WriteTempFile(const std::filesystem::path& folder,
-                                                   std::string_view bytes) {
+TempFile WriteTempFile(const std::filesystem::path& folder, std::string_view bytes) {
   // A taken name is a collision of random names or a planted file: try a few fresh names.
   constexpr int kAttempts = 16;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     std::filesystem::path file = folder / TempName();
-    switch (CreateAndWrite(file, bytes)) {
-      case CreateResult::Written:
-        return file;
-      case CreateResult::NameTaken:
-        continue;
-      case CreateResult::Failed:
-        return std::nullopt;
-    }
+    const CreateResult result = CreateAndWrite(file, bytes);
+    if (result == CreateResult::Written) return {result, std::move(file)};
+    if (result != CreateResult::NameTaken) return {result, {}};
   }
-  return std::nullopt;
+  return {CreateResult::Failed, {}};
 }
 
 }  // namespace cinta

@@ -30,7 +30,7 @@ class HighDpiTest : public QObject {
 
   void ViewerKeysShowSharpPictures() {
     ProgramFolder folder;
-    Form2 viewer(folder.Path(), QRect(0, 0, 818, 547));
+    Form2 viewer(folder.Path(), QRect(0, 0, 818, 547), {});
     QCOMPARE(viewer.Command1(2).Picture().devicePixelRatio(), 2.0);
     QCOMPARE(viewer.Command2->Picture().devicePixelRatio(), 2.0);
   }

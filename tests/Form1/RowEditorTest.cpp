@@ -75,6 +75,39 @@ class RowEditorTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), w.Picture1);
   }
 
+  // The keyboard's comma and the keypad's decimal key, whichever character its layout gives,
+  // type the "." of number texts into a row, as the on-screen comma key writes it; otherwise
+  // the row would read as 2 and the total be wrong. The result box keeps what is typed.
+  void DecimalKeysTypeThePointOfNumberTexts_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("keyboard comma") << int(Qt::Key_Comma) << false << ",";
+    QTest::newRow("keypad key giving a comma") << int(Qt::Key_Comma) << true << ",";
+    QTest::newRow("keypad key giving a point") << int(Qt::Key_Period) << true << ".";
+    QTest::newRow("keyboard full stop") << int(Qt::Key_Period) << false << ".";
+  }
+  void DecimalKeysTypeThePointOfNumberTexts() {
+    QFETCH(int, key);
+    QFETCH(bool, keypad);
+    QFETCH(QString, typed);
+    Form1& w = *window_;
+    const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
+    PressKeys(w, "4+");
+    OpenEditorOn(1);
+    QWidget* editor = QApplication::focusWidget();
+    QTest::keyClicks(editor, "2");
+    QTest::sendKeyEvent(QTest::Click, editor, Qt::Key(key), typed, modifiers);
+    QTest::keyClicks(editor, "5");
+    QCOMPARE(w.Text1(1).Text(), std::string("2.5"));
+    PressKeys(w, "=");
+    QCOMPARE(w.Text2->Text(), QStringLiteral("6.5"));
+    w.Text2->setFocus();
+    w.Text2->end(false);
+    QTest::sendKeyEvent(QTest::Click, w.Text2, Qt::Key(key), typed, modifiers);
+    QCOMPARE(w.Text2->Text(), "6.5" + typed);
+  }
+
   void EditingAnEarlierRowKeepsTheCurrentRow() {
     Form1& w = *window_;
     PressKeys(w, "4+5");

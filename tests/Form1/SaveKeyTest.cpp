@@ -6,6 +6,8 @@
 #include <string>
 
 #include "FileSizeLimit.h"
+#include "Form2/FileText.h"
+#include "Form2/Form2.h"
 #include "Suites.h"
 #include "WindowHarness.h"
 #include "textfile/Windows1252.h"
@@ -135,6 +137,32 @@ class SaveKeyTest : public QObject {
     QVERIFY(seen.opened);
     QCOMPARE(seen.text, QString::fromStdString(DecodeWindows1252(kEditReport)));
     QVERIFY(std::filesystem::is_directory(folder_.Path() / "operacion.txt" / "keep"));
+  }
+
+  // Rows named by a 64 000-character operator name make a report larger than the viewer reads
+  // from a file. The viewer still shows it whole, so its editor and copy keys write it back
+  // whole, never an empty text.
+  void ReportLargerThanTheViewerReadsIsShownAndKept() {
+    ProgramFolder folder;
+    folder.WriteConfiguration("inicio.txt", QByteArray(64000, 'S') + "\r\n");
+    const std::unique_ptr<Form1> window = OpenWindow(folder);
+    PressKeys(*window, std::string(300, '+'));
+    const std::filesystem::path log = folder.Path() / "operacion.txt";
+    std::string saved;
+    int editorsStarted = 0;
+    const ViewerSeen seen = SaveAndCloseViewer(*window, [&](Form2& viewer) {
+      saved = ReadBytes(log);
+      viewer.SetProgramLauncher([&](const QString&, const QStringList&) { ++editorsStarted; });
+      QTest::mouseClick(&viewer.Command1(3), Qt::LeftButton);
+      QTest::mouseClick(&viewer.Command1(0), Qt::LeftButton);
+    });
+    QVERIFY(saved.size() > kMaxShownFileBytes);
+    QVERIFY(seen.text == QString::fromStdString(saved));
+    QCOMPARE(editorsStarted, 1);
+    QVERIFY(ReadBytes(log) == saved);
+    const QFileInfoList copies = QDir(folder.Path() / "operaciones").entryInfoList(QDir::Files);
+    QCOMPARE(copies.size(), 1);
+    QVERIFY(ReadBytes(copies[0].filesystemFilePath()) == saved);
   }
 
 #ifdef Q_OS_UNIX

@@ -58,7 +58,7 @@ std::string RowTexts(const Form1& window) {
   return texts;
 }
 
-ViewerSeen SaveAndCloseViewer(Form1& window) {
+ViewerSeen SaveAndCloseViewer(Form1& window, const std::function<void(Form2&)>& act) {
   ViewerSeen seen;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
@@ -66,6 +66,7 @@ ViewerSeen SaveAndCloseViewer(Form1& window) {
     if (viewer == nullptr || !viewer->isVisible()) return;
     poll.stop();
     seen = {true, viewer->Text1->Text(), viewer->frameGeometry()};
+    if (act) act(*viewer);
     viewer->reject();
   });
   poll.start(10);

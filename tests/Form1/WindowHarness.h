@@ -3,6 +3,7 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,6 +12,8 @@
 #include "ProgramFolder.h"
 
 namespace cinta {
+
+class Form2;
 
 // A main window over `folder`, shown, active and exposed, as a user meets it.
 std::unique_ptr<Form1> OpenWindow(const ProgramFolder& folder);
@@ -35,7 +38,8 @@ struct ViewerSeen {
   QRect geometry;
 };
 
-// Clicks the save key and closes the viewer it opens as soon as it is up.
-ViewerSeen SaveAndCloseViewer(Form1& window);
+// Clicks the save key and closes the viewer it opens as soon as it is up, after running `act` on
+// it when given.
+ViewerSeen SaveAndCloseViewer(Form1& window, const std::function<void(Form2&)>& act = {});
 
 }  // namespace cinta

@@ -19,8 +19,7 @@ class EndTest : public QObject {
     QWidget mainWindow;
     mainWindow.setGeometry(kMainWindowRect);
     mainWindow.show();
-    Form2 viewer(folder.Path(), kMainWindowRect, std::nullopt, &QDateTime::currentDateTime,
-                 &mainWindow);
+    Form2 viewer(folder.Path(), kMainWindowRect, {}, &QDateTime::currentDateTime, &mainWindow);
     bool modalLoopEnded = false;
     QTimer::singleShot(0, &viewer, [&] {
       QTimer::singleShot(0, &viewer, [&] { QTest::mouseClick(viewer.Command3, Qt::LeftButton); });

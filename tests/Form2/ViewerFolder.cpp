@@ -40,9 +40,8 @@ QStringList ViewerFolder::SavedNames() const {
 }
 
 std::unique_ptr<Form2> OpenViewer(const std::filesystem::path& programDir,
-                                  std::optional<std::string> unsavedReport, Form2::Clock clock) {
-  auto viewer = std::make_unique<Form2>(programDir, kMainWindowRect, std::move(unsavedReport),
-                                        std::move(clock));
+                                  const std::string& report, Form2::Clock clock) {
+  auto viewer = std::make_unique<Form2>(programDir, kMainWindowRect, report, std::move(clock));
   viewer->show();
   if (!QTest::qWaitForWindowExposed(viewer.get())) qFatal("the viewer was never shown");
   return viewer;

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "Form2/Form2.h"
@@ -37,9 +36,9 @@ class ViewerFolder {
 // The main window's outer rectangle, 816 x 545 pixels of client area inside a 1-pixel frame.
 inline const QRect kMainWindowRect(40, 30, 818, 547);
 
-// A viewer over `folder`, opened over kMainWindowRect, shown and exposed.
+// A viewer over `folder` showing `report`, opened over kMainWindowRect, shown and exposed.
 std::unique_ptr<Form2> OpenViewer(const std::filesystem::path& programDir,
-                                  std::optional<std::string> unsavedReport = std::nullopt,
+                                  const std::string& report = {},
                                   Form2::Clock clock = &QDateTime::currentDateTime);
 
 // The names listed in File1, in order.

@@ -12,6 +12,7 @@
 #include "textfile/AtomicWrite.h"
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -98,7 +99,8 @@ bool AsUnprivilegedUser(const fs::path& folder, const std::function<bool()>& che
   }
   const pid_t child = ::fork();
   if (child == 0) {
-    if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+    if (root && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+      ::_exit(2);
     ::_exit(check() ? 0 : 1);
   }
   int status = 0;
@@ -106,31 +108,69 @@ bool AsUnprivilegedUser(const fs::path& folder, const std::function<bool()>& che
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST(WriteFileAtomically, KeepsTheTargetsPermissions) {
+// A folder an administrator set up may refuse new files to the user and still let them write
+// the file in it: no temporary file can be made there, so the file is rewritten in place.
+TEST(WriteFileAtomically, FollowsThePermissionsOfTargetAndFolder) {
   struct PermissionCase {
     const char* name;
     fs::perms perms;
+    bool folderWritable;
+    std::size_t sizeLimit;  // 0: none; else a full disk
     bool written;
   };
   using enum fs::perms;
+  constexpr fs::perms kReadOnly = owner_read | group_read | others_read;
+  constexpr fs::perms kWritable = owner_read | owner_write | group_read;
   const PermissionCase cases[] = {
-      {"WritableByOwnerReadableByGroup", owner_read | owner_write | group_read, true},
+      {"WritableByOwnerReadableByGroup", kWritable, true, 0, true},
       {"WritableByAll",
-       owner_read | owner_write | group_read | group_write | others_read | others_write, true},
-      {"ReadOnlyIsLeftAlone", owner_read | group_read | others_read, false},
+       owner_read | owner_write | group_read | group_write | others_read | others_write, true, 0,
+       true},
+      {"ReadOnlyIsLeftAlone", kReadOnly, true, 0, false},
+      {"ReadOnlyFolderRewritesInPlace", kWritable, false, 0, true},
+      {"ReadOnlyFolderAndFileIsLeftAlone", kReadOnly, false, 0, false},
+      {"ReadOnlyFolderOnAFullDiskKeepsTheOldFile", kWritable, false, 64, false},
   };
   for (const PermissionCase& c : cases) {
     SCOPED_TRACE(c.name);
     const TempFolder folder;
     const fs::path target = folder.Path() / "operacion.txt";
-    WriteBytes(target, "old report");
+    const std::string old = "old report";
+    const std::string report = "new report" + std::string(100, '.');
+    WriteBytes(target, old);
     fs::permissions(target, c.perms);
-    EXPECT_TRUE(AsUnprivilegedUser(
-        folder.Path(), [&] { return WriteFileAtomically(target, "new report") == c.written; }));
-    EXPECT_EQ(ReadBytes(target), c.written ? "new report" : "old report");
+    if (!c.folderWritable) fs::permissions(folder.Path(), owner_read | owner_exec);
+    EXPECT_TRUE(AsUnprivilegedUser(folder.Path(), [&] {
+      const std::optional<FileSizeLimit> fullDisk =
+          c.sizeLimit == 0 ? std::nullopt : std::make_optional<FileSizeLimit>(c.sizeLimit);
+      return WriteFileAtomically(target, report) == c.written;
+    }));
+    fs::permissions(folder.Path(), owner_all);
+    EXPECT_EQ(ReadBytes(target), c.written ? report : old);
     EXPECT_EQ(fs::status(target).permissions(), c.perms);
     EXPECT_EQ(EntryNames(folder.Path()), std::set<std::string>{"operacion.txt"});
   }
+}
+
+// Rewriting in place never writes through a link, nor into anything but a file.
+TEST(WriteFileAtomically, ReadOnlyFolderRefusesLinksAndFolders) {
+  const TempFolder folder;
+  const TempFolder outside;
+  const fs::path elsewhere = outside.Path() / "elsewhere.txt";
+  WriteBytes(elsewhere, "keep");
+  fs::permissions(elsewhere, fs::perms::all);
+  fs::create_symlink(elsewhere, folder.Path() / "link.txt");
+  fs::create_directory(folder.Path() / "folder.txt");
+  fs::permissions(folder.Path() / "folder.txt", fs::perms::all);
+  fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_TRUE(AsUnprivilegedUser(folder.Path(), [&] {
+    return !WriteFileAtomically(folder.Path() / "link.txt", "new") &&
+           !WriteFileAtomically(folder.Path() / "folder.txt", "new");
+  }));
+  fs::permissions(folder.Path(), fs::perms::owner_all);
+  EXPECT_EQ(ReadBytes(elsewhere), "keep");
+  EXPECT_TRUE(fs::is_symlink(folder.Path() / "link.txt"));
+  EXPECT_TRUE(fs::is_empty(folder.Path() / "folder.txt"));
 }
 
 TEST(WriteFileAtomically, WriteFailingHalfwayKeepsTheOldFileWhole) {
