@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Module1/WindowMove.h"
 
+#include <QGuiApplication>
 #include <QWindow>
 
 #ifdef Q_OS_WIN
@@ -13,18 +14,22 @@ void WindowMove::Begin(const QPoint& globalPointer) {
   if (!window_ || started_) return;
   started_ = true;
 #ifdef Q_OS_WIN
-  // Pretend the press happened on the caption: Windows then runs its own move loop and returns
-  // when the button is released.
-  Q_UNUSED(globalPointer);
-  ReleaseCapture();
-  SendMessageA(reinterpret_cast<HWND>(window_->winId()), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  // Only the windows platform gives the window a real HWND; on the others (offscreen) the
+  // window follows the pointer as below.
+  if (QGuiApplication::platformName() == QLatin1String("windows")) {
+    // Pretend the press happened on the caption: Windows then runs its own move loop and
+    // returns when the button is released.
+    ReleaseCapture();
+    SendMessageA(reinterpret_cast<HWND>(window_->winId()), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return;
+  }
 #else
   QWindow* handle = window_->windowHandle();
   if (handle && handle->startSystemMove()) return;
+#endif
   // No window manager to hand the move to (bare X11, offscreen): follow the pointer ourselves.
   following_ = true;
   offset_ = globalPointer - window_->frameGeometry().topLeft();
-#endif
 }
 
 void WindowMove::Follow(const QPoint& globalPointer) {

@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace cinta {
 
 QStringList ListOrdinaryFiles(const std::filesystem::path& folder) {
@@ -12,7 +16,17 @@ QStringList ListOrdinaryFiles(const std::filesystem::path& folder) {
   // QDir::Files judges a link by its target, and leaving out QDir::Hidden and QDir::System drops
   // dot files, hidden-attribute files, broken links, pipes and sockets. Plain (not locale-aware)
   // comparison keeps the order of texts, in which "2011-12-10" comes before "2011-12-6".
-  return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+  QStringList names =
+      QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+#ifdef Q_OS_WIN
+  // QDir leaves out hidden files here too, but lists files with the system attribute.
+  const QDir dir(folder);
+  names.removeIf([&](const QString& name) {
+    const DWORD attributes = GetFileAttributesW(dir.filePath(name).toStdWString().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+  });
+#endif
+  return names;
 }
 
 FileListBox::FileListBox(QWidget* parent) : TwipsControl<QListWidget>(parent) {
