@@ -14,26 +14,27 @@ constexpr int kContainerExtraHeight = 400;
 }  // namespace
 
 void Form1::Command7_Click(int Index) {
+  const Step step(*this, StepKind::Change);
   if (Index == 0) {
     StoreResult(previousResults_, tape_);
     Picture2.SetLeft(kContainerStartLeft);
-    RemoveRowsFrom(1);
-    currentRow = 0;
-    Text1(0).SetText("");
-    Text2->SetText(QStringLiteral("0"));
+    // Removes rows 1 to currentRow, which becomes 0.
+    tape_.RemoveRowsFrom(1);
+    tape_.SetOperandText(0, "");
+    tape_.SetResultText("0");
     Picture2.SetHeight(Picture1->Height() + kContainerExtraHeight);
-    Label4(0).SetCaption("0");
+    tape_.SetOperatorCode(0, "0");
     Picture2.SetTop(kContainerStartTop);
   } else if (Index == 1) {
     if (currentRow != 0) {
-      RemoveRowsFrom(currentRow);
-      --currentRow;
+      // Removes the last row; the row before becomes current.
+      tape_.RemoveRowsFrom(currentRow);
       Picture2.SetHeight(Picture2.Height() - RowGrowth());
       // Back by the step the row's operator key moved it, so the new last row stays where rows
       // are entered and the user can go on typing into it in view.
       Picture2.SetTop(Picture2.Top() + RowStep());
     } else {
-      Text1(0).SetText("");
+      tape_.SetOperandText(0, "");
     }
     evalRowCount = currentRow + 1;
     RecalculateTape(tape_, evalRowCount);

@@ -2,11 +2,14 @@
 #include "Form1/Form1.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QShortcut>
 
 #include "Form1/AccessibleTape.h"
 #include "assets/Pictures.h"
 #include "controls/ClientArea.h"
 #include "controls/Fonts.h"
+#include "controls/RowEditor.h"
 
 namespace cinta {
 namespace {
@@ -15,7 +18,16 @@ namespace {
 constexpr int kClientWidth = 12240;
 constexpr int kClientHeight = 8175;
 
+const QKeySequence kUndoKey(Qt::CTRL | Qt::Key_Z);
+const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+
 }  // namespace
+
+bool Form1::IsUndoOrRedoKey(const QKeyEvent& event) {
+  const QKeySequence pressed(event.keyCombination());
+  return pressed == kUndoKey || pressed == kRedoKeys[0] || pressed == kRedoKeys[1];
+}
 
 Form1::Form1(std::filesystem::path programDir, QWidget* parent)
     : QWidget(parent),
@@ -90,7 +102,17 @@ void Form1::ConnectHandlers() {
   connect(Command15, &QAbstractButton::clicked, this, [this] { Command15_Click(); });
   connect(Image2, &ImageControl::clicked, this, [this] { Image2_Click(); });
   Command1.SetClickHandler([this](int index) { Command1_Click(index); });
+  Text1.SetEditHandler([this](int index, std::string_view text) { Text1_Change(index, text); });
+  connect(new QShortcut(kUndoKey, this), &QShortcut::activated, this, [this] { Undo(); });
+  for (const QKeySequence& keys : kRedoKeys) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { Redo(); });
+  }
   clientArea_->installEventFilter(this);
+  // The combo box hands its keys to its edit field itself, past any filter on the field.
+  for (QWidget* textBox : {static_cast<QWidget*>(&Picture1->Editor()), static_cast<QWidget*>(Text2),
+                           static_cast<QWidget*>(Combo1)}) {
+    textBox->installEventFilter(this);
+  }
 }
 
 }  // namespace cinta

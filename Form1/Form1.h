@@ -4,12 +4,16 @@
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "Form1/Form1PreviousResults.h"
 #include "Form1/Form1Tape.h"
 #include "Module1/WindowMove.h"
 #include "calc/OperatorCode.h"
+#include "calc/TapeHistory.h"
+#include "calc/TapeRecorder.h"
 #include "controls/ComboBox.h"
 #include "controls/ControlArray.h"
 #include "controls/GraphicalButton.h"
@@ -22,6 +26,8 @@
 #include "controls/WindowlessArray.h"
 #include "controls/WindowlessContainer.h"
 #include "controls/WindowlessControls.h"
+#include "recovery/RecoveryFile.h"
+#include "recovery/RecoveryJournal.h"
 
 namespace cinta {
 
@@ -30,10 +36,12 @@ class ClientArea;
 
 // The calculator's main window. Its controls are the storage of the tape (Form1Tape binds them
 // to the core); the handlers below do their listed steps and leave the arithmetic to the core.
-// The controls keep their design names and are public, as a form's controls are.
+// Every change goes through one recorder, so that undo can take it back and the recovery file
+// keeps the tape if the program ends other than by its close keys. The controls keep their
+// design names and are public, as a form's controls are.
 class Form1 : public QWidget {
  public:
-  // `programDir` holds configuracion/ (read at start-up) and operaciones/.
+  // `programDir` holds configuracion/ (read at start-up), operaciones/ and the recovery file.
   explicit Form1(std::filesystem::path programDir, QWidget* parent = nullptr);
   ~Form1() override;
 
@@ -42,6 +50,8 @@ class Form1 : public QWidget {
   void Command4_Click();
   void Command9_Click();
   void Command10_Click();
+  // The user typed into row Index's entry field, which is to hold `text`.
+  void Text1_Change(int Index, std::string_view text);
   // Operator keys: each opens a new row carrying its operator.
   void Command3_Click(int Index);
   // A row's operator button opens the palette for its row; a palette key changes that row.
@@ -63,6 +73,9 @@ class Form1 : public QWidget {
   void Image2_Click();
   void Command15_Click();
   void Form_MouseMove(Qt::MouseButtons Button, const QPoint& globalPointer);
+  // Ctrl+Z takes back the last change of the tape, Ctrl+Y and Ctrl+Shift+Z make it again.
+  void Undo();
+  void Redo();
 
   // The client area: the window's own surface, under every control.
   QWidget* Surface() const;
@@ -79,6 +92,7 @@ class Form1 : public QWidget {
   int CurrentRow() const { return currentRow; }
   int PaletteRow() const { return paletteRow; }
   int EvalRowCount() const { return evalRowCount; }
+  int FormatMode() const { return formatMode; }
   const std::string& CurrencySymbol() const { return currencySymbol; }
   const OperatorNames& OperatorNameList() const { return operatorNames; }
 
@@ -123,6 +137,24 @@ class Form1 : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  friend class Form1Tape;
+
+  // One key press that changes the tape or how it is shown, from its first write to its last.
+  // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, the scroll keys, the
+  // eraser); the recovery file gets it when it ends. A step begun inside another is part of it.
+  class Step {
+   public:
+    Step(Form1& form, std::optional<StepKind> undoAs);
+    ~Step();
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+   private:
+    Form1& form_;
+    std::optional<StepKind> undoAs_;
+    bool outermost_;
+  };
+
   void CreateTopStrip();
   void CreateKeypad();
   void CreateRightSide();
@@ -136,6 +168,8 @@ class Form1 : public QWidget {
 
   // The on-screen key that a keyboard key stands for, or nullptr.
   QAbstractButton* KeyboardKey(const QKeyEvent& event);
+  // Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z.
+  static bool IsUndoOrRedoKey(const QKeyEvent& event);
 
   // The container's place with row 0 alone: its design place, and 5 twips left of it once the
   // window has loaded.
@@ -145,6 +179,9 @@ class Form1 : public QWidget {
   // how much taller it makes the container.
   int RowStep() const { return Command1(0).Height() + kRowGap; }
   int RowGrowth() const { return Text1(0).Height() + kContainerGrowth; }
+  // Creates row currentRow + 1 and makes it current: its five controls one row step below the
+  // row before, the entry field empty, shown in the view the tape shows.
+  void LoadRow();
   // Removes the controls of rows `first` to currentRow.
   void RemoveRowsFrom(int first);
   // Hides the palette without handing the keyboard focus on to the close key.
@@ -152,11 +189,18 @@ class Form1 : public QWidget {
 
   void Form_Load();
   void LoadConfiguration();
+  // Brings back the tape that the recovery file holds, if any.
+  void RecoverTape();
 
   std::filesystem::path programDir_;
   ClientArea* clientArea_ = nullptr;
   std::unique_ptr<AccessibleTape> accessibleTape_;
-  Form1Tape tape_{*this};
+  Form1Tape controlsTape_{*this};
+  // The tape as every handler changes it.
+  TapeRecorder tape_{controlsTape_};
+  TapeHistory history_;
+  RecoveryJournal journal_{RecoveryFilePath(programDir_)};
+  bool inStep_ = false;
   Form1PreviousResults previousResults_{*this};
   WindowMove windowMove_{this};
   // Whether the mouse button held went down on the bare surface.

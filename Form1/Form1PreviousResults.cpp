@@ -12,8 +12,20 @@ void Form1PreviousResults::AppendEntry(std::string_view entry) {
   form_.Combo1->setCurrentIndex(form_.Combo1->count() - 1);
 }
 
+int Form1PreviousResults::EntryCount() const {
+  return form_.Combo1->count();
+}
+
+std::string Form1PreviousResults::Entry(int index) const {
+  return form_.Combo1->itemText(index).toStdString();
+}
+
 void Form1PreviousResults::SetFieldText(std::string_view text) {
   form_.Combo1->SetFieldText(FromUtf8(text));
+}
+
+std::string Form1PreviousResults::FieldText() const {
+  return form_.Combo1->currentText().toStdString();
 }
 
 void Form1PreviousResults::RemoveAllEntries() {

@@ -14,7 +14,10 @@ class Form1PreviousResults final : public PreviousResultsList {
   explicit Form1PreviousResults(Form1& form) : form_(form) {}
 
   void AppendEntry(std::string_view entry) override;
+  int EntryCount() const override;
+  std::string Entry(int index) const override;
   void SetFieldText(std::string_view text) override;
+  std::string FieldText() const override;
   void RemoveAllEntries() override;
   bool IsShown() const override;
   void Show() override;

@@ -24,6 +24,14 @@ std::string Form1Tape::OperatorCode(int row) const {
 
 void Form1Tape::SetOperatorCode(int row, std::string_view code) {
   form_.Label4(row).SetCaption(code);
+  // The operator button shows the same operator as its face.
+  if (const auto op = ParseOperatorCode(code)) {
+    form_.Command1(row).SetPicture(form_.Image1(static_cast<int>(*op)).Picture());
+  }
+}
+
+std::string Form1Tape::FormattedText(int row) const {
+  return form_.Label2(row).Caption();
 }
 
 void Form1Tape::SetFormattedText(int row, std::string_view text) {
@@ -36,6 +44,10 @@ std::string Form1Tape::ResultText() const {
 
 void Form1Tape::SetResultText(std::string_view text) {
   form_.Text2->SetText(FromUtf8(text));
+}
+
+std::string Form1Tape::FormattedResultText() const {
+  return form_.Label3->Caption().toStdString();
 }
 
 void Form1Tape::SetFormattedResultText(std::string_view text) {
@@ -60,6 +72,34 @@ void Form1Tape::SetFormattedResultVisible(bool visible) {
 
 bool Form1Tape::IsEditView() const {
   return form_.Text1(0).Visible();
+}
+
+bool Form1Tape::IsResultVisible() const {
+  return form_.Text2->Visible();
+}
+
+bool Form1Tape::IsFormattedResultVisible() const {
+  return form_.Label3->Visible();
+}
+
+void Form1Tape::AppendRow() {
+  form_.LoadRow();
+}
+
+void Form1Tape::RemoveRowsFrom(int first) {
+  form_.RemoveRowsFrom(first);
+  form_.currentRow = first - 1;
+}
+
+TapeSettings Form1Tape::Settings() const {
+  return {form_.evalRowCount, form_.formatMode, form_.Picture2.Top(), form_.Picture2.Height()};
+}
+
+void Form1Tape::SetSettings(const TapeSettings& settings) {
+  form_.evalRowCount = settings.evalRowCount;
+  form_.formatMode = settings.formatMode;
+  form_.Picture2.SetTop(settings.rowsTop);
+  form_.Picture2.SetHeight(settings.rowsHeight);
 }
 
 }  // namespace cinta

@@ -6,10 +6,12 @@
 namespace cinta {
 
 void Form1::Command8_Click(int Index) {
+  const Step step(*this, StepKind::View);
   PressFormatKey(tape_, Index, formatMode, currencySymbol);
 }
 
 void Form1::Command5_Click() {
+  const Step step(*this, StepKind::Change);
   evalRowCount = PressEqualsKey(tape_);
 }
 

@@ -16,8 +16,23 @@ constexpr int kLastRow = 32767;
 
 void Form1::Command3_Click(int Index) {
   if (Index < 0 || Index >= kOperatorCount || currentRow >= kLastRow) return;
+  const Step step(*this, StepKind::Change);
   if (!tape_.IsEditView()) ShowEditView(tape_);
 
+  tape_.AppendRow();
+  const int n = currentRow;
+  // The code and, with it, the face of the row's operator button.
+  tape_.SetOperatorCode(n, std::to_string(Index));
+
+  evalRowCount = n;
+  Picture2.SetHeight(Picture2.Height() + RowGrowth());
+  Picture2.SetTop(Picture2.Top() - RowStep());
+  // Unary operators act on the running total and need no number: their row counts at once.
+  if (IsUnary(static_cast<OperatorCode>(Index))) evalRowCount = n + 1;
+  RecalculateTape(tape_, evalRowCount);
+}
+
+void Form1::LoadRow() {
   ++currentRow;
   const int n = currentRow;
   WindowlessButton& button = Command1.Load();
@@ -35,18 +50,12 @@ void Form1::Command3_Click(int Index) {
 
   number.SetCaption(std::to_string(n));
   entry.SetText("");
+  // Operator keys make rows in the edit view; undo brings rows back into either view.
+  const bool editView = Text1(0).Visible();
   button.SetVisible(true);
-  entry.SetVisible(true);
+  entry.SetVisible(editView);
+  formatted.SetVisible(!editView);
   number.SetVisible(true);
-  code.SetCaption(std::to_string(Index));
-  button.SetPicture(Image1(Index).Picture());
-
-  evalRowCount = n;
-  Picture2.SetHeight(Picture2.Height() + RowGrowth());
-  Picture2.SetTop(Picture2.Top() - RowStep());
-  // Unary operators act on the running total and need no number: their row counts at once.
-  if (IsUnary(static_cast<OperatorCode>(Index))) evalRowCount = n + 1;
-  RecalculateTape(tape_, evalRowCount);
 }
 
 }  // namespace cinta

@@ -17,8 +17,9 @@ void Form1::Command14_Click(int Index) {
   if (Index < 0 || Index >= kOperatorCount) return;
   // The row was removed by a clear key while the choice was pending: no row is changed.
   if (paletteRow != kNoPaletteRow) {
-    Command1(paletteRow).SetPicture(Command14(Index).Picture());
-    Label4(paletteRow).SetCaption(std::to_string(Index));
+    const Step step(*this, StepKind::Change);
+    // The code and, with it, the button's face: the palette key's picture, which is Image1's.
+    tape_.SetOperatorCode(paletteRow, std::to_string(Index));
     evalRowCount = currentRow + 1;
     RecalculateTape(tape_, evalRowCount);
   }

@@ -8,10 +8,13 @@ namespace cinta {
 void Form1::Combo1_Click() {
   const int selected = Combo1->currentIndex();
   if (selected < 0) return;
+  const Step step(*this, StepKind::Change);
   evalRowCount = PickEntry(tape_, Combo1->itemText(selected).toStdString());
 }
 
 void Form1::Command12_Click() {
+  // The list is no part of the tape: undo leaves it as it is.
+  const Step step(*this, std::nullopt);
   EmptyList(previousResults_);
 }
 

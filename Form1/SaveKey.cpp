@@ -19,7 +19,10 @@ void Form1::Command11_Click() {
   // palette, previous-results and clear keys change the tape behind it. A saved report is a
   // record of the tape, so its captions are formatted afresh, and the window then shows the
   // values that were saved.
-  if (!editView) ShowFormattedView(tape_, PatternForFormatMode(formatMode, currencySymbol));
+  if (!editView) {
+    const Step step(*this, StepKind::View);
+    ShowFormattedView(tape_, PatternForFormatMode(formatMode, currencySymbol));
+  }
   std::vector<ReportRow> rows;
   rows.reserve(static_cast<std::size_t>(currentRow) + 1);
   for (int i = 0; i <= currentRow; ++i) {

@@ -5,6 +5,9 @@
 namespace cinta {
 
 void Form1::Command6_Click(int Index) {
+  // Undo puts the rows back where they stood before the change it takes back, not before a
+  // scroll.
+  const Step step(*this, std::nullopt);
   if (Index == 1) {
     Picture2.SetTop(Picture2.Top() - RowStep());
   } else if (Index == 0) {

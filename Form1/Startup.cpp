@@ -8,6 +8,7 @@
 #include "Form1/Form1.h"
 #include "controls/ClientArea.h"
 #include "controls/LineControl.h"
+#include "controls/RowEditor.h"
 
 namespace cinta {
 namespace {
@@ -45,6 +46,7 @@ void Form1::Form_Load() {
   Label5(0).SetVisible(false);
   Label5(1).SetVisible(false);
   LoadConfiguration();
+  RecoverTape();
 }
 
 void Form1::Image2_Click() {
@@ -60,7 +62,9 @@ void Form1::Image2_Click() {
 }
 
 void Form1::Command15_Click() {
-  // Every event loop ends, the viewer's included; nothing is asked and nothing is saved.
+  // Every event loop ends, the viewer's included; nothing is asked and nothing is saved, and
+  // the next start shows an empty tape.
+  DiscardRecoveryFile(programDir_);
   QCoreApplication::exit(0);
 }
 
@@ -69,6 +73,14 @@ void Form1::Form_MouseMove(Qt::MouseButtons Button, const QPoint& globalPointer)
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  // The text boxes would take Ctrl+Z for their own undo, which knows only their own typing and
+  // nothing of the keys; in this window it takes back the last change of the tape wherever the
+  // focus is.
+  if (event->type() == QEvent::ShortcutOverride &&
+      IsUndoOrRedoKey(*static_cast<QKeyEvent*>(event))) {
+    event->ignore();
+    return true;
+  }
   if (watched != clientArea_) return QWidget::eventFilter(watched, event);
   const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
   if (mouse == nullptr) return QWidget::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 #include "Form2/FileText.h"
 #include "Form2/Form2.h"
 #include "Form2/PrintText.h"
+#include "recovery/RecoveryFile.h"
 #include "textfile/AtomicWrite.h"
 
 namespace cinta {
@@ -86,7 +87,8 @@ void Form2::Command2_Click() {
 
 void Form2::Command3_Click() {
   // Every event loop ends, the modal viewer's and the main window's alike; nothing is asked and
-  // nothing is saved.
+  // nothing is saved, and the next start shows an empty tape.
+  DiscardRecoveryFile(programDir_);
   QCoreApplication::exit(0);
 }
 

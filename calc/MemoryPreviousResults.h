@@ -14,13 +14,15 @@ namespace cinta {
 class MemoryPreviousResults : public PreviousResultsList {
  public:
   void AppendEntry(std::string_view entry) override;
+  int EntryCount() const override;
+  std::string Entry(int index) const override;
   void SetFieldText(std::string_view text) override;
+  std::string FieldText() const override;
   void RemoveAllEntries() override;
   bool IsShown() const override;
   void Show() override;
 
   const std::vector<std::string>& Entries() const;
-  const std::string& FieldText() const;
 
  private:
   std::vector<std::string> entries_;

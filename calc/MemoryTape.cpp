@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/MemoryTape.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace cinta {
@@ -64,6 +65,23 @@ bool MemoryTape::IsEditView() const {
 
 void MemoryTape::AppendRow(std::string_view operandText, std::string_view operatorCode) {
   rows_.push_back(Row{std::string(operandText), std::string(operatorCode), {}});
+}
+
+void MemoryTape::AppendRow() {
+  AppendRow("", "0");
+  rows_.back().entryVisible = rows_[0].entryVisible;
+  rows_.back().formattedVisible = rows_[0].formattedVisible;
+}
+
+void MemoryTape::RemoveRowsFrom(int first) {
+  rows_.resize(std::min(rows_.size(), static_cast<std::size_t>(first)));
+}
+
+TapeSettings MemoryTape::Settings() const {
+  return settings_;
+}
+void MemoryTape::SetSettings(const TapeSettings& settings) {
+  settings_ = settings;
 }
 
 std::string MemoryTape::FormattedText(int row) const {

@@ -5,14 +5,14 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/TapeFields.h"
+#include "calc/RestorableTape.h"
 
 namespace cinta {
 
 // The tape over plain vectors, for tests and benchmarks. Starts as a fresh tape: row 0 empty
 // with code "0", result "0", the edit view shown and, as in the window at start, the formatted
 // result still visible behind the result box.
-class MemoryTape : public TapeFields {
+class MemoryTape : public RestorableTape {
  public:
   MemoryTape();
 
@@ -30,17 +30,21 @@ class MemoryTape : public TapeFields {
   void SetResultVisible(bool visible) override;
   void SetFormattedResultVisible(bool visible) override;
   bool IsEditView() const override;
+  std::string FormattedText(int row) const override;
+  std::string FormattedResultText() const override;
+  bool IsResultVisible() const override;
+  bool IsFormattedResultVisible() const override;
+  void AppendRow() override;
+  void RemoveRowsFrom(int first) override;
+  TapeSettings Settings() const override;
+  void SetSettings(const TapeSettings& settings) override;
 
   // A new last row with its entry box shown and its formatted label hidden, as an operator
   // key creates it.
   void AppendRow(std::string_view operandText, std::string_view operatorCode);
 
-  std::string FormattedText(int row) const;
-  std::string FormattedResultText() const;
   bool IsEntryVisible(int row) const;
   bool IsFormattedVisible(int row) const;
-  bool IsResultVisible() const;
-  bool IsFormattedResultVisible() const;
 
  private:
   struct Row {
@@ -59,6 +63,7 @@ class MemoryTape : public TapeFields {
   std::string formattedResultText_;
   bool resultVisible_ = true;
   bool formattedResultVisible_ = true;
+  TapeSettings settings_;
 };
 
 }  // namespace cinta

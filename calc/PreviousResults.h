@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "calc/TapeFields.h"
@@ -14,7 +15,10 @@ class PreviousResultsList {
   virtual ~PreviousResultsList() = default;
 
   virtual void AppendEntry(std::string_view entry) = 0;
+  virtual int EntryCount() const = 0;
+  virtual std::string Entry(int index) const = 0;
   virtual void SetFieldText(std::string_view text) = 0;
+  virtual std::string FieldText() const = 0;
   virtual void RemoveAllEntries() = 0;
   virtual bool IsShown() const = 0;
   // Shows the list, then its eraser key.

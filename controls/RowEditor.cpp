@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <limits>
 
+#include "controls/WindowlessArray.h"
 #include "controls/WindowlessContainer.h"
 #include "controls/WindowlessControls.h"
 
@@ -17,7 +18,9 @@ RowEditor::RowEditor(QWidget* view, const WindowlessContainer& container)
   setMaxLength(std::numeric_limits<int>::max());
   hide();
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (field_ != nullptr) field_->SetText(text.toStdString());
+    if (field_ == nullptr) return;
+    const std::string typed = text.toStdString();
+    if (!layer_->Edit(index_, typed)) field_->SetText(typed);
   });
 }
 

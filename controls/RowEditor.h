@@ -11,9 +11,10 @@ class WindowlessLayer;
 class WindowlessTextBox;
 
 // The one real line editor of a tape: placed over a windowless entry field while the user types
-// into it. Every edit is written into the field at once, so the field's text is always what the
-// user sees. The keyboard's comma and the keypad's decimal key type the "." of number texts. It
-// goes away when the focus leaves it or the field is hidden, removed or scrolled out of view.
+// into it. Every edit is written into the field at once, by the layer's edit handler if it has
+// one, so the field's text is always what the user sees. The keyboard's comma and the keypad's
+// decimal key type the "." of number texts. It goes away when the focus leaves it or the field
+// is hidden, removed or scrolled out of view.
 class RowEditor : public QLineEdit {
  public:
   RowEditor(QWidget* view, const WindowlessContainer& container);

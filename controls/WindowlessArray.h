@@ -3,6 +3,7 @@
 
 #include <cassert>
 #include <functional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -35,6 +36,16 @@ class WindowlessLayer {
   void Click(int index) const {
     if (clickHandler_) clickHandler_(index);
   }
+  // One handler for what the user types into a member, told the member's index and the text it
+  // is to hold; it writes that text. Returns false when the layer has none.
+  void SetEditHandler(std::function<void(int, std::string_view)> handler) {
+    editHandler_ = std::move(handler);
+  }
+  bool Edit(int index, std::string_view text) const {
+    if (!editHandler_) return false;
+    editHandler_(index, text);
+    return true;
+  }
 
   WindowlessContainer* Container() const { return container_; }
 
@@ -52,6 +63,7 @@ class WindowlessLayer {
 
   WindowlessContainer* container_ = nullptr;
   std::function<void(int)> clickHandler_;
+  std::function<void(int, std::string_view)> editHandler_;
 };
 
 // A control array of windowless controls, indexed from 0 and written Name(Index). Run-time

@@ -30,15 +30,6 @@ void ClickRowOperator(Form1& window, int row) {
                     CentreInViewport(window, window.Command1(row)));
 }
 
-// Picks the list entry at `index` as the user does, with the keyboard on the open list.
-void Pick(Form1& window, int index) {
-  window.Combo1->setFocus();
-  window.Combo1->showPopup();
-  QAbstractItemView* list = window.Combo1->view();
-  list->setCurrentIndex(list->model()->index(index, 0));
-  QTest::keyClick(list->viewport(), Qt::Key_Return);
-}
-
 QStringList Entries(const Form1& window) {
   QStringList entries;
   for (int i = 0; i < window.Combo1->count(); ++i) entries << window.Combo1->itemText(i);

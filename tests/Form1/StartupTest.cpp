@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "Form1/Centring.h"
+#include "Form2/Form2.h"
 #include "Suites.h"
 #include "WindowHarness.h"
 
@@ -280,6 +281,49 @@ class StartupTest : public QObject {
       widget = widget->nextInFocusChain();
     } while (widget != w.Picture1);
     QCOMPARE(chain, expected);
+  }
+
+  // The next start shows the tape as the window left it, unless it ended by a close key; a
+  // damaged recovery file gives an empty tape.
+  void StartsWithTheTapeLeftUnlessEndedByACloseKey_data() {
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("any other end: killed, logged out") << "" << true;
+    QTest::newRow("close key") << "close key" << false;
+    QTest::newRow("close key of the viewer") << "viewer" << false;
+    QTest::newRow("damaged file") << "damaged" << false;
+  }
+  void StartsWithTheTapeLeftUnlessEndedByACloseKey() {
+    QFETCH(QString, end);
+    QFETCH(bool, kept);
+    const QString empty = TapeSnapshot(*window_);
+    PressKeys(*window_, "5+3");
+    QTest::mouseClick(&window_->Command7(0), Qt::LeftButton);
+    PressKeys(*window_, "12*4,5a");
+    QTest::mouseClick(&window_->Command6(0), Qt::LeftButton);
+    const QString left = TapeSnapshot(*window_);
+    if (end == "close key") {
+      QTest::mouseClick(window_->Command15, Qt::LeftButton);
+    } else if (end == "viewer") {
+      QTimer::singleShot(0, window_.get(), [] {
+        auto* viewer = dynamic_cast<Form2*>(QApplication::activeModalWidget());
+        QVERIFY(viewer != nullptr);
+        QTest::mouseClick(viewer->Command3, Qt::LeftButton);
+      });
+      QTest::mouseClick(window_->Command11, Qt::LeftButton);
+    }
+    if (end == "close key" || end == "viewer") {
+      // A close key ends every event loop running and each one started later, until the
+      // application's own loop has run: run it for a moment, for the tests that follow.
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      QCoreApplication::exec();
+    }
+    window_.reset();
+    const std::filesystem::path file = RecoveryFilePath(folder_.Path());
+    // Cut inside its first record, the whole tape.
+    if (end == "damaged") std::filesystem::resize_file(file, 20);
+    const Form1 next(folder_.Path());
+    QCOMPARE(TapeSnapshot(next), kept ? left : empty);
   }
 
  private:

@@ -17,5 +17,6 @@ int RunAccessibilityTest(int argc, char** argv);
 int RunLongInputTest(int argc, char** argv);
 int RunEditingKeysTest(int argc, char** argv);
 int RunClearKeysTest(int argc, char** argv);
+int RunUndoTest(int argc, char** argv);
 
 }  // namespace cinta

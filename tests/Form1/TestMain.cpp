@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
                     cinta::RunConfigurationTest, cinta::RunStartupTest, cinta::RunRowEditorTest,
                     cinta::RunRowLimitTest, cinta::RunSaveKeyTest, cinta::RunKeyboardTest,
                     cinta::RunAccessibilityTest, cinta::RunLongInputTest, cinta::RunEditingKeysTest,
-                    cinta::RunClearKeysTest}) {
+                    cinta::RunClearKeysTest, cinta::RunUndoTest}) {
     failures += run(argc, argv);
   }
   return failures == 0 ? 0 : 1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "WindowHarness.h"
 
+#include <QAbstractItemView>
 #include <QtTest>
 
 #include "Form2/Form2.h"
@@ -8,6 +9,8 @@
 namespace cinta {
 
 std::unique_ptr<Form1> OpenWindow(const ProgramFolder& folder) {
+  // The window of the test before closed without the close keys and left its tape to recover.
+  DiscardRecoveryFile(folder.Path());
   auto window = std::make_unique<Form1>(folder.Path());
   window->show();
   window->activateWindow();
@@ -45,6 +48,14 @@ void PressKeys(Form1& window, std::string_view keys) {
   for (const char key : keys) QTest::mouseClick(KeyFor(window, key), Qt::LeftButton);
 }
 
+void Pick(Form1& window, int index) {
+  window.Combo1->setFocus();
+  window.Combo1->showPopup();
+  QAbstractItemView* list = window.Combo1->view();
+  list->setCurrentIndex(list->model()->index(index, 0));
+  QTest::keyClick(list->viewport(), Qt::Key_Return);
+}
+
 QPoint CentreInViewport(const Form1& window, const WindowlessControl& control) {
   return window.Picture2.PixelRect(control).center();
 }
@@ -56,6 +67,37 @@ std::string RowTexts(const Form1& window) {
     texts += window.Text1(row).Text();
   }
   return texts;
+}
+
+QString TapeSnapshot(const Form1& window) {
+  std::string state;
+  const auto shown = [](bool visible) { return visible ? "+" : "-"; };
+  for (int row = 0; row <= window.CurrentRow(); ++row) {
+    int face = -1;
+    for (int code = 0; code < window.Image1.Count(); ++code) {
+      if (window.Command1(row).Picture().cacheKey() == window.Image1(code).Picture().cacheKey())
+        face = code;
+    }
+    state += std::to_string(row) + ": " + window.Text1(row).Text() +
+             shown(window.Text1(row).Visible()) + " " + window.Label2(row).Caption() +
+             shown(window.Label2(row).Visible()) + " code " + window.Label4(row).Caption() +
+             shown(window.Label4(row).Visible()) + " face " + std::to_string(face) +
+             shown(window.Command1(row).Visible()) + " number " + window.Label1(row).Caption() +
+             shown(window.Label1(row).Visible()) + " at " +
+             std::to_string(window.Command1(row).Top()) + "\n";
+  }
+  state += "result " + window.Text2->Text().toStdString() + shown(window.Text2->Visible()) + " " +
+           window.Label3->Caption().toStdString() + shown(window.Label3->Visible()) + " rows at " +
+           std::to_string(window.Picture2.Left()) + "," + std::to_string(window.Picture2.Top()) +
+           " high " + std::to_string(window.Picture2.Height()) + " evaluated " +
+           std::to_string(window.EvalRowCount()) + " format " +
+           std::to_string(window.FormatMode()) + "\nlist" + shown(window.Combo1->Visible()) +
+           shown(window.Command12->Visible()) + " " + window.Combo1->currentText().toStdString() +
+           ":";
+  for (int entry = 0; entry < window.Combo1->count(); ++entry) {
+    state += " " + window.Combo1->itemText(entry).toStdString();
+  }
+  return QString::fromStdString(state);
 }
 
 ViewerSeen SaveAndCloseViewer(Form1& window, const std::function<void(Form2&)>& act) {

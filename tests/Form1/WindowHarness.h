@@ -15,7 +15,7 @@ namespace cinta {
 
 class Form2;
 
-// A main window over `folder`, shown, active and exposed, as a user meets it.
+// A main window over `folder` with an empty tape, shown, active and exposed, as a user meets it.
 std::unique_ptr<Form1> OpenWindow(const ProgramFolder& folder);
 
 // Clicks the keys named by `keys` with the mouse, one character per key:
@@ -25,11 +25,20 @@ std::unique_ptr<Form1> OpenWindow(const ProgramFolder& folder);
 //   a e c z Z    format keys ",00" (0), edit view (1), ",00$" (2), "Z" (3), "Z$" (4)
 void PressKeys(Form1& window, std::string_view keys);
 
+// Picks the previous result at `index` as the user does, with the keyboard on the open list.
+void Pick(Form1& window, int index);
+
 // The centre of a windowless row control in the tape viewport, where a click on it lands.
 QPoint CentreInViewport(const Form1& window, const WindowlessControl& control);
 
 // The texts of rows 0 to currentRow, joined by "|", as the entry fields hold them.
 std::string RowTexts(const Form1& window);
+
+// Everything that undo restores and the recovery file keeps, read from the controls: each row's
+// five controls (texts, captions, operator face, place, visibility), the result box and the
+// formatted result, the place of the rows, evalRowCount and the format mode, and the list of
+// previous results. One line per row, one for the rest of the tape, then one for the list.
+QString TapeSnapshot(const Form1& window);
 
 // What the modal viewer showed when it opened, and where.
 struct ViewerSeen {

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/RestorableTape.h"
+
+namespace cinta {
+
+// What a tape holds outside its rows' fields.
+struct TapeWideState {
+  int rowCount = 1;
+  std::string resultText = "0";
+  std::string formattedResultText;
+  bool editView = true;
+  bool resultVisible = true;
+  bool formattedResultVisible = true;
+  TapeSettings settings;
+
+  bool operator==(const TapeWideState&) const = default;
+};
+
+struct FieldValue {
+  int row = 0;
+  RowField field = RowField::Operand;
+  std::string text;
+
+  bool operator==(const FieldValue&) const = default;
+};
+
+// A state of the tape given in part: the tape-wide state whole, and the fields listed; the fields
+// it does not list keep what they hold.
+struct TapePatch {
+  TapeWideState state;
+  std::vector<FieldValue> fields;
+};
+
+std::string ReadRowField(const RestorableTape& tape, int row, RowField field);
+void WriteRowField(RestorableTape& tape, int row, RowField field, std::string_view text);
+
+TapeWideState ReadTapeWideState(const RestorableTape& tape);
+
+// The whole tape: its tape-wide state and every field of every row.
+TapePatch ReadWholeTape(const RestorableTape& tape);
+
+// Brings `tape` to `patch`: rows removed from or added at the end up to its row count, the
+// listed fields written, then the view and the tape-wide fields. A switch of views shows or
+// hides the rows' boxes and labels and leaves every caption as it is.
+void ApplyPatch(RestorableTape& tape, const TapePatch& patch);
+
+}  // namespace cinta

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TapeBuilder.h"
+#include "calc/RecalculateTape.h"
+#include "calc/TapeHistory.h"
+#include "calc/Views.h"
+
+namespace cinta {
+namespace {
+
+// Everything a MemoryTape holds, read through its own accessors.
+std::string Dump(const MemoryTape& tape) {
+  std::string dump = tape.ResultText() + "|" + tape.FormattedResultText() + "|" +
+                     std::to_string(tape.IsResultVisible()) +
+                     std::to_string(tape.IsFormattedResultVisible());
+  const TapeSettings settings = tape.Settings();
+  for (const int value :
+       {settings.evalRowCount, settings.formatMode, settings.rowsTop, settings.rowsHeight}) {
+    dump += "|" + std::to_string(value);
+  }
+  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+    dump += "\n" + tape.OperandText(row) + "|" + tape.OperatorCode(row) + "|" +
+            tape.FormattedText(row) + "|" + std::to_string(tape.IsEntryVisible(row)) +
+            std::to_string(tape.IsFormattedVisible(row));
+  }
+  return dump;
+}
+
+struct Step {
+  const char* name;
+  StepKind kind;
+  std::function<void(RestorableTape&)> change;
+};
+
+// Each step as a key of the window makes it, through the recorder.
+const std::vector<Step>& Steps() {
+  static const std::vector<Step> steps = {
+      {"digit", StepKind::Change,
+       [](RestorableTape& tape) {
+         tape.SetOperandText(tape.CurrentRow(), tape.OperandText(tape.CurrentRow()) + "9");
+         tape.SetSettings({tape.CurrentRow() + 1, 0, -240, 6375});
+         RecalculateTape(tape, tape.CurrentRow() + 1);
+       }},
+      {"square root row, which the evaluation rewrites", StepKind::Change,
+       [](RestorableTape& tape) {
+         tape.AppendRow();
+         tape.SetOperatorCode(tape.CurrentRow(), "6");
+         tape.SetSettings({tape.CurrentRow() + 1, 0, -905, 7110});
+         RecalculateTape(tape, tape.CurrentRow() + 1);
+       }},
+      {"format key", StepKind::View,
+       [](RestorableTape& tape) {
+         ShowFormattedView(tape, "##,##0.00");
+         tape.SetSettings({tape.Settings().evalRowCount, 2, -905, 7110});
+       }},
+      {"scroll after the format key, still the same view step", StepKind::View,
+       [](RestorableTape& tape) {
+         TapeSettings settings = tape.Settings();
+         settings.rowsTop += 665;
+         tape.SetSettings(settings);
+       }},
+      {"sign key behind the formatted view", StepKind::Change,
+       [](RestorableTape& tape) {
+         tape.SetOperandText(0, "-" + tape.OperandText(0));
+         RecalculateTape(tape, tape.CurrentRow() + 1);
+       }},
+      {"clear key", StepKind::Change,
+       [](RestorableTape& tape) {
+         tape.RemoveRowsFrom(1);
+         tape.SetOperandText(0, "");
+         tape.SetResultText("0");
+         tape.SetSettings({tape.Settings().evalRowCount, 2, -240, 6415});
+       }},
+      {"digit, back in the edit view", StepKind::Change,
+       [](RestorableTape& tape) {
+         ShowEditView(tape);
+         tape.SetOperandText(0, "7");
+         RecalculateTape(tape, 1);
+       }},
+  };
+  return steps;
+}
+
+// Steps on a tape of rows 16, + 9 with unary rows that the evaluation rewrites.
+MemoryTape StartTape() {
+  MemoryTape tape = MakeTape({{"16", "0"}, {"9", "0"}, {"", "6"}, {"4", "2"}});
+  RecalculateTape(tape, 4);
+  return tape;
+}
+
+TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
+  MemoryTape tape = StartTape();
+  TapeRecorder recorder(tape);
+  TapeHistory history;
+  // The state before each change, and after it with the view steps that follow it: a view step
+  // is taken back and made again with the change before it.
+  std::vector<std::string> beforeChange;
+  std::vector<std::string> afterSteps;
+  for (const Step& step : Steps()) {
+    SCOPED_TRACE(step.name);
+    if (step.kind == StepKind::Change) {
+      beforeChange.push_back(Dump(tape));
+      afterSteps.emplace_back();
+    }
+    recorder.Begin();
+    step.change(recorder);
+    history.Record(recorder.End(), step.kind);
+    afterSteps.back() = Dump(tape);
+  }
+  for (std::size_t change = beforeChange.size(); change-- > 0;) {
+    SCOPED_TRACE(change);
+    ASSERT_TRUE(history.Undo(recorder));
+    EXPECT_EQ(Dump(tape), beforeChange[change]);
+  }
+  EXPECT_FALSE(history.Undo(recorder));
+  EXPECT_EQ(Dump(tape), Dump(StartTape()));
+  for (std::size_t change = 0; change < afterSteps.size(); ++change) {
+    SCOPED_TRACE(change);
+    ASSERT_TRUE(history.Redo(recorder));
+    EXPECT_EQ(Dump(tape), afterSteps[change]);
+  }
+  EXPECT_FALSE(history.Redo(recorder));
+}
+
+TEST(TapeHistory, ANewChangeDropsTheRedoButAStepThatChangedNothingDoesNot) {
+  MemoryTape tape = StartTape();
+  TapeRecorder recorder(tape);
+  TapeHistory history;
+  const auto record = [&](StepKind kind, const std::function<void()>& change) {
+    recorder.Begin();
+    change();
+    history.Record(recorder.End(), kind);
+  };
+  record(StepKind::Change, [&] { recorder.SetOperandText(3, "5"); });
+  ASSERT_TRUE(history.Undo(recorder));
+  // The evaluation rewrites the unary row with the text it holds, and a text goes and comes back.
+  record(StepKind::Change, [&] {
+    RecalculateTape(recorder, 4);
+    recorder.SetOperandText(1, "1");
+    recorder.SetOperandText(1, "9");
+  });
+  ASSERT_TRUE(history.Redo(recorder));
+  EXPECT_EQ(tape.OperandText(3), "5");
+  ASSERT_TRUE(history.Undo(recorder));
+  record(StepKind::View, [&] { ShowFormattedView(recorder, "##,##0"); });
+  EXPECT_FALSE(history.Redo(recorder));
+  // A view step with no change before it is never taken back.
+  EXPECT_FALSE(history.Undo(recorder));
+  EXPECT_FALSE(tape.IsEditView());
+}
+
+// However much memory the steps take, the oldest of them still come back exactly.
+TEST(TapeHistory, KeepsAtLeastTwoHundredChanges) {
+  struct Case {
+    const char* name;
+    std::size_t changes;
+    std::size_t textBytes;
+  };
+  const Case cases[] = {
+      {"SmallChanges", TapeHistory::kMaxChanges + 50, 1},
+      {"ChangesBeyondTheMemoryBudget", TapeHistory::kMinChanges + 20, 200 * 1024},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryTape tape = StartTape();
+    TapeRecorder recorder(tape);
+    TapeHistory history;
+    std::vector<std::string> states;
+    for (std::size_t change = 0; change < c.changes; ++change) {
+      states.push_back(Dump(tape));
+      recorder.Begin();
+      recorder.SetOperandText(3, std::string(c.textBytes, static_cast<char>('a' + change % 26)) +
+                                     std::to_string(change));
+      history.Record(recorder.End(), StepKind::Change);
+    }
+    std::size_t undone = 0;
+    while (history.Undo(recorder)) ++undone;
+    EXPECT_GE(undone, TapeHistory::kMinChanges);
+    EXPECT_EQ(Dump(tape), states[c.changes - undone]);
+  }
+}
+
+}  // namespace
+}  // namespace cinta
