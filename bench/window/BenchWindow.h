@@ -2,21 +2,40 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <memory>
+#include <QFile>
+#include <QTemporaryDir>
+#include <filesystem>
 
 #include "Form1/Form1.h"
 #include "Form1/ProgramDirectory.h"
 
 namespace cinta {
 
-// A main window over the program folder beside the benchmark, shown and active, as a user
-// meets it.
-inline std::unique_ptr<Form1> OpenBenchWindow() {
-  auto form = std::make_unique<Form1>(ProgramDirectory());
-  form->show();
-  form->activateWindow();
-  QCoreApplication::processEvents();
-  return form;
-}
+// A program folder of its own with the shipped configuration, so that what the window writes
+// (the recovery file, the report) leaves no trace beside the benchmark.
+class BenchProgramFolder {
+ public:
+  BenchProgramFolder() {
+    std::filesystem::copy(ProgramDirectory() / "configuracion", Path() / "configuracion",
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::create_directory(Path() / "operaciones");
+  }
+  std::filesystem::path Path() const { return QFile::encodeName(folder_.path()).toStdString(); }
+
+ private:
+  QTemporaryDir folder_;
+};
+
+// A main window over a program folder of its own, shown and active, as a user meets it.
+struct BenchWindow {
+  BenchWindow() {
+    form.show();
+    form.activateWindow();
+    QCoreApplication::processEvents();
+  }
+
+  BenchProgramFolder folder;
+  Form1 form{folder.Path()};
+};
 
 }  // namespace cinta

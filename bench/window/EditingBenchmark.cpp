@@ -16,8 +16,8 @@ namespace {
 constexpr int kLastRow = 32767;
 
 Form1& Window() {
-  static const std::unique_ptr<Form1> window = OpenBenchWindow();
-  return *window;
+  static const std::unique_ptr<BenchWindow> window = std::make_unique<BenchWindow>();
+  return window->form;
 }
 
 // A 1 followed by empty sums up to the last row: every key still evaluates the whole tape.
@@ -89,6 +89,28 @@ void BM_ClearKey(benchmark::State& state) {
   Report(state, samples);
 }
 BENCHMARK(BM_ClearKey)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Ctrl+Z after C on the full tape: every row and its controls made again with their texts,
+// operators and formatted values, and the result and the place of the rows as they were. The
+// tape is cleared again, untimed, before each undo.
+void BM_UndoClearKey(benchmark::State& state) {
+  Form1& window = Window();
+  FillTape(window);
+  std::vector<double> samples;
+  for (auto _ : state) {
+    window.Command7_Click(0);
+    QCoreApplication::processEvents();
+    const double seconds = TimeKey(window, [&] { window.Undo(); });
+    if (window.CurrentRow() != kLastRow) {
+      state.SkipWithError("undo did not bring the rows back");
+      return;
+    }
+    state.SetIterationTime(seconds);
+    samples.push_back(seconds * 1000.0);
+  }
+  Report(state, samples);
+}
+BENCHMARK(BM_UndoClearKey)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cinta

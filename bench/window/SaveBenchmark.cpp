@@ -2,33 +2,24 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
 #include <vector>
 
 #include "BenchSupport.h"
+#include "BenchWindow.h"
 #include "Form1/Form1.h"
 #include "Form2/Form2.h"
 
 namespace cinta {
 namespace {
 
-std::filesystem::path LocalPath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
-
 // The save key on the longest tape: the report built and written, the viewer shown over the
 // window with the log read back into it, then closed at its first turn of the event loop.
 void BM_SaveKeyOnLongestTape(benchmark::State& state) {
-  // A program folder of its own, with the shipped configuration, so saving leaves no trace.
-  QTemporaryDir folder;
-  const std::filesystem::path programDir = LocalPath(folder.path());
-  std::filesystem::copy(LocalPath(QCoreApplication::applicationDirPath()) / "configuracion",
-                        programDir / "configuracion", std::filesystem::copy_options::recursive);
-  std::filesystem::create_directory(programDir / "operaciones");
+  const BenchProgramFolder folder;
+  const std::filesystem::path programDir = folder.Path();
   Form1 window(programDir);
   window.show();
   QCoreApplication::processEvents();
