@@ -62,6 +62,9 @@ TapeChange TapeRecorder::End() {
   TapePatch& before = change_.before;
   TapePatch& after = change_.after;
   after.state = ReadTapeWideState(tape_);
+  const int added = std::max(0, after.state.rowCount - before.state.rowCount);
+  after.fields.reserve(before.fields.size() +
+                       static_cast<std::size_t>(added) * std::size(kRowFields));
   // A field changed and changed back is no change.
   std::vector<FieldValue> changed;
   changed.reserve(before.fields.size());

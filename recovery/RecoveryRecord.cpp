@@ -28,7 +28,9 @@ class Writer {
  public:
   void U8(unsigned value) { bytes_ += static_cast<char>(value); }
   void U32(std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) U8((value >> shift) & 0xFFU);
+    const char bytes[] = {static_cast<char>(value), static_cast<char>(value >> 8),
+                          static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
+    bytes_.append(bytes, sizeof bytes);
   }
   void U64(std::uint64_t value) {
     U32(static_cast<std::uint32_t>(value));

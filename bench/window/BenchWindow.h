@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 #include "Form1/Form1.h"
 #include "Form1/ProgramDirectory.h"
@@ -37,5 +39,15 @@ struct BenchWindow {
   BenchProgramFolder folder;
   Form1 form{folder.Path()};
 };
+
+// The windows that the benchmarks keep from one run to the next. main() closes them while the
+// application object, which they need, still exists.
+inline std::vector<std::unique_ptr<BenchWindow>>& KeptWindows() {
+  static std::vector<std::unique_ptr<BenchWindow>> windows;
+  return windows;
+}
+inline Form1& KeepWindow() {
+  return KeptWindows().emplace_back(std::make_unique<BenchWindow>())->form;
+}
 
 }  // namespace cinta

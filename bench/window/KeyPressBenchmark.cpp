@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <chrono>
-#include <memory>
 #include <vector>
 
 #include "BenchSupport.h"
@@ -16,8 +15,8 @@ namespace {
 // One window for every tape length, grown from one length to the next: building a tape
 // evaluates it once per key, so the longest one takes by far the most time to build.
 Form1& Window() {
-  static const std::unique_ptr<BenchWindow> window = std::make_unique<BenchWindow>();
-  return window->form;
+  static Form1& window = KeepWindow();
+  return window;
 }
 
 // Sums, differences, products and quotients; each product by 3 is undone by the next quotient,

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include "BenchWindow.h"
+
 int main(int argc, char** argv) {
   // Before the application exists; the start-up probes inherit it.
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -11,5 +13,6 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  cinta::KeptWindows().clear();
   return 0;
 }

@@ -246,6 +246,14 @@ TEST(RecoveryFile, ChecksContentsThatTheChecksumPasses) {
   EXPECT_FALSE(DecodeRecoveryFile(header + good));
 }
 
+// The CRC of zlib, four bytes at a time and byte by byte: a checksum that missed bytes would let
+// damage through.
+TEST(RecoveryFile, ChecksumIsTheCrc32OfZlib) {
+  EXPECT_EQ(Crc32(""), 0U);
+  EXPECT_EQ(Crc32("123456789"), 0xCBF43926U);
+  EXPECT_EQ(Crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339U);
+}
+
 TEST(RecoveryFile, ChangesOfAnotherWindowAreSkipped) {
   TapePatch patch{{1, "5", "", true, true, false, {1, 0, -240, 6375}},
                   {{0, RowField::Operand, "5"}}};
