@@ -36,9 +36,9 @@ class ClientArea;
 
 // The calculator's main window. Its controls are the storage of the tape (Form1Tape binds them
 // to the core); the handlers below do their listed steps and leave the arithmetic to the core.
-// Every change goes through one recorder, so that undo can take it back and the recovery file
-// keeps the tape if the program ends other than by its close keys. The controls keep their
-// design names and are public, as a form's controls are.
+// Every change goes through that binding, which tells a recorder, so that undo can take it back
+// and the recovery file keeps the tape if the program ends other than by its close keys. The
+// controls keep their design names and are public, as a form's controls are.
 class Form1 : public QWidget {
  public:
   // `programDir` holds configuracion/ (read at start-up), operaciones/ and the recovery file.
@@ -195,9 +195,9 @@ class Form1 : public QWidget {
   std::filesystem::path programDir_;
   ClientArea* clientArea_ = nullptr;
   std::unique_ptr<AccessibleTape> accessibleTape_;
-  Form1Tape controlsTape_{*this};
-  // The tape as every handler changes it.
-  TapeRecorder tape_{controlsTape_};
+  Form1Tape tape_{*this};
+  // Notes what each step changes on the tape, for undo and the recovery file.
+  TapeRecorder recorder_{tape_};
   TapeHistory history_;
   RecoveryJournal journal_{RecoveryFilePath(programDir_)};
   bool inStep_ = false;

@@ -15,6 +15,7 @@ std::string Form1Tape::OperandText(int row) const {
 }
 
 void Form1Tape::SetOperandText(int row, std::string_view text) {
+  FieldChanging(row, RowField::Operand, form_.Text1(row).Text(), text);
   form_.Text1(row).SetText(text);
 }
 
@@ -23,6 +24,7 @@ std::string Form1Tape::OperatorCode(int row) const {
 }
 
 void Form1Tape::SetOperatorCode(int row, std::string_view code) {
+  FieldChanging(row, RowField::Operator, form_.Label4(row).Caption(), code);
   form_.Label4(row).SetCaption(code);
   // The operator button shows the same operator as its face.
   if (const auto op = ParseOperatorCode(code)) {
@@ -35,6 +37,7 @@ std::string Form1Tape::FormattedText(int row) const {
 }
 
 void Form1Tape::SetFormattedText(int row, std::string_view text) {
+  FieldChanging(row, RowField::Formatted, form_.Label2(row).Caption(), text);
   form_.Label2(row).SetCaption(text);
 }
 
@@ -87,6 +90,7 @@ void Form1Tape::AppendRow() {
 }
 
 void Form1Tape::RemoveRowsFrom(int first) {
+  RowsRemoving(first);
   form_.RemoveRowsFrom(first);
   form_.currentRow = first - 1;
 }

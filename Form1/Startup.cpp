@@ -51,12 +51,12 @@ void Form1::Form_Load() {
 
 void Form1::RecoverTape() {
   if (std::optional<RecoveredTape> recovered = ReadRecoveryFile(programDir_)) {
-    ApplyPatch(controlsTape_, recovered->tape);
+    ApplyPatch(tape_, recovered->tape);
     for (const std::string& entry : recovered->entries) previousResults_.AppendEntry(entry);
     previousResults_.SetFieldText(recovered->fieldText);
     if (recovered->listShown) previousResults_.Show();
     // The file then holds what the window shows, and no end cut short by the kill.
-    journal_.WriteWhole(controlsTape_, previousResults_);
+    journal_.WriteWhole(tape_, previousResults_);
   }
 }
 

@@ -8,14 +8,14 @@ Form1::Step::Step(Form1& form, std::optional<StepKind> undoAs)
     : form_(form), undoAs_(undoAs), outermost_(!form.inStep_) {
   if (!outermost_) return;
   form_.inStep_ = true;
-  form_.tape_.Begin();
+  form_.recorder_.Begin();
 }
 
 Form1::Step::~Step() {
   if (!outermost_) return;
   form_.inStep_ = false;
-  TapeChange change = form_.tape_.End();
-  form_.journal_.Record(change, form_.controlsTape_, form_.previousResults_);
+  TapeChange change = form_.recorder_.End();
+  form_.journal_.Record(change, form_.tape_, form_.previousResults_);
   if (undoAs_) form_.history_.Record(std::move(change), *undoAs_);
 }
 

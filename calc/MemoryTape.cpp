@@ -25,15 +25,18 @@ std::string MemoryTape::OperandText(int row) const {
   return At(row).operandText;
 }
 void MemoryTape::SetOperandText(int row, std::string_view text) {
+  FieldChanging(row, RowField::Operand, At(row).operandText, text);
   At(row).operandText = text;
 }
 std::string MemoryTape::OperatorCode(int row) const {
   return At(row).operatorCode;
 }
 void MemoryTape::SetOperatorCode(int row, std::string_view code) {
+  FieldChanging(row, RowField::Operator, At(row).operatorCode, code);
   At(row).operatorCode = code;
 }
 void MemoryTape::SetFormattedText(int row, std::string_view text) {
+  FieldChanging(row, RowField::Formatted, At(row).formattedText, text);
   At(row).formattedText = text;
 }
 
@@ -74,6 +77,7 @@ void MemoryTape::AppendRow() {
 }
 
 void MemoryTape::RemoveRowsFrom(int first) {
+  RowsRemoving(first);
   rows_.resize(std::min(rows_.size(), static_cast<std::size_t>(first)));
 }
 

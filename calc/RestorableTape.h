@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "calc/TapeFields.h"
 
@@ -24,11 +25,25 @@ struct TapeSettings {
   bool operator==(const TapeSettings&) const = default;
 };
 
+// Told of each change of a row's fields before it is made, and of rows about to be removed.
+class RowChangeListener {
+ public:
+  virtual ~RowChangeListener() = default;
+  // Field `field` of row `row` is about to change from `now` to `next`, which may be equal.
+  virtual void FieldChanging(int row, RowField field, std::string_view now,
+                             std::string_view next) = 0;
+  virtual void RowsRemoving(int first) = 0;
+};
+
 // The tape as undo and the recovery file see it: every field read back as well as written, rows
 // added and removed at the end, and the settings. The main window implements it over its
-// controls and module state; MemoryTape over plain members.
+// controls and module state; MemoryTape over plain members. Both tell a listener of every change
+// of the rows, from inside, so that reading the tape costs nothing more for it.
 class RestorableTape : public TapeFields {
  public:
+  // The listener told of changes from now on, or nullptr for none.
+  void SetListener(RowChangeListener* listener) { listener_ = listener; }
+
   virtual std::string FormattedText(int row) const = 0;
   virtual std::string FormattedResultText() const = 0;
   virtual bool IsResultVisible() const = 0;
@@ -40,6 +55,18 @@ class RestorableTape : public TapeFields {
   virtual void RemoveRowsFrom(int first) = 0;
   virtual TapeSettings Settings() const = 0;
   virtual void SetSettings(const TapeSettings& settings) = 0;
+
+ protected:
+  // Called by the implementations before they change a field or remove rows.
+  void FieldChanging(int row, RowField field, std::string_view now, std::string_view next) const {
+    if (listener_ != nullptr) listener_->FieldChanging(row, field, now, next);
+  }
+  void RowsRemoving(int first) const {
+    if (listener_ != nullptr) listener_->RowsRemoving(first);
+  }
+
+ private:
+  RowChangeListener* listener_ = nullptr;
 };
 
 }  // namespace cinta

@@ -13,6 +13,14 @@ std::uint8_t Bit(RowField field) {
 
 }  // namespace
 
+TapeRecorder::TapeRecorder(RestorableTape& tape) : tape_(tape) {
+  tape_.SetListener(this);
+}
+
+TapeRecorder::~TapeRecorder() {
+  tape_.SetListener(nullptr);
+}
+
 void TapeRecorder::Begin() {
   recording_ = true;
   change_ = {};
@@ -21,40 +29,29 @@ void TapeRecorder::Begin() {
   if (noted_.size() < rows) noted_.resize(rows);
 }
 
-void TapeRecorder::Note(int row, RowField field, const std::string_view* next) {
-  if (!recording_ || row >= change_.before.state.rowCount) return;
-  std::uint8_t& noted = noted_[static_cast<std::size_t>(row)];
-  if (noted & Bit(field)) return;
-  std::string old = ReadRowField(tape_, row, field);
+bool TapeRecorder::Unnoted(int row, RowField field) const {
+  return recording_ && row < change_.before.state.rowCount &&
+         (noted_[static_cast<std::size_t>(row)] & Bit(field)) == 0;
+}
+
+void TapeRecorder::Note(int row, RowField field, std::string_view old) {
+  noted_[static_cast<std::size_t>(row)] |= Bit(field);
+  change_.before.fields.push_back({row, field, std::string(old)});
+}
+
+void TapeRecorder::FieldChanging(int row, RowField field, std::string_view now,
+                                 std::string_view next) {
   // Evaluations rewrite every unary row with the text it already holds: no note for those.
-  if (next != nullptr && *next == old) return;
-  noted |= Bit(field);
-  change_.before.fields.push_back({row, field, std::move(old)});
+  if (Unnoted(row, field) && now != next) Note(row, field, now);
 }
 
-void TapeRecorder::SetOperandText(int row, std::string_view text) {
-  Note(row, RowField::Operand, &text);
-  tape_.SetOperandText(row, text);
-}
-
-void TapeRecorder::SetOperatorCode(int row, std::string_view code) {
-  Note(row, RowField::Operator, &code);
-  tape_.SetOperatorCode(row, code);
-}
-
-void TapeRecorder::SetFormattedText(int row, std::string_view text) {
-  Note(row, RowField::Formatted, &text);
-  tape_.SetFormattedText(row, text);
-}
-
-void TapeRecorder::RemoveRowsFrom(int first) {
-  if (recording_) {
-    const int end = std::min(tape_.CurrentRow() + 1, change_.before.state.rowCount);
-    for (int row = first; row < end; ++row) {
-      for (const RowField field : kRowFields) Note(row, field, nullptr);
+void TapeRecorder::RowsRemoving(int first) {
+  const int end = std::min(tape_.CurrentRow() + 1, change_.before.state.rowCount);
+  for (int row = first; row < end; ++row) {
+    for (const RowField field : kRowFields) {
+      if (Unnoted(row, field)) Note(row, field, ReadRowField(tape_, row, field));
     }
   }
-  tape_.RemoveRowsFrom(first);
 }
 
 TapeChange TapeRecorder::End() {

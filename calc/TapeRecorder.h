@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,51 +21,27 @@ struct TapeChange {
   }
 };
 
-// Passes every read and write on to `tape` and, during a step, notes the old value of each field
-// before it first changes. A step thus costs what it changes, never a copy of the whole tape,
-// which on 32 768 rows would cost more than the key press itself.
-class TapeRecorder final : public RestorableTape {
+// Listens to `tape` and, during a step, notes the old value of each field before it first
+// changes. A step thus costs what it changes, never a copy of the whole tape, which on 32 768
+// rows would cost more than the key press itself.
+class TapeRecorder final : private RowChangeListener {
  public:
-  explicit TapeRecorder(RestorableTape& tape) : tape_(tape) {}
+  explicit TapeRecorder(RestorableTape& tape);
+  ~TapeRecorder() override;
+  TapeRecorder(const TapeRecorder&) = delete;
+  TapeRecorder& operator=(const TapeRecorder&) = delete;
 
-  // Starts a step. Writes outside a step pass on unnoted.
+  // Starts a step. Changes outside a step go unnoted.
   void Begin();
   // Ends the step and returns what it changed.
   TapeChange End();
 
-  int CurrentRow() const override { return tape_.CurrentRow(); }
-  std::string OperandText(int row) const override { return tape_.OperandText(row); }
-  void SetOperandText(int row, std::string_view text) override;
-  std::string OperatorCode(int row) const override { return tape_.OperatorCode(row); }
-  void SetOperatorCode(int row, std::string_view code) override;
-  std::string FormattedText(int row) const override { return tape_.FormattedText(row); }
-  void SetFormattedText(int row, std::string_view text) override;
-  std::string ResultText() const override { return tape_.ResultText(); }
-  void SetResultText(std::string_view text) override { tape_.SetResultText(text); }
-  std::string FormattedResultText() const override { return tape_.FormattedResultText(); }
-  void SetFormattedResultText(std::string_view text) override {
-    tape_.SetFormattedResultText(text);
-  }
-  void SetEntryVisible(int row, bool visible) override { tape_.SetEntryVisible(row, visible); }
-  void SetFormattedVisible(int row, bool visible) override {
-    tape_.SetFormattedVisible(row, visible);
-  }
-  void SetResultVisible(bool visible) override { tape_.SetResultVisible(visible); }
-  void SetFormattedResultVisible(bool visible) override {
-    tape_.SetFormattedResultVisible(visible);
-  }
-  bool IsEditView() const override { return tape_.IsEditView(); }
-  bool IsResultVisible() const override { return tape_.IsResultVisible(); }
-  bool IsFormattedResultVisible() const override { return tape_.IsFormattedResultVisible(); }
-  void AppendRow() override { tape_.AppendRow(); }
-  void RemoveRowsFrom(int first) override;
-  TapeSettings Settings() const override { return tape_.Settings(); }
-  void SetSettings(const TapeSettings& settings) override { tape_.SetSettings(settings); }
-
  private:
-  // Notes the value of a field of a row that was there when the step began, once; `next` is the
-  // value about to replace it, or nothing when the row goes.
-  void Note(int row, RowField field, const std::string_view* next);
+  void FieldChanging(int row, RowField field, std::string_view now, std::string_view next) override;
+  void RowsRemoving(int first) override;
+  // Whether the step has yet to note that field of a row that was there when it began.
+  bool Unnoted(int row, RowField field) const;
+  void Note(int row, RowField field, std::string_view old);
 
   RestorableTape& tape_;
   bool recording_ = false;

@@ -37,7 +37,7 @@ struct Step {
   std::function<void(RestorableTape&)> change;
 };
 
-// Each step as a key of the window makes it, through the recorder.
+// Each step as a key of the window makes it.
 const std::vector<Step>& Steps() {
   static const std::vector<Step> steps = {
       {"digit", StepKind::Change,
@@ -108,23 +108,23 @@ TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
       afterSteps.emplace_back();
     }
     recorder.Begin();
-    step.change(recorder);
+    step.change(tape);
     history.Record(recorder.End(), step.kind);
     afterSteps.back() = Dump(tape);
   }
   for (std::size_t change = beforeChange.size(); change-- > 0;) {
     SCOPED_TRACE(change);
-    ASSERT_TRUE(history.Undo(recorder));
+    ASSERT_TRUE(history.Undo(tape));
     EXPECT_EQ(Dump(tape), beforeChange[change]);
   }
-  EXPECT_FALSE(history.Undo(recorder));
+  EXPECT_FALSE(history.Undo(tape));
   EXPECT_EQ(Dump(tape), Dump(StartTape()));
   for (std::size_t change = 0; change < afterSteps.size(); ++change) {
     SCOPED_TRACE(change);
-    ASSERT_TRUE(history.Redo(recorder));
+    ASSERT_TRUE(history.Redo(tape));
     EXPECT_EQ(Dump(tape), afterSteps[change]);
   }
-  EXPECT_FALSE(history.Redo(recorder));
+  EXPECT_FALSE(history.Redo(tape));
 }
 
 TEST(TapeHistory, ANewChangeDropsTheRedoButAStepThatChangedNothingDoesNot) {
@@ -136,21 +136,21 @@ TEST(TapeHistory, ANewChangeDropsTheRedoButAStepThatChangedNothingDoesNot) {
     change();
     history.Record(recorder.End(), kind);
   };
-  record(StepKind::Change, [&] { recorder.SetOperandText(3, "5"); });
-  ASSERT_TRUE(history.Undo(recorder));
+  record(StepKind::Change, [&] { tape.SetOperandText(3, "5"); });
+  ASSERT_TRUE(history.Undo(tape));
   // The evaluation rewrites the unary row with the text it holds, and a text goes and comes back.
   record(StepKind::Change, [&] {
-    RecalculateTape(recorder, 4);
-    recorder.SetOperandText(1, "1");
-    recorder.SetOperandText(1, "9");
+    RecalculateTape(tape, 4);
+    tape.SetOperandText(1, "1");
+    tape.SetOperandText(1, "9");
   });
-  ASSERT_TRUE(history.Redo(recorder));
+  ASSERT_TRUE(history.Redo(tape));
   EXPECT_EQ(tape.OperandText(3), "5");
-  ASSERT_TRUE(history.Undo(recorder));
-  record(StepKind::View, [&] { ShowFormattedView(recorder, "##,##0"); });
-  EXPECT_FALSE(history.Redo(recorder));
+  ASSERT_TRUE(history.Undo(tape));
+  record(StepKind::View, [&] { ShowFormattedView(tape, "##,##0"); });
+  EXPECT_FALSE(history.Redo(tape));
   // A view step with no change before it is never taken back.
-  EXPECT_FALSE(history.Undo(recorder));
+  EXPECT_FALSE(history.Undo(tape));
   EXPECT_FALSE(tape.IsEditView());
 }
 
@@ -174,12 +174,12 @@ TEST(TapeHistory, KeepsAtLeastTwoHundredChanges) {
     for (std::size_t change = 0; change < c.changes; ++change) {
       states.push_back(Dump(tape));
       recorder.Begin();
-      recorder.SetOperandText(3, std::string(c.textBytes, static_cast<char>('a' + change % 26)) +
-                                     std::to_string(change));
+      tape.SetOperandText(3, std::string(c.textBytes, static_cast<char>('a' + change % 26)) +
+                                 std::to_string(change));
       history.Record(recorder.End(), StepKind::Change);
     }
     std::size_t undone = 0;
-    while (history.Undo(recorder)) ++undone;
+    while (history.Undo(tape)) ++undone;
     EXPECT_GE(undone, TapeHistory::kMinChanges);
     EXPECT_EQ(Dump(tape), states[c.changes - undone]);
   }

@@ -51,7 +51,7 @@ struct Window {
 
   void Step(const std::function<void(RestorableTape&, PreviousResultsList&)>& change) {
     recorder.Begin();
-    change(recorder, list);
+    change(tape, list);
     journal.Record(recorder.End(), tape, list);
   }
 
