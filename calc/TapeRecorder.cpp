@@ -47,6 +47,9 @@ void TapeRecorder::FieldChanging(int row, RowField field, std::string_view now,
 
 void TapeRecorder::RowsRemoving(int first) {
   const int end = std::min(tape_.CurrentRow() + 1, change_.before.state.rowCount);
+  if (!recording_ || end <= first) return;
+  change_.before.fields.reserve(change_.before.fields.size() +
+                                static_cast<std::size_t>(end - first) * std::size(kRowFields));
   for (int row = first; row < end; ++row) {
     for (const RowField field : kRowFields) {
       if (Unnoted(row, field)) Note(row, field, ReadRowField(tape_, row, field));
