@@ -108,9 +108,9 @@ void Form1::ConnectHandlers() {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { Redo(); });
   }
   clientArea_->installEventFilter(this);
-  // The combo box hands its keys to its edit field itself, past any filter on the field.
-  for (QWidget* textBox : {static_cast<QWidget*>(&Picture1->Editor()), static_cast<QWidget*>(Text2),
-                           static_cast<QWidget*>(Combo1)}) {
+  // The text boxes that would take Ctrl+Z for themselves. The combo box hands its keys to its
+  // edit field itself, past any filter on the field, so the box is watched instead.
+  for (QObject* textBox : std::initializer_list<QObject*>{&Picture1->Editor(), Text2, Combo1}) {
     textBox->installEventFilter(this);
   }
 }

@@ -8,7 +8,6 @@
 #include "Form1/Form1.h"
 #include "controls/ClientArea.h"
 #include "controls/LineControl.h"
-#include "controls/RowEditor.h"
 
 namespace cinta {
 namespace {
