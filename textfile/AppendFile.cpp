@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "textfile/AppendFile.h"
 
+#include "textfile/WriteAll.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -25,15 +27,9 @@ bool AppendToFile(const std::filesystem::path& file, std::string_view bytes) {
       nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   BY_HANDLE_FILE_INFORMATION info{};
-  bool written = ::GetFileType(handle) == FILE_TYPE_DISK &&
-                 ::GetFileInformationByHandle(handle, &info) != 0 &&
-                 (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
-  while (written && !bytes.empty()) {
-    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
-    DWORD count = 0;
-    written = ::WriteFile(handle, bytes.data(), chunk, &count, nullptr) != 0 && count != 0;
-    bytes.remove_prefix(count);
-  }
+  const bool written =
+      ::GetFileType(handle) == FILE_TYPE_DISK && ::GetFileInformationByHandle(handle, &info) != 0 &&
+      (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 && WriteAll(handle, bytes);
   return ::CloseHandle(handle) != 0 && written;
 }
 
@@ -44,13 +40,7 @@ bool AppendToFile(const std::filesystem::path& file, std::string_view bytes) {
   const int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat info {};
-  bool written = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  while (written && !bytes.empty()) {
-    const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-    if (count < 0 && errno == EINTR) continue;
-    written = count > 0;
-    if (written) bytes.remove_prefix(static_cast<std::size_t>(count));
-  }
+  const bool written = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && WriteAll(fd, bytes);
   return ::close(fd) == 0 && written;
 }
 

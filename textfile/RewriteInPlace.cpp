@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "textfile/WriteAll.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -50,14 +52,7 @@ bool MoveTo(Handle handle, std::uint64_t offset) {
 }
 
 bool WriteAt(Handle handle, std::uint64_t offset, std::string_view bytes) {
-  if (!MoveTo(handle, offset)) return false;
-  while (!bytes.empty()) {
-    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
-    DWORD count = 0;
-    if (::WriteFile(handle, bytes.data(), chunk, &count, nullptr) == 0 || count == 0) return false;
-    bytes.remove_prefix(count);
-  }
-  return true;
+  return MoveTo(handle, offset) && WriteAll(handle, bytes);
 }
 
 bool Truncate(Handle handle, std::uint64_t size) {

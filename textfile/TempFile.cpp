@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "textfile/WriteAll.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -34,20 +36,6 @@ std::string TempName() {
 
 #ifdef _WIN32
 
-namespace {
-
-bool WriteAll(HANDLE handle, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
-    DWORD count = 0;
-    if (::WriteFile(handle, bytes.data(), chunk, &count, nullptr) == 0 || count == 0) return false;
-    bytes.remove_prefix(count);
-  }
-  return true;
-}
-
-}  // namespace
-
 CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view bytes) {
   // CREATE_NEW fails on any existing name, a symbolic link included. The wide name reaches
   // folders whose names the ANSI code page cannot spell.
@@ -65,22 +53,6 @@ CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view 
 }
 
 #else
-
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(count));
-  }
-  return true;
-}
-
-}  // namespace
 
 CreateResult CreateAndWrite(const std::filesystem::path& file, std::string_view bytes) {
   // O_CREAT with O_EXCL fails on any existing name, a symbolic link included.
