@@ -1,23 +1,35 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc/OperatorCode.h"
 #include "controls/AccessibleRows.h"
+#include "controls/WindowlessArray.h"
+#include "controls/WindowlessContainer.h"
+#include "controls/WindowlessControls.h"
 
 namespace cinta {
 
-class Form1;
+// The controls of the rows that a screen reader reads, and the operator names it speaks.
+struct SpokenTapeControls {
+  const WindowlessArray<WindowlessButton>& Command1;
+  const WindowlessArray<WindowlessTextBox>& Text1;
+  const WindowlessArray<WindowlessLabel>& Label2;
+  const WindowlessArray<WindowlessLabel>& Label4;
+  const WindowlessContainer& Picture2;
+  const OperatorNames& operatorNames;
+};
 
 // The tape's rows as a screen reader reads them: row number, operator and value.
 class AccessibleTape : public AccessibleRows {
  public:
-  explicit AccessibleTape(const Form1& form) : form_(form) {}
+  explicit AccessibleTape(const SpokenTapeControls& controls) : controls_(controls) {}
 
   int RowCount() const override;
   QString RowText(int row) const override;
   QRect RowRect(int row) const override;
 
  private:
-  const Form1& form_;
+  SpokenTapeControls controls_;
 };
 
 }  // namespace cinta

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The clear key C, which files the result and starts a new tape, and CE, which removes the last
 // row.
+#include "calc/ClearKeys.h"
+
 #include "Form1/Form1.h"
-#include "calc/PreviousResults.h"
-#include "calc/RecalculateTape.h"
 
 namespace cinta {
 namespace {
 
-// How much taller than the viewport the container is with row 0 alone.
+// How much taller than the viewport C makes the container. It starts 360 taller, so after C it
+// is 40 twips taller than at start-up; placed at its start position it covers the viewport either
+// way, so the difference never shows.
 constexpr int kContainerExtraHeight = 400;
 
 }  // namespace
@@ -16,39 +18,16 @@ constexpr int kContainerExtraHeight = 400;
 void Form1::Command7_Click(int Index) {
   const Step step(*this, StepKind::Change);
   if (Index == 0) {
-    StoreResult(previousResults_, tape_);
+    PressClearKey(tape_, previousResults_);
     Picture2.SetLeft(kContainerStartLeft);
-    // Removes rows 1 to currentRow, which becomes 0.
-    tape_.RemoveRowsFrom(1);
-    tape_.SetOperandText(0, "");
-    tape_.SetResultText("0");
     Picture2.SetHeight(Picture1->Height() + kContainerExtraHeight);
-    tape_.SetOperatorCode(0, "0");
     Picture2.SetTop(kContainerStartTop);
-  } else if (Index == 1) {
-    if (currentRow != 0) {
-      // Removes the last row; the row before becomes current.
-      tape_.RemoveRowsFrom(currentRow);
-      Picture2.SetHeight(Picture2.Height() - RowGrowth());
-      // Back by the step the row's operator key moved it, so the new last row stays where rows
-      // are entered and the user can go on typing into it in view.
-      Picture2.SetTop(Picture2.Top() + RowStep());
-    } else {
-      tape_.SetOperandText(0, "");
-    }
-    evalRowCount = currentRow + 1;
-    RecalculateTape(tape_, evalRowCount);
+  } else if (Index == 1 && PressClearEntryKey(tape_, evalRowCount)) {
+    Picture2.SetHeight(Picture2.Height() - RowGrowth());
+    // Back by the step the row's operator key moved it, so the new last row stays where rows
+    // are entered and the user can go on typing into it in view.
+    Picture2.SetTop(Picture2.Top() + RowStep());
   }
-}
-
-void Form1::RemoveRowsFrom(int first) {
-  Text1.UnloadFrom(first);
-  Label2.UnloadFrom(first);
-  Label4.UnloadFrom(first);
-  Command1.UnloadFrom(first);
-  Label1.UnloadFrom(first);
-  // A palette opened for a removed row has no row left to change.
-  if (paletteRow >= first) paletteRow = kNoPaletteRow;
 }
 
 }  // namespace cinta

@@ -32,7 +32,8 @@ bool Form1::IsUndoOrRedoKey(const QKeyEvent& event) {
 Form1::Form1(std::filesystem::path programDir, QWidget* parent)
     : QWidget(parent),
       programDir_(std::move(programDir)),
-      accessibleTape_(std::make_unique<AccessibleTape>(*this)) {
+      accessibleTape_(std::make_unique<AccessibleTape>(
+          SpokenTapeControls{Command1, Text1, Label2, Label4, Picture2, operatorNames})) {
   // The font system's list of faces and the background take milliseconds each to load; they
   // load on other threads while this one builds the keys from their small pictures.
   const FontSystemWarmUp fontWarmUp;

@@ -80,9 +80,6 @@ class Form1 : public QWidget {
   // The client area: the window's own surface, under every control.
   QWidget* Surface() const;
 
-  // The gap between a row's operator button and the next row; one row step is that button's
-  // height plus this gap.
-  static constexpr int kRowGap = 50;
   // What each row adds to the container beyond its entry field's height.
   static constexpr int kContainerGrowth = 150;
   // paletteRow when no row is waiting for a palette choice.
@@ -137,8 +134,6 @@ class Form1 : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  friend class Form1Tape;
-
   // One key press that changes the tape or how it is shown, from its first write to its last.
   // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, the scroll keys, the
   // eraser); the recovery file gets it when it ends. A step begun inside another is part of it.
@@ -177,13 +172,8 @@ class Form1 : public QWidget {
   static constexpr int kContainerStartTop = -240;
   // How far one row moves the rows (the height of an operator button and the gap below it), and
   // how much taller it makes the container.
-  int RowStep() const { return Command1(0).Height() + kRowGap; }
+  int RowStep() const { return Command1(0).Height() + Form1Tape::kRowGap; }
   int RowGrowth() const { return Text1(0).Height() + kContainerGrowth; }
-  // Creates row currentRow + 1 and makes it current: its five controls one row step below the
-  // row before, the entry field empty, shown in the view the tape shows.
-  void LoadRow();
-  // Removes the controls of rows `first` to currentRow.
-  void RemoveRowsFrom(int first);
   // Hides the palette without handing the keyboard focus on to the close key.
   void ClosePalette();
 
@@ -192,20 +182,6 @@ class Form1 : public QWidget {
   // Brings back the tape that the recovery file holds, if any.
   void RecoverTape();
 
-  std::filesystem::path programDir_;
-  ClientArea* clientArea_ = nullptr;
-  std::unique_ptr<AccessibleTape> accessibleTape_;
-  Form1Tape tape_{*this};
-  // Notes what each step changes on the tape, for undo and the recovery file.
-  TapeRecorder recorder_{tape_};
-  TapeHistory history_;
-  RecoveryJournal journal_{RecoveryFilePath(programDir_)};
-  bool inStep_ = false;
-  Form1PreviousResults previousResults_{*this};
-  WindowMove windowMove_{this};
-  // Whether the mouse button held went down on the bare surface.
-  bool dragOnSurface_ = false;
-
   // Module-level state of the window.
   int currentRow = 0;
   int evalRowCount = 0;
@@ -213,6 +189,25 @@ class Form1 : public QWidget {
   int paletteRow = 0;
   std::string currencySymbol;
   OperatorNames operatorNames;
+
+  std::filesystem::path programDir_;
+  ClientArea* clientArea_ = nullptr;
+  std::unique_ptr<AccessibleTape> accessibleTape_;
+  Form1Tape tape_{{Command1, Text1, Label2, Label1, Label4, Image1, Text2, Label3, Picture2},
+                  {currentRow, evalRowCount, formatMode},
+                  // A palette opened for a removed row has no row left to change.
+                  [this](int first) {
+                    if (paletteRow >= first) paletteRow = kNoPaletteRow;
+                  }};
+  // Notes what each step changes on the tape, for undo and the recovery file.
+  TapeRecorder recorder_{tape_};
+  TapeHistory history_;
+  RecoveryJournal journal_{RecoveryFilePath(programDir_)};
+  bool inStep_ = false;
+  Form1PreviousResults previousResults_{Combo1, Command12};
+  WindowMove windowMove_{this};
+  // Whether the mouse button held went down on the bare surface.
+  bool dragOnSurface_ = false;
 };
 
 }  // namespace cinta

@@ -1,44 +1,43 @@
 // SPDX-License-Identifier: MIT
 #include "Form1/Form1PreviousResults.h"
 
-#include "Form1/Form1.h"
 #include "Form1/Utf8Text.h"
 
 namespace cinta {
 
 void Form1PreviousResults::AppendEntry(std::string_view entry) {
-  form_.Combo1->addItem(FromUtf8(entry));
+  Combo1_->addItem(FromUtf8(entry));
   // The newest entry is the one the field shows: the open list and the arrow keys start there.
-  form_.Combo1->setCurrentIndex(form_.Combo1->count() - 1);
+  Combo1_->setCurrentIndex(Combo1_->count() - 1);
 }
 
 int Form1PreviousResults::EntryCount() const {
-  return form_.Combo1->count();
+  return Combo1_->count();
 }
 
 std::string Form1PreviousResults::Entry(int index) const {
-  return form_.Combo1->itemText(index).toStdString();
+  return Combo1_->itemText(index).toStdString();
 }
 
 void Form1PreviousResults::SetFieldText(std::string_view text) {
-  form_.Combo1->SetFieldText(FromUtf8(text));
+  Combo1_->SetFieldText(FromUtf8(text));
 }
 
 std::string Form1PreviousResults::FieldText() const {
-  return form_.Combo1->currentText().toStdString();
+  return Combo1_->currentText().toStdString();
 }
 
 void Form1PreviousResults::RemoveAllEntries() {
-  form_.Combo1->clear();
+  Combo1_->clear();
 }
 
 bool Form1PreviousResults::IsShown() const {
-  return form_.Combo1->Visible();
+  return Combo1_->Visible();
 }
 
 void Form1PreviousResults::Show() {
-  form_.Combo1->SetVisible(true);
-  form_.Command12->SetVisible(true);
+  Combo1_->SetVisible(true);
+  Command12_->SetVisible(true);
 }
 
 }  // namespace cinta

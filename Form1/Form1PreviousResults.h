@@ -2,16 +2,18 @@
 #pragma once
 
 #include "calc/PreviousResults.h"
+#include "controls/ComboBox.h"
+#include "controls/GraphicalButton.h"
 
 namespace cinta {
 
-class Form1;
-
 // The list of previous results as the core sees it, bound to the window: the entries and the
-// text field are those of Combo1, and the eraser key Command12 is shown together with it.
+// text field are those of Combo1, and the eraser key Command12 is shown together with it. Both
+// are made after the list is bound, so it holds the window's members that will point to them.
 class Form1PreviousResults final : public PreviousResultsList {
  public:
-  explicit Form1PreviousResults(Form1& form) : form_(form) {}
+  Form1PreviousResults(ComboBox* const& Combo1, GraphicalButton* const& Command12)
+      : Combo1_(Combo1), Command12_(Command12) {}
 
   void AppendEntry(std::string_view entry) override;
   int EntryCount() const override;
@@ -23,7 +25,8 @@ class Form1PreviousResults final : public PreviousResultsList {
   void Show() override;
 
  private:
-  Form1& form_;
+  ComboBox* const& Combo1_;
+  GraphicalButton* const& Command12_;
 };
 
 }  // namespace cinta

@@ -1,20 +1,55 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+
 #include "calc/RestorableTape.h"
+#include "controls/ControlArray.h"
+#include "controls/ImageControl.h"
+#include "controls/Label.h"
+#include "controls/TextBox.h"
+#include "controls/WindowlessArray.h"
+#include "controls/WindowlessContainer.h"
+#include "controls/WindowlessControls.h"
 
 namespace cinta {
 
-class Form1;
+// The window's controls that hold the tape. Text2 and Label3 are made after the tape is bound,
+// so the binding holds the window's members that will point to them.
+struct TapeControls {
+  WindowlessArray<WindowlessButton>& Command1;
+  WindowlessArray<WindowlessTextBox>& Text1;
+  WindowlessArray<WindowlessLabel>& Label2;
+  WindowlessArray<WindowlessLabel>& Label1;
+  WindowlessArray<WindowlessLabel>& Label4;
+  // The operator pictures, which the row buttons show as their face.
+  const ControlArray<ImageControl>& Image1;
+  TextBox* const& Text2;
+  Label* const& Label3;
+  WindowlessContainer& Picture2;
+};
+
+// The window's module state that goes with the tape.
+struct TapeModuleState {
+  int& currentRow;
+  int& evalRowCount;
+  int& formatMode;
+};
 
 // The tape's fields as the core reads and writes them, bound to the window's controls: a row's
 // text is Text1(i), its operator code Label4(i) with the face of Command1(i), its formatted value
 // Label2(i); the result is Text2 and the formatted result Label3. Rows are added and removed
-// with their five controls; the settings are the window's module state and the place of
-// Picture2.
+// with their five controls; the settings are the module state and the place of Picture2.
 class Form1Tape final : public RestorableTape {
  public:
-  explicit Form1Tape(Form1& form) : form_(form) {}
+  // The gap between a row's operator button and the next row; one row step is that button's
+  // height plus this gap.
+  static constexpr int kRowGap = 50;
+
+  // `rowsRemoved` is told the first removed row, after the rows have gone.
+  Form1Tape(const TapeControls& controls, const TapeModuleState& state,
+            std::function<void(int first)> rowsRemoved)
+      : controls_(controls), state_(state), rowsRemoved_(std::move(rowsRemoved)) {}
 
   int CurrentRow() const override;
   std::string OperandText(int row) const override;
@@ -34,13 +69,16 @@ class Form1Tape final : public RestorableTape {
   bool IsEditView() const override;
   bool IsResultVisible() const override;
   bool IsFormattedResultVisible() const override;
+  // Loads the five controls of the new row one row step below the row before.
   void AppendRow() override;
   void RemoveRowsFrom(int first) override;
   TapeSettings Settings() const override;
   void SetSettings(const TapeSettings& settings) override;
 
  private:
-  Form1& form_;
+  TapeControls controls_;
+  TapeModuleState state_;
+  std::function<void(int first)> rowsRemoved_;
 };
 
 }  // namespace cinta

@@ -12,7 +12,7 @@ void Form1::Command8_Click(int Index) {
 
 void Form1::Command5_Click() {
   const Step step(*this, StepKind::Change);
-  evalRowCount = PressEqualsKey(tape_);
+  PressEqualsKey(tape_, evalRowCount);
 }
 
 }  // namespace cinta

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The operator palette, through which a row's operator button changes that row's operator.
 #include <QApplication>
-#include <string>
 
 #include "Form1/Form1.h"
-#include "calc/RecalculateTape.h"
+#include "calc/RowKeys.h"
 
 namespace cinta {
 
@@ -14,14 +13,11 @@ void Form1::Command1_Click(int Index) {
 }
 
 void Form1::Command14_Click(int Index) {
-  if (Index < 0 || Index >= kOperatorCount) return;
-  // The row was removed by a clear key while the choice was pending: no row is changed.
-  if (paletteRow != kNoPaletteRow) {
+  {
     const Step step(*this, StepKind::Change);
-    // The code and, with it, the button's face: the palette key's picture, which is Image1's.
-    tape_.SetOperatorCode(paletteRow, std::to_string(Index));
-    evalRowCount = currentRow + 1;
-    RecalculateTape(tape_, evalRowCount);
+    // After a clear key removed the row while the choice was pending, paletteRow names no row
+    // and nothing changes.
+    PressPaletteKey(tape_, paletteRow, Index, evalRowCount);
   }
   ClosePalette();
 }

@@ -9,7 +9,7 @@ void Form1::Combo1_Click() {
   const int selected = Combo1->currentIndex();
   if (selected < 0) return;
   const Step step(*this, StepKind::Change);
-  evalRowCount = PickEntry(tape_, Combo1->itemText(selected).toStdString());
+  PickEntry(tape_, Combo1->itemText(selected).toStdString(), evalRowCount);
 }
 
 void Form1::Command12_Click() {

@@ -14,12 +14,11 @@ void StoreResult(PreviousResultsList& list, const TapeFields& tape) {
   if (!list.IsShown()) list.Show();
 }
 
-int PickEntry(TapeFields& tape, std::string_view entry) {
+void PickEntry(TapeFields& tape, std::string_view entry, int& evalRowCount) {
   const int lastRow = tape.CurrentRow();
   tape.SetOperandText(lastRow, entry);
-  const int evalRowCount = lastRow + 1;
+  evalRowCount = lastRow + 1;
   RecalculateTape(tape, evalRowCount);
-  return evalRowCount;
 }
 
 void EmptyList(PreviousResultsList& list) {

@@ -48,11 +48,6 @@ class RestorableTape : public TapeFields {
   virtual std::string FormattedResultText() const = 0;
   virtual bool IsResultVisible() const = 0;
   virtual bool IsFormattedResultVisible() const = 0;
-  // A new last row as an operator key makes it before giving it its operator: an empty text,
-  // code "0", shown in the view the tape shows.
-  virtual void AppendRow() = 0;
-  // Removes rows `first` (at least 1) to the last.
-  virtual void RemoveRowsFrom(int first) = 0;
   virtual TapeSettings Settings() const = 0;
   virtual void SetSettings(const TapeSettings& settings) = 0;
 

@@ -32,6 +32,12 @@ class TapeFields {
   virtual void SetFormattedResultVisible(bool visible) = 0;
   // True while the edit view is shown, i.e. while row 0's entry box is visible.
   virtual bool IsEditView() const = 0;
+
+  // A new last row as an operator key makes it before giving it its operator: an empty text,
+  // code "0", shown in the view the tape shows.
+  virtual void AppendRow() = 0;
+  // Removes rows `first` (at least 1) to the last; none when `first` is past the last.
+  virtual void RemoveRowsFrom(int first) = 0;
 };
 
 }  // namespace cinta

@@ -66,11 +66,10 @@ void PressFormatKey(TapeFields& tape, int index, int& formatMode, std::string_vi
   }
 }
 
-int PressEqualsKey(TapeFields& tape) {
+void PressEqualsKey(TapeFields& tape, int& evalRowCount) {
   if (!tape.IsEditView()) ShowEditView(tape);
-  const int evalRowCount = tape.CurrentRow() + 1;
+  evalRowCount = tape.CurrentRow() + 1;
   RecalculateTape(tape, evalRowCount);
-  return evalRowCount;
 }
 
 }  // namespace cinta

@@ -62,7 +62,9 @@ TEST(PickEntry, ReplacesTheLastRowAndEvaluates) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = MakeTape(c.rows);
-    PickEntry(tape, c.entry);
+    int evalRowCount = 0;
+    PickEntry(tape, c.entry, evalRowCount);
+    EXPECT_EQ(evalRowCount, tape.CurrentRow() + 1);
     EXPECT_EQ(tape.OperandText(tape.CurrentRow()), c.lastText);
     EXPECT_EQ(tape.ResultText(), c.result);
   }
@@ -73,7 +75,8 @@ TEST(PickEntry, LeavesTheFormattedViewAndItsCaptions) {
   RecalculateTape(tape, 2);
   int formatMode = 0;
   PressFormatKey(tape, 3, formatMode, "$");
-  PickEntry(tape, "8");
+  int evalRowCount = 0;
+  PickEntry(tape, "8", evalRowCount);
   EXPECT_EQ(tape.ResultText(), "13");
   EXPECT_EQ(tape.FormattedResultText(), "6");
   EXPECT_EQ(tape.FormattedText(1), "1");

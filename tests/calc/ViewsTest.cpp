@@ -113,14 +113,18 @@ TEST(PressEqualsKey, ReturnsToEditViewAndEvaluatesTheEmptyLastRow) {
   ASSERT_EQ(tape.ResultText(), "5");
   int formatMode = 0;
   PressFormatKey(tape, 0, formatMode, "$");
-  EXPECT_EQ(PressEqualsKey(tape), 2);
+  int evalRowCount = 1;
+  PressEqualsKey(tape, evalRowCount);
+  EXPECT_EQ(evalRowCount, 2);
   EXPECT_EQ(tape.ResultText(), "0");
   ExpectEditView(tape);
 }
 
 TEST(PressEqualsKey, EmptyLastDivisorIsRefused) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}});
-  EXPECT_EQ(PressEqualsKey(tape), 2);
+  int evalRowCount = 1;
+  PressEqualsKey(tape, evalRowCount);
+  EXPECT_EQ(evalRowCount, 2);
   EXPECT_EQ(tape.ResultText(), "ERROR");
 }
 

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#include "calc/ClearKeys.h"
+
+#include "calc/RecalculateTape.h"
+
+namespace cinta {
+
+void PressClearKey(TapeFields& tape, PreviousResultsList& list) {
+  StoreResult(list, tape);
+  tape.RemoveRowsFrom(1);
+  tape.SetOperandText(0, "");
+  tape.SetResultText("0");
+  tape.SetOperatorCode(0, "0");
+}
+
+bool PressClearEntryKey(TapeFields& tape, int& evalRowCount) {
+  const int lastRow = tape.CurrentRow();
+  if (lastRow != 0) {
+    tape.RemoveRowsFrom(lastRow);
+  } else {
+    tape.SetOperandText(0, "");
+  }
+  evalRowCount = tape.CurrentRow() + 1;
+  RecalculateTape(tape, evalRowCount);
+  return lastRow != 0;
+}
+
+}  // namespace cinta
