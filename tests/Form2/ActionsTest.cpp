@@ -8,10 +8,10 @@
 #include <QTest>
 #include <vector>
 
-#include "FileSizeLimit.h"
 #include "Form2/EditorCommand.h"
 #include "Suites.h"
-#include "ViewerFolder.h"
+#include "support/FileSizeLimit.h"
+#include "support/ViewerFolder.h"
 
 Q_DECLARE_METATYPE(cinta::DesktopSystem)
 

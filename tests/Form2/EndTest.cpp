@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "Suites.h"
-#include "ViewerFolder.h"
+#include "support/ViewerFolder.h"
 
 namespace cinta {
 

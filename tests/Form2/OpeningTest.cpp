@@ -13,7 +13,7 @@
 #endif
 
 #include "Suites.h"
-#include "ViewerFolder.h"
+#include "support/ViewerFolder.h"
 
 namespace cinta {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "Suites.h"
-#include "ViewerFolder.h"
+#include "support/ViewerFolder.h"
 
 namespace cinta {
 namespace {
