@@ -3,7 +3,7 @@
 
 #include "Form1/AccessibleNames.h"
 #include "Form1/Form1.h"
-#include "Form1/Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 namespace cinta {
 
