@@ -2,7 +2,7 @@
 #include "Form1/AccessibleTape.h"
 
 #include "Form1/AccessibleNames.h"
-#include "Form1/Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 namespace cinta {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form1/Form1PreviousResults.h"
 
-#include "Form1/Utf8Text.h"
+#include "controls/Utf8Text.h"
 
 namespace cinta {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "Form1/Utf8Text.h"
 #include "calc/OperatorCode.h"
+#include "controls/Utf8Text.h"
 
 namespace cinta {
 

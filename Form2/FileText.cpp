@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form2/FileText.h"
 
+#include "controls/Utf8Text.h"
 #include "textfile/FileRead.h"
 #include "textfile/Windows1252.h"
 
@@ -9,7 +10,7 @@ namespace cinta {
 std::optional<QString> ReadTextFile(const std::filesystem::path& file) {
   const std::optional<std::string> bytes = ReadWholeFile(file, kMaxShownFileBytes);
   if (!bytes) return std::nullopt;
-  return QString::fromStdString(DecodeWindows1252(*bytes));
+  return FromUtf8(DecodeWindows1252(*bytes));
 }
 
 std::string EncodeTextFile(const QString& text) {

@@ -10,6 +10,7 @@
 #include "assets/Pictures.h"
 #include "controls/ClientArea.h"
 #include "controls/Fonts.h"
+#include "controls/Utf8Text.h"
 #include "oplog/WriteReport.h"
 
 namespace cinta {
@@ -117,7 +118,7 @@ void Form2::Form_Load(const QRect& ownerRect, const std::string& report) {
 }
 
 void Form2::ShowOperationLog(const std::string& report) {
-  Text1->SetText(QString::fromStdString(report));
+  Text1->SetText(FromUtf8(report));
 }
 
 void Form2::File1_Click() {

@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "Form1/Form1.h"
-#include "Form1/ProgramDirectory.h"
+#include "app/ProgramDirectory.h"
 #include "assets/Pictures.h"
 
 int main(int argc, char* argv[]) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Form1/Form1.h"
-#include "Form1/ProgramDirectory.h"
+#include "app/ProgramDirectory.h"
 
 namespace cinta {
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "Form1/Form1.h"
-#include "Form1/ProgramDirectory.h"
 #include "QuitAfterFirstPaint.h"
+#include "app/ProgramDirectory.h"
 #include "assets/Pictures.h"
 
 int main(int argc, char* argv[]) {

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "Suites.h"
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 
 namespace cinta {
 namespace {

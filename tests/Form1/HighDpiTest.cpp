@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "Form2/Form2.h"
-#include "ProgramFolder.h"
-#include "WindowHarness.h"
+#include "support/ProgramFolder.h"
+#include "support/WindowHarness.h"
 
 namespace cinta {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "Suites.h"
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 
 namespace cinta {
 namespace {

@@ -5,11 +5,11 @@
 #include <sstream>
 #include <string>
 
-#include "FileSizeLimit.h"
 #include "Form2/FileText.h"
 #include "Form2/Form2.h"
 #include "Suites.h"
-#include "WindowHarness.h"
+#include "support/FileSizeLimit.h"
+#include "support/WindowHarness.h"
 #include "textfile/Windows1252.h"
 
 namespace cinta {

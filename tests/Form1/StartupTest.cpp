@@ -6,7 +6,7 @@
 #include "Form1/Centring.h"
 #include "Form2/Form2.h"
 #include "Suites.h"
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 
 namespace cinta {
 namespace {

@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
-
 #include "Suites.h"
+#include "support/NamedSuites.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  int failures = 0;
-  for (auto* run : {cinta::RunNumberKeysTest, cinta::RunOperatorKeysTest, cinta::RunFormatKeysTest,
-                    cinta::RunConfigurationTest, cinta::RunStartupTest, cinta::RunRowEditorTest,
-                    cinta::RunRowLimitTest, cinta::RunSaveKeyTest, cinta::RunKeyboardTest,
-                    cinta::RunAccessibilityTest, cinta::RunLongInputTest, cinta::RunEditingKeysTest,
-                    cinta::RunClearKeysTest, cinta::RunUndoTest}) {
-    failures += run(argc, argv);
-  }
-  return failures == 0 ? 0 : 1;
+  // Named as tests/Form1/CMakeLists.txt registers them: the source file's name without "Test".
+  static constexpr cinta::NamedSuite kSuites[] = {
+      {"Accessibility", cinta::RunAccessibilityTest},
+      {"ClearKeys", cinta::RunClearKeysTest},
+      {"Configuration", cinta::RunConfigurationTest},
+      {"EditingKeys", cinta::RunEditingKeysTest},
+      {"FormatKeys", cinta::RunFormatKeysTest},
+      {"Keyboard", cinta::RunKeyboardTest},
+      {"LongInput", cinta::RunLongInputTest},
+      {"NumberKeys", cinta::RunNumberKeysTest},
+      {"OperatorKeys", cinta::RunOperatorKeysTest},
+      {"RowEditor", cinta::RunRowEditorTest},
+      {"RowLimit", cinta::RunRowLimitTest},
+      {"SaveKey", cinta::RunSaveKeyTest},
+      {"Startup", cinta::RunStartupTest},
+      {"Undo", cinta::RunUndoTest},
+  };
+  return cinta::RunNamedSuite(argc, argv, kSuites);
 }

@@ -2,8 +2,8 @@
 #include <QtTest>
 
 #include "Suites.h"
-#include "WindowHarness.h"
 #include "controls/RowEditor.h"
+#include "support/WindowHarness.h"
 
 namespace cinta {
 namespace {

@@ -8,10 +8,10 @@
 #include <QTest>
 #include <vector>
 
-#include "FileSizeLimit.h"
 #include "Form2/EditorCommand.h"
 #include "Suites.h"
-#include "ViewerFolder.h"
+#include "support/FileSizeLimit.h"
+#include "support/ViewerFolder.h"
 
 Q_DECLARE_METATYPE(cinta::DesktopSystem)
 
@@ -61,7 +61,7 @@ class ActionsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void savesADatedCopy_data() {
+  void SavesADatedCopy_data() {
     QTest::addColumn<QDateTime>("when");
     QTest::addColumn<QString>("name");
     QTest::newRow("single-digit month parts")
@@ -71,7 +71,7 @@ class ActionsTest : public QObject {
     QTest::newRow("two digits everywhere")
         << QDateTime(QDate(2099, 11, 30), QTime(23, 59)) << "2099-11-30--23-59";
   }
-  void savesADatedCopy() {
+  void SavesADatedCopy() {
     QFETCH(QDateTime, when);
     QFETCH(QString, name);
     ViewerFolder folder;
@@ -83,7 +83,7 @@ class ActionsTest : public QObject {
     QCOMPARE(viewer->Text1->Text(), QStringLiteral("\r\n  1)  5\r\n"));
   }
 
-  void twoCopiesInOneMinuteAreBothKept() {
+  void TwoCopiesInOneMinuteAreBothKept() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), "primera",
                                    FixedClock(QDateTime(QDate(2011, 12, 6), QTime(9, 5, 1))));
@@ -95,7 +95,7 @@ class ActionsTest : public QObject {
     QCOMPARE(folder.Read("operaciones/2011-12-6--9-5 (2)"), QByteArray("segunda"));
   }
 
-  void anUneditedFileIsWrittenBackByteForByte_data() {
+  void AnUneditedFileIsWrittenBackByteForByte_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("a report") << QByteArray("\r\n  1)  5\r\n\r\n---\r\n  Resultado  5\r\n");
     QTest::newRow("mixed line breaks") << QByteArray("a\r\nb\nc\rd\n\re\r\r\n\n");
@@ -103,7 +103,7 @@ class ActionsTest : public QObject {
     QTest::newRow("no final break") << QByteArray("sin fin\r\nde l\xEDnea");
     QTest::newRow("empty") << QByteArray("");
   }
-  void anUneditedFileIsWrittenBackByteForByte() {
+  void AnUneditedFileIsWrittenBackByteForByte() {
     QFETCH(QByteArray, bytes);
     ViewerFolder folder;
     folder.Write("operaciones/original", bytes);
@@ -118,7 +118,7 @@ class ActionsTest : public QObject {
     QCOMPARE(folder.Read("operacion.txt"), bytes);
   }
 
-  void typedLineBreaksAreCrLf() {
+  void TypedLineBreaksAreCrLf() {
     ViewerFolder folder;
     const auto viewer =
         OpenViewer(folder.Path(), "a\nb", FixedClock(QDateTime(QDate(2020, 2, 3), {4, 5})));
@@ -131,7 +131,7 @@ class ActionsTest : public QObject {
     QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), QByteArray("a\nb\r\nc\r\nd"));
   }
 
-  void charactersOutsideWindows1252AreSavedAsQuestionMarks() {
+  void CharactersOutsideWindows1252AreSavedAsQuestionMarks() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), "5 € · ñ → 日本\r\n",
                                    FixedClock(QDateTime(QDate(2020, 2, 3), {4, 5})));
@@ -139,12 +139,12 @@ class ActionsTest : public QObject {
     QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), QByteArray("5 \x80 \xB7 \xF1 ? ??\r\n"));
   }
 
-  void withoutTheSavedOperationsFolderNothingIsWritten_data() {
+  void WithoutTheSavedOperationsFolderNothingIsWritten_data() {
     QTest::addColumn<bool>("fileInItsPlace");
     QTest::newRow("folder missing") << false;
     QTest::newRow("a file in its place") << true;
   }
-  void withoutTheSavedOperationsFolderNothingIsWritten() {
+  void WithoutTheSavedOperationsFolderNothingIsWritten() {
     QFETCH(bool, fileInItsPlace);
     ViewerFolder folder;
     QVERIFY(QDir(folder.FilePath("operaciones")).removeRecursively());
@@ -158,7 +158,7 @@ class ActionsTest : public QObject {
     QCOMPARE(viewer->Text1->Text(), QStringLiteral("texto"));
   }
 
-  void theFontSizeCyclesFrom12To22() {
+  void TheFontSizeCyclesFrom12To22() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path());
     QList<int> sizes;
@@ -169,7 +169,7 @@ class ActionsTest : public QObject {
     QCOMPARE(sizes, QList<int>({20, 22, 12, 14, 16, 18, 20, 22}));
   }
 
-  void deletesTheSelectedFileAndKeepsItsText() {
+  void DeletesTheSelectedFileAndKeepsItsText() {
     ViewerFolder folder;
     folder.Write("operaciones/guardada", "guardada\r\n");
     folder.Write("operaciones/otra", "otra");
@@ -184,7 +184,7 @@ class ActionsTest : public QObject {
     QCOMPARE(folder.SavedNames(), QStringList{"otra"});
   }
 
-  void neverDeletesAFolderThatTookTheFilesPlace() {
+  void NeverDeletesAFolderThatTookTheFilesPlace() {
     ViewerFolder folder;
     folder.Write("operaciones/una", "1");
     const auto viewer = OpenViewer(folder.Path());
@@ -195,7 +195,7 @@ class ActionsTest : public QObject {
     QVERIFY(QFileInfo(path).isDir());
   }
 
-  void copiesTheShownTextAsPlainText() {
+  void CopiesTheShownTextAsPlainText() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), "\r\n  1) Suma  5 €\r\n");
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
@@ -206,7 +206,7 @@ class ActionsTest : public QObject {
     QVERIFY(!data->hasHtml());
   }
 
-  void opensTheRewrittenLogInTheEditor() {
+  void OpensTheRewrittenLogInTheEditor() {
     ViewerFolder folder;
     // Spaces, quotes and shell syntax in the program folder must reach the editor literally.
 #ifdef Q_OS_WIN
@@ -232,7 +232,7 @@ class ActionsTest : public QObject {
     QCOMPARE(launches[0].arguments, expected.arguments);
   }
 
-  void theEditorCommandSuitsTheSystem_data() {
+  void TheEditorCommandSuitsTheSystem_data() {
     QTest::addColumn<DesktopSystem>("system");
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("arguments");
@@ -242,7 +242,7 @@ class ActionsTest : public QObject {
     QTest::newRow("macOS: open -t") << DesktopSystem::MacOs << "open" << QStringList{"-t", log};
     QTest::newRow("Linux: xdg-open") << DesktopSystem::Linux << "xdg-open" << QStringList{log};
   }
-  void theEditorCommandSuitsTheSystem() {
+  void TheEditorCommandSuitsTheSystem() {
     QFETCH(DesktopSystem, system);
     QFETCH(QString, program);
     QFETCH(QStringList, arguments);
@@ -254,7 +254,7 @@ class ActionsTest : public QObject {
   // A program folder an administrator set up may refuse new files and still let the user write
   // the log: it is rewritten in place then. A log that cannot be written keeps the old text, and
   // the editor would show that old text as if it were the shown one, so it is not opened.
-  void theEditorKeyRewritesTheLogWhereverItMay_data() {
+  void TheEditorKeyRewritesTheLogWhereverItMay_data() {
     QTest::addColumn<QString>("setUp");
     QTest::addColumn<bool>("written");
     QTest::newRow("read-only program folder, writable log") << "read-only folder" << true;
@@ -263,7 +263,7 @@ class ActionsTest : public QObject {
     QTest::newRow("full disk") << "full disk" << false;
 #endif
   }
-  void theEditorKeyRewritesTheLogWhereverItMay() {
+  void TheEditorKeyRewritesTheLogWhereverItMay() {
     QFETCH(QString, setUp);
     QFETCH(bool, written);
     ViewerFolder folder;

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "Suites.h"
-#include "ViewerFolder.h"
+#include "support/ViewerFolder.h"
 
 namespace cinta {
 
@@ -13,7 +13,7 @@ class EndTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void command3EndsEveryEventLoop() {
+  void Command3EndsEveryEventLoop() {
     ViewerFolder folder;
     // A main window stays open, so closing the viewer alone would not end the program.
     QWidget mainWindow;

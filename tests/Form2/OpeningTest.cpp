@@ -13,7 +13,7 @@
 #endif
 
 #include "Suites.h"
-#include "ViewerFolder.h"
+#include "support/ViewerFolder.h"
 
 namespace cinta {
 namespace {
@@ -34,7 +34,7 @@ class OpeningTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void showsTheReportInCourierNew18() {
+  void ShowsTheReportInCourierNew18() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), kLog);
     QCOMPARE(viewer->Text1->Text(), QString::fromStdString(kLog));
@@ -47,19 +47,19 @@ class OpeningTest : public QObject {
   }
 
   // The report is handed over by the save key, never read back from operacion.txt.
-  void showsTheHandedReportNotTheFileOnDisk() {
+  void ShowsTheHandedReportNotTheFileOnDisk() {
     ViewerFolder folder;
     folder.Write("operacion.txt", "la operaci\xF3n anterior\r\n");
     const auto viewer = OpenViewer(folder.Path(), "\r\n  1) Suma  5 €\r\n");
     QCOMPARE(viewer->Text1->Text(), QStringLiteral("\r\n  1) Suma  5 €\r\n"));
   }
 
-  void coversTheOwnerExactly_data() {
+  void CoversTheOwnerExactly_data() {
     QTest::addColumn<QRect>("owner");
     QTest::newRow("main window") << kMainWindowRect;
     QTest::newRow("larger, elsewhere") << QRect(-20, 300, 1000, 700);
   }
-  void coversTheOwnerExactly() {
+  void CoversTheOwnerExactly() {
     QFETCH(QRect, owner);
     ViewerFolder folder;
     Form2 viewer(folder.Path(), owner, {});
@@ -69,7 +69,7 @@ class OpeningTest : public QObject {
     QCOMPARE(viewer.Surface()->geometry(), QRect(1, 1, owner.width() - 2, owner.height() - 2));
   }
 
-  void tabFollowsTheFocusOrder() {
+  void TabFollowsTheFocusOrder() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path());
     viewer->activateWindow();
@@ -84,7 +84,7 @@ class OpeningTest : public QObject {
     }
   }
 
-  void everyKeyReadsItsNameAndPurpose() {
+  void EveryKeyReadsItsNameAndPurpose() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path());
     const QList<QAbstractButton*> keys = viewer->Surface()->findChildren<QAbstractButton*>();
@@ -100,14 +100,14 @@ class OpeningTest : public QObject {
                                  "Guardar una copia", "Imprimir", "Salir", "Tamaño de letra"}));
   }
 
-  void escapeLeavesTheViewerOpen() {
+  void EscapeLeavesTheViewerOpen() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path());
     QTest::keyClick(viewer->Command3, Qt::Key_Escape);
     QVERIFY(viewer->isVisible());
   }
 
-  void listsOrdinaryFilesSortedAsText() {
+  void ListsOrdinaryFilesSortedAsText() {
     ViewerFolder folder;
     for (const char* name : {"2011-12-6--9-5", "2011-12-10--8-0", "b", "A", ".oculto"})
       folder.Write(QStringLiteral("operaciones/") + name, "x");
@@ -135,7 +135,7 @@ class OpeningTest : public QObject {
 #endif
   }
 
-  void selectingAFileShowsIt() {
+  void SelectingAFileShowsIt() {
     ViewerFolder folder;
     folder.Write("operaciones/primera", "uno\r\n\xE1");
     folder.Write("operaciones/segunda", "dos\rdos\n");
@@ -151,13 +151,13 @@ class OpeningTest : public QObject {
 
   // Entering the list with Tab selects nothing; the first arrow key then picks the first file,
   // whichever key it is, so that every file can be reached from the keyboard.
-  void keysEnteringTheListStartAtTheFirstFile_data() {
+  void KeysEnteringTheListStartAtTheFirstFile_data() {
     QTest::addColumn<int>("key");
     QTest::newRow("down") << int(Qt::Key_Down);
     QTest::newRow("up") << int(Qt::Key_Up);
     QTest::newRow("home") << int(Qt::Key_Home);
   }
-  void keysEnteringTheListStartAtTheFirstFile() {
+  void KeysEnteringTheListStartAtTheFirstFile() {
     QFETCH(int, key);
     ViewerFolder folder;
     folder.Write("operaciones/primera", "uno");
@@ -170,13 +170,13 @@ class OpeningTest : public QObject {
     QCOMPARE(viewer->Text1->Text(), QStringLiteral("uno"));
   }
 
-  void anUnreadableSelectionKeepsTheText_data() {
+  void AnUnreadableSelectionKeepsTheText_data() {
     QTest::addColumn<QString>("spoil");
     QTest::newRow("deleted after listing") << "delete";
     QTest::newRow("a folder in its place") << "folder";
     QTest::newRow("over 16 MiB") << "grow";
   }
-  void anUnreadableSelectionKeepsTheText() {
+  void AnUnreadableSelectionKeepsTheText() {
     QFETCH(QString, spoil);
     ViewerFolder folder;
     folder.Write("operaciones/buena", "buena\r\n");

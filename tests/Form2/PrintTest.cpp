@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "Suites.h"
-#include "ViewerFolder.h"
+#include "support/ViewerFolder.h"
 
 namespace cinta {
 namespace {
@@ -69,7 +69,7 @@ class PrintTest : public QObject {
       QSKIP("pdftotext (poppler-utils) is not installed");
   }
 
-  void printsEveryLineInOrder_data() {
+  void PrintsEveryLineInOrder_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("minimumPages");
@@ -82,7 +82,7 @@ class PrintTest : public QObject {
     QTest::newRow("a line wider than the page")
         << "inicio " + QString(300, u'x') + " FIN" << QStringList({"inicio", "FIN"}) << 1;
   }
-  void printsEveryLineInOrder() {
+  void PrintsEveryLineInOrder() {
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     QFETCH(int, minimumPages);
@@ -107,7 +107,7 @@ class PrintTest : public QObject {
 
   // The report aligns its values by counting characters, so the printed lines must keep those
   // columns: words of as many characters, narrow or wide, end at the same place.
-  void keepsTheColumnsOfTheReport() {
+  void KeepsTheColumnsOfTheReport() {
     ViewerFolder folder;
     const QString pdf = folder.FilePath("columnas.pdf");
     const auto viewer =
@@ -121,7 +121,7 @@ class PrintTest : public QObject {
              qPrintable(QStringLiteral("%1 vs %2").arg(edges[2]).arg(edges[6])));
   }
 
-  void withoutAPrinterNothingHappens() {
+  void WithoutAPrinterNothingHappens() {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), "texto");
     viewer->SetPrinterSource([] { return nullptr; });

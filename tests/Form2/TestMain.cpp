@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
-
 #include "Suites.h"
+#include "support/NamedSuites.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  int failures = 0;
-  for (auto* run :
-       {cinta::RunOpeningTest, cinta::RunActionsTest, cinta::RunPrintTest, cinta::RunEndTest}) {
-    failures += run(argc, argv);
-  }
-  return failures == 0 ? 0 : 1;
+  // Named as tests/Form2/CMakeLists.txt registers them: the source file's name without "Test".
+  static constexpr cinta::NamedSuite kSuites[] = {
+      {"Actions", cinta::RunActionsTest},
+      {"End", cinta::RunEndTest},
+      {"Opening", cinta::RunOpeningTest},
+      {"Print", cinta::RunPrintTest},
+  };
+  return cinta::RunNamedSuite(argc, argv, kSuites);
 }

@@ -33,7 +33,7 @@ class PixelBlobTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void keepsEveryPixel_data() {
+  void KeepsEveryPixel_data() {
     QTest::addColumn<QImage>("original");
     QTest::addColumn<QImage::Format>("stored");
     QTest::newRow("opaque") << Gradient(69, 66, QImage::Format_RGB32) << QImage::Format_RGB32;
@@ -47,7 +47,7 @@ class PixelBlobTest : public QObject {
     QTest::newRow("one pixel") << Gradient(1, 1, QImage::Format_RGB32) << QImage::Format_RGB32;
   }
 
-  void keepsEveryPixel() {
+  void KeepsEveryPixel() {
     QFETCH(QImage, original);
     QFETCH(QImage::Format, stored);
     const QByteArray blob = EncodePixelBlob(original);
@@ -59,7 +59,7 @@ class PixelBlobTest : public QObject {
              original.convertToFormat(QImage::Format_ARGB32_Premultiplied));
   }
 
-  void refusesDamagedBlobs_data() {
+  void RefusesDamagedBlobs_data() {
     QTest::addColumn<QByteArray>("blob");
     const QByteArray valid = ValidBlob();
     QByteArray badMagic = valid;
@@ -87,7 +87,7 @@ class PixelBlobTest : public QObject {
     QTest::newRow("unknown format") << unknownFormat;
   }
 
-  void refusesDamagedBlobs() {
+  void RefusesDamagedBlobs() {
     QFETCH(QByteArray, blob);
     QVERIFY(DecodePixelBlob(blob).isNull());
   }

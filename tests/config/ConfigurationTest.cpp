@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
 #include "config/Configuration.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 namespace {

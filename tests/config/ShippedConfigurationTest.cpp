@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "TempFolder.h"
 #include "config/Configuration.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 namespace {

@@ -12,7 +12,7 @@ class ClientAreaTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void drawsBackgroundOverBackColour_data() {
+  void DrawsBackgroundOverBackColour_data() {
     QTest::addColumn<QSize>("pictureSize");
     QTest::addColumn<QColor>("pictureColour");
     QTest::addColumn<QPoint>("probe");
@@ -28,7 +28,7 @@ class ClientAreaTest : public QObject {
         << QSize(40, 30) << QColor(Qt::transparent) << QPoint(5, 5) << back;
   }
 
-  void drawsBackgroundOverBackColour() {
+  void DrawsBackgroundOverBackColour() {
     QFETCH(QSize, pictureSize);
     QFETCH(QColor, pictureColour);
     QFETCH(QPoint, probe);

@@ -11,7 +11,7 @@ class FontsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void drawsInTheFaceOrItsMetricTwin_data() {
+  void DrawsInTheFaceOrItsMetricTwin_data() {
     QTest::addColumn<QString>("face");
     QTest::addColumn<QString>("twin");
     QTest::addColumn<double>("points");
@@ -28,7 +28,7 @@ class FontsTest : public QObject {
                                            << "Liberation Serif" << 14.25 << kBold;
   }
 
-  void drawsInTheFaceOrItsMetricTwin() {
+  void DrawsInTheFaceOrItsMetricTwin() {
     QFETCH(QString, face);
     QFETCH(QString, twin);
     QFETCH(double, points);

@@ -10,7 +10,7 @@
 
 #include "ChildProcess.h"
 #include "Form1/Form1.h"
-#include "ProgramFolder.h"
+#include "support/ProgramFolder.h"
 
 namespace cinta {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Form2/FileText.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 namespace {

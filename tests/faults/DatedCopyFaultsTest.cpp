@@ -8,7 +8,7 @@
 
 #include "FaultInjection.h"
 #include "Form2/DatedCopyName.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "textfile/AtomicWrite.h"
 
 namespace cinta {

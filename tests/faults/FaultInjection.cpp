@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FaultInjection.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 

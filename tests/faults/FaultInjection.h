@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "FileSizeLimit.h"
+#include "support/FileSizeLimit.h"
 
 namespace cinta {
 

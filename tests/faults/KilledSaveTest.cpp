@@ -12,8 +12,8 @@
 #include <string>
 #include <thread>
 
-#include "TempFolder.h"
 #include "oplog/WriteReport.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 namespace {

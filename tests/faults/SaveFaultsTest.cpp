@@ -6,8 +6,8 @@
 #include <string>
 
 #include "FaultInjection.h"
-#include "TempFolder.h"
 #include "oplog/WriteReport.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 namespace {

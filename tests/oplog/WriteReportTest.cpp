@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "TempFolder.h"
 #include "oplog/WriteReport.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 namespace {

@@ -9,10 +9,10 @@
 #include <random>
 #include <string>
 
-#include "../Form1/ProgramFolder.h"
-#include "../Form1/WindowHarness.h"
 #include "controls/RowEditor.h"
 #include "recovery/RecoveryFile.h"
+#include "support/ProgramFolder.h"
+#include "support/WindowHarness.h"
 
 namespace cinta {
 namespace {

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
 #include "calc/MemoryPreviousResults.h"
 #include "calc/MemoryTape.h"
 #include "calc/PreviousResults.h"
@@ -14,6 +13,7 @@
 #include "recovery/Crc32.h"
 #include "recovery/RecoveryFile.h"
 #include "recovery/RecoveryJournal.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "textfile/AppendFile.h"
 
 namespace cinta {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "FileSizeLimit.h"
-#include "TempFolder.h"
+#include "support/FileSizeLimit.h"
+#include "support/TempFolder.h"
 #include "textfile/AtomicWrite.h"
 
 #if defined(__unix__) || defined(__APPLE__)

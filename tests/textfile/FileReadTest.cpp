@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "textfile/FileRead.h"
 
 #if defined(__unix__) || defined(__APPLE__)

@@ -1,34 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The right side, the palette and the bottom strip, and how the controls stack and take the focus.
+// The right side: the list of previous results, the tape viewport with its scroll keys and
+// operator palette, and the result box.
 #include "Form1/AccessibleTape.h"
 #include "Form1/Form1.h"
 #include "Form1/LayoutHelpers.h"
 #include "controls/ClientArea.h"
-#include "controls/RowEditor.h"
 
 namespace cinta {
-namespace {
 
 using layout::Arial;
 using layout::NewButton;
 using layout::NewPictureButton;
-
-// Image1(code): Left in twips; all at Top 7800 and the size of their pictures.
-constexpr int kImage1Lefts[] = {120,  600,  960,  1320, 1680, 2040,
-                                2400, 2760, 3120, 3840, 4200, 3480};
-
-Label* NewAboutLine(QWidget* parent, int top) {
-  auto* line = new Label(parent);
-  line->Move({240, top, 5175, 375});
-  line->SetCaption(QStringLiteral("Label5"));
-  line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  line->SetTransparent();
-  line->SetForeColor(QColor(255, 255, 255));
-  line->setFont(Arial(12, kBold));
-  return line;
-}
-
-}  // namespace
 
 void Form1::CreateRightSide() {
   QWidget* surface = clientArea_;
@@ -88,43 +70,6 @@ void Form1::CreatePalette() {
     Command14.Add(NewButton(Picture4, {120 + 480 * (code % 4), 120 + 480 * (code / 4), 375, 375},
                             defaultFace));
   }
-}
-
-void Form1::CreateBottomStrip() {
-  QWidget* surface = clientArea_;
-  Label5.Add(NewAboutLine(surface, 7440));
-  Label5.Add(NewAboutLine(surface, 7800));
-  for (int code = 0; code < kOperatorCount; ++code) {
-    auto* image = new ImageControl(surface);
-    image->SetPicture(Picture(OperatorSmallPicture(code)), kImage1Lefts[code], 7800);
-    image->SetVisible(false);
-    Image1.Add(image);
-  }
-}
-
-void Form1::StackSurfaceControls() {
-  // Labels, images and the line are drawn on the window's surface: every key, box and picture
-  // box that shares their place lies above them.
-  std::vector<QWidget*> surfaceControls = {Label3, Image2, Line1, &Label5(0), &Label5(1)};
-  for (int code = 0; code < Image1.Count(); ++code) surfaceControls.push_back(&Image1(code));
-  for (QWidget* control : surfaceControls) control->lower();
-}
-
-void Form1::SetFocusOrder() {
-  // The row editor stands in for the rows' entry fields, which follow the tape.
-  std::vector<QWidget*> order = {Picture1, &Picture1->Editor()};
-  for (int digit = 0; digit < Command2.Count(); ++digit) order.push_back(&Command2(digit));
-  for (int code = 0; code <= 3; ++code) order.push_back(&Command3(code));
-  order.insert(order.end(), {Text2, Command4, Command5, &Command6(0), &Command6(1), &Command7(0),
-                             Combo1, &Command8(0), &Command8(1), Command9, Command10});
-  for (int code = 4; code <= 8; ++code) order.push_back(&Command3(code));
-  order.insert(order.end(), {Command11, &Command3(9), &Command3(10), &Command8(2), &Command8(3),
-                             &Command3(11), Command12, &Command8(4), &Command7(1), Picture4});
-  for (int code = 0; code < Command14.Count(); ++code) order.push_back(&Command14(code));
-  order.push_back(Command15);
-  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-  // The window opens with the focus on its first stop, so the first Tab enters the row.
-  Picture1->setFocus();
 }
 
 }  // namespace cinta

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ViewerFolder.h"
+#include "support/ViewerFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The top strip and the keypad: the keys on the left half of the window.
+// The keypad: digits, operators, sign, decimal, equals and format keys in a grid of equal keys.
 #include "Form1/Form1.h"
 #include "Form1/LayoutHelpers.h"
 #include "controls/ClientArea.h"
@@ -47,26 +47,7 @@ constexpr FormatKey kFormatKeys[] = {{{4, 5}, ",00", 18},
                                      {{3, 5}, "Z", 24},
                                      {{1, 5}, "Z$", 18}};
 
-// The top strip: every key at Top 120, Height 735.
-TwipsRect StripPlace(int left, int width) {
-  return {left, 120, width, 735};
-}
-
 }  // namespace
-
-void Form1::CreateTopStrip() {
-  QWidget* surface = clientArea_;
-  Command11 = NewPictureButton(surface, StripPlace(240, 1935), kWhite, PictureId::Camera);
-  GraphicalButton* clearEntry = NewPictureButton(surface, StripPlace(2280, 735),
-                                                 QColor(255, 128, 128), PictureId::ClearEntry);
-  GraphicalButton* clear =
-      NewPictureButton(surface, StripPlace(3120, 735), QColor(255, 0, 0), PictureId::Clear);
-  Command7.Add(clear);
-  Command7.Add(clearEntry);
-  Command9 =
-      NewPictureButton(surface, StripPlace(3960, 735), QColor(255, 128, 128), PictureId::Backspace);
-  Command15 = NewPictureButton(surface, StripPlace(4800, 735), kWhite, PictureId::Close);
-}
 
 void Form1::CreateKeypad() {
   QWidget* surface = clientArea_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 
 #include <QAbstractItemView>
 #include <QtTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ProgramFolder.h"
+#include "support/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "Form1/Form1.h"
-#include "ProgramFolder.h"
+#include "support/ProgramFolder.h"
 
 namespace cinta {
 

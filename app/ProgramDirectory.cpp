@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Form1/ProgramDirectory.h"
+#include "app/ProgramDirectory.h"
 
 #include <QCoreApplication>
 #include <QFile>
