@@ -5,8 +5,22 @@
 #include "support/WindowHarness.h"
 
 namespace cinta {
+namespace {
 
-// What the clear keys leave alone: the evaluation state, the shown view and the scroll offset.
+constexpr int kRowStep = 665;
+
+void ClickC(Form1& window) {
+  QTest::mouseClick(&window.Command7(0), Qt::LeftButton);
+}
+
+void ClickCE(Form1& window) {
+  QTest::mouseClick(&window.Command7(1), Qt::LeftButton);
+}
+
+}  // namespace
+
+// What the window adds to the clear keys' rules, whose cases the core's tests hold: the list of
+// previous results coming into view, the row controls going, and where the rows stand.
 class ClearKeysTest : public QObject {
   Q_OBJECT
 
@@ -14,34 +28,63 @@ class ClearKeysTest : public QObject {
   void init() { window_ = OpenWindow(folder_); }
   void cleanup() { window_.reset(); }
 
-  // C writes the result box itself instead of evaluating, so evalRowCount keeps its value.
-  void ClearDoesNotEvaluate() {
+  void ClearFilesTheResultAndRestoresTheStartPlace() {
     Form1& w = *window_;
     PressKeys(w, "5+3+");
-    QCOMPARE(w.EvalRowCount(), 2);
-    QTest::mouseClick(&w.Command7(0), Qt::LeftButton);
-    QCOMPARE(w.EvalRowCount(), 2);
+    QTest::mouseClick(&w.Command6(0), Qt::LeftButton);
+    ClickC(w);
+    QCOMPARE(w.Combo1->count(), 1);
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("8"));
+    QVERIFY(w.Combo1->isVisible());
+    QVERIFY(w.Command12->isVisible());
+    QCOMPARE(RowTexts(w), std::string());
     QCOMPARE(w.Text2->Text(), QStringLiteral("0"));
+    QCOMPARE(w.Label4.Count(), 1);
+    QCOMPARE(w.Command1.Count(), 1);
+    QCOMPARE(w.Picture2.Left(), -5);
+    QCOMPARE(w.Picture2.Top(), -240);
+    QCOMPARE(w.Picture2.Height(), 6415);
   }
 
-  void ClearKeysKeepTheFormattedView_data() {
-    QTest::addColumn<int>("key");
-    QTest::newRow("C") << 0;
-    QTest::newRow("CE") << 1;
-  }
-  void ClearKeysKeepTheFormattedView() {
-    QFETCH(int, key);
+  void ClearThenAnOperatorKeyStartsRowOneAgain() {
     Form1& w = *window_;
-    PressKeys(w, "2+4a");
-    const std::string shownRow = w.Label2(0).Caption();
-    const QString shownResult = w.Label3->Caption();
-    QTest::mouseClick(&w.Command7(key), Qt::LeftButton);
-    QCOMPARE(w.CurrentRow(), 0);
-    QVERIFY(w.Label2(0).Visible());
-    QVERIFY(!w.Text1(0).Visible());
-    QVERIFY(w.Label3->isVisible());
-    QCOMPARE(w.Label2(0).Caption(), shownRow);
-    QCOMPARE(w.Label3->Caption(), shownResult);
+    PressKeys(w, "1+2+3");
+    ClickC(w);
+    PressKeys(w, "7*");
+    QCOMPARE(w.CurrentRow(), 1);
+    QCOMPARE(w.Label1(1).Caption(), std::string("1"));
+    QCOMPARE(w.Command1(1).Top(), w.Command1(0).Top() + kRowStep);
+    QCOMPARE(w.Picture2.Top(), -240 - kRowStep);
+    QCOMPARE(w.Label4(1).Caption(), std::string("2"));
+  }
+
+  // The container goes back to where it was before the row's operator key, so the new last row
+  // stays in the entry band; with row 0 alone nothing moves.
+  void ClearEntryPutsTheRowsBack_data() {
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("a row removed") << "5+3"
+                                   << "*2"
+                                   << "5|3";
+    QTest::newRow("row 0 emptied") << ""
+                                   << "42"
+                                   << "";
+  }
+  void ClearEntryPutsTheRowsBack() {
+    QFETCH(QString, kept);
+    QFETCH(QString, removed);
+    QFETCH(QString, rows);
+    Form1& w = *window_;
+    PressKeys(w, kept.toStdString());
+    const int top = w.Picture2.Top();
+    const int height = w.Picture2.Height();
+    PressKeys(w, removed.toStdString());
+    ClickCE(w);
+    QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
+    QCOMPARE(w.Picture2.Top(), top);
+    QCOMPARE(w.Picture2.Height(), height);
+    QCOMPARE(w.Label4.Count(), w.CurrentRow() + 1);
   }
 
   // CE moves the rows back by one step from wherever the user scrolled them, while C restores
@@ -50,7 +93,7 @@ class ClearKeysTest : public QObject {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("expectedShift");
     QTest::addColumn<bool>("fromStart");
-    QTest::newRow("CE keeps the offset") << 1 << 665 << false;
+    QTest::newRow("CE keeps the offset") << 1 << kRowStep << false;
     QTest::newRow("C returns to the start position") << 0 << -240 << true;
   }
   void ClearKeysAfterScrolling() {

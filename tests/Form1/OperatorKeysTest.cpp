@@ -62,49 +62,6 @@ class OperatorKeysTest : public QObject {
     QCOMPARE(w.Picture2.Height(), 6375 + 735 * rows);
   }
 
-  // After 4, each key: binary keys leave their empty row out, unary ones apply at once.
-  void NewRowIsEvaluatedOnlyForUnaryKeys_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("newRowText");
-    QTest::addColumn<int>("evalRowCount");
-    const char* binaryNames[] = {"add", "subtract", "multiply", "divide", "power", "percent"};
-    for (int code = 0; code <= 5; ++code) {
-      QTest::newRow(binaryNames[code]) << code << "4"
-                                       << "" << 1;
-    }
-    QTest::newRow("root") << 8 << "4"
-                          << "" << 1;
-    QTest::newRow("remainder") << 9 << "4"
-                               << "" << 1;
-    QTest::newRow("integer quotient") << 10 << "4"
-                                      << "" << 1;
-    QTest::newRow("square root") << 6 << "2"
-                                 << "4" << 2;
-    QTest::newRow("reciprocal") << 7 << "0.25"
-                                << "4" << 2;
-    QTest::newRow("factorial") << 11 << "24"
-                               << "4" << 2;
-  }
-  void NewRowIsEvaluatedOnlyForUnaryKeys() {
-    QFETCH(int, code);
-    QFETCH(QString, result);
-    QFETCH(QString, newRowText);
-    QFETCH(int, evalRowCount);
-    PressKeys(*window_, "4");
-    QTest::mouseClick(&window_->Command3(code), Qt::LeftButton);
-    QCOMPARE(window_->Text2->Text(), result);
-    QCOMPARE(QString::fromStdString(window_->Text1(1).Text()), newRowText);
-    QCOMPARE(window_->EvalRowCount(), evalRowCount);
-  }
-
-  void TwoOperatorKeysLeaveAnEmptyRowThatCounts() {
-    PressKeys(*window_, "5*+3");
-    // 5 x (empty row, 0) + 3.
-    QCOMPARE(QString::fromStdString(RowTexts(*window_)), QStringLiteral("5||3"));
-    QCOMPARE(window_->Text2->Text(), QStringLiteral("3"));
-  }
-
   // A click on a row's operator button goes to Command1_Click, which opens the palette; the
   // viewport shows the button held down only while the pointer stays on it.
   void RowOperatorButtonSinksWhilePressed() {
