@@ -1,91 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include <QColor>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QSet>
 #include <QtEndian>
 #include <QtTest>
-#include <iterator>
 
 #include "assets/Pictures.h"
 
 namespace cinta {
 namespace {
 
-// The pictures the two windows use, with the format and size in pixels the window layouts give
-// (width x height). Written out here rather than read from the catalog, so that a wrong
-// catalog row cannot vouch for itself.
-struct ExpectedPicture {
-  const char* name;
-  PictureId id;
-  const char* file;
-  const char* format;
-  int width;
-  int height;
-};
-
-const ExpectedPicture kExpected[] = {
-    {"digit 0", DigitPicture(0), "digit-0.bmp", "bmp", 69, 66},
-    {"digit 1", DigitPicture(1), "digit-1.bmp", "bmp", 67, 65},
-    {"digit 2", DigitPicture(2), "digit-2.bmp", "bmp", 67, 66},
-    {"digit 3", DigitPicture(3), "digit-3.bmp", "bmp", 68, 66},
-    {"digit 4", DigitPicture(4), "digit-4.bmp", "bmp", 66, 66},
-    {"digit 5", DigitPicture(5), "digit-5.bmp", "bmp", 66, 67},
-    {"digit 6", DigitPicture(6), "digit-6.bmp", "bmp", 66, 65},
-    {"digit 7", DigitPicture(7), "digit-7.bmp", "bmp", 66, 65},
-    {"digit 8", DigitPicture(8), "digit-8.bmp", "bmp", 66, 65},
-    {"digit 9", DigitPicture(9), "digit-9.bmp", "bmp", 66, 68},
-    {"key add", OperatorKeyPicture(0), "operator-key-0-add.gif", "gif", 44, 44},
-    {"key subtract", OperatorKeyPicture(1), "operator-key-1-subtract.gif", "gif", 45, 44},
-    {"key multiply", OperatorKeyPicture(2), "operator-key-2-multiply.gif", "gif", 47, 49},
-    {"key divide", OperatorKeyPicture(3), "operator-key-3-divide.gif", "gif", 45, 44},
-    {"key power", OperatorKeyPicture(4), "operator-key-4-power.gif", "gif", 42, 45},
-    {"key percent", OperatorKeyPicture(5), "operator-key-5-percent.gif", "gif", 48, 56},
-    {"key square root", OperatorKeyPicture(6), "operator-key-6-square-root.gif", "gif", 45, 51},
-    {"key reciprocal", OperatorKeyPicture(7), "operator-key-7-reciprocal.gif", "gif", 48, 60},
-    {"key root", OperatorKeyPicture(8), "operator-key-8-root.gif", "gif", 45, 49},
-    {"key remainder", OperatorKeyPicture(9), "operator-key-9-remainder.gif", "gif", 45, 44},
-    {"key integer quotient", OperatorKeyPicture(10), "operator-key-10-integer-quotient.gif", "gif",
-     45, 44},
-    {"key factorial", OperatorKeyPicture(11), "operator-key-11-factorial.gif", "gif", 42, 45},
-    {"small add", OperatorSmallPicture(0), "operator-small-0-add.gif", "gif", 22, 24},
-    {"small subtract", OperatorSmallPicture(1), "operator-small-1-subtract.gif", "gif", 24, 26},
-    {"small multiply", OperatorSmallPicture(2), "operator-small-2-multiply.gif", "gif", 22, 24},
-    {"small divide", OperatorSmallPicture(3), "operator-small-3-divide.gif", "gif", 23, 24},
-    {"small power", OperatorSmallPicture(4), "operator-small-4-power.gif", "gif", 23, 23},
-    {"small percent", OperatorSmallPicture(5), "operator-small-5-percent.gif", "gif", 24, 26},
-    {"small square root", OperatorSmallPicture(6), "operator-small-6-square-root.gif", "gif", 23,
-     24},
-    {"small reciprocal", OperatorSmallPicture(7), "operator-small-7-reciprocal.gif", "gif", 24, 26},
-    {"small root", OperatorSmallPicture(8), "operator-small-8-root.gif", "gif", 23, 24},
-    {"small remainder", OperatorSmallPicture(9), "operator-small-9-remainder.gif", "gif", 28, 26},
-    {"small integer quotient", OperatorSmallPicture(10), "operator-small-10-integer-quotient.gif",
-     "gif", 28, 25},
-    {"small factorial", OperatorSmallPicture(11), "operator-small-11-factorial.gif", "gif", 23, 23},
-    {"camera", PictureId::Camera, "camera.gif", "gif", 38, 38},
-    {"clear entry", PictureId::ClearEntry, "clear-entry.bmp", "bmp", 53, 52},
-    {"clear", PictureId::Clear, "clear.bmp", "bmp", 54, 53},
-    {"backspace", PictureId::Backspace, "backspace.bmp", "bmp", 48, 49},
-    {"close", PictureId::Close, "close.jpg", "jpeg", 67, 67},
-    {"edit view", PictureId::EditView, "column-sum.gif", "gif", 36, 36},
-    {"eraser", PictureId::Eraser, "eraser.bmp", "bmp", 89, 46},
-    {"scroll up", PictureId::ScrollUp, "scroll-up.gif", "gif", 32, 129},
-    {"scroll down", PictureId::ScrollDown, "scroll-down.gif", "gif", 32, 129},
-    {"about", PictureId::About, "about.bmp", "bmp", 47, 46},
-    {"background", PictureId::Background, "background.jpg", "jpeg", 900, 562},
-    {"icon", PictureId::Icon, "icon.ico", "ico", 32, 32},
-    {"printer", PictureId::Printer, "printer.bmp", "bmp", 52, 48},
-    {"notepad", PictureId::Notepad, "notepad.bmp", "bmp", 52, 48},
-    {"font size", PictureId::FontSize, "font-size.gif", "gif", 49, 46},
-    {"clipboard", PictureId::Clipboard, "clipboard.bmp", "bmp", 40, 44},
-};
+QString FileName(PictureId id) {
+  const std::string_view file = CatalogEntry(id).fileName;
+  return QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
+}
 
 // The committed file a picture is embedded from, at scale 1 or as its 2x twin.
-QString SourcePath(const char* file, int scale) {
-  QString path = QStringLiteral(CINTA_PICTURES_DIR "/") + QString::fromLatin1(file);
+QString SourcePath(PictureId id, int scale) {
+  QString path = QStringLiteral(CINTA_PICTURES_DIR "/") + FileName(id);
   if (scale == 2) path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
   return path;
+}
+
+QImage ComparableImage(const QImage& image) {
+  return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // Bits per pixel from the BMP file header (offset 28, little-endian).
@@ -132,117 +72,127 @@ class PicturesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void tableNamesEveryPictureOnce();
-  void fileHasTableFormatAndSize_data();
-  void fileHasTableFormatAndSize();
-  void pictureKeepsTableSizeAtEveryRatio_data();
-  void pictureKeepsTableSizeAtEveryRatio();
-  void iconHoldsBothSizes();
-  void operatorSymbolIsBlackAndCentredOnWhite_data();
-  void operatorSymbolIsBlackAndCentredOnWhite();
-  void marginMatchesTheKeyFace_data();
-  void marginMatchesTheKeyFace();
-  void aboutCornersContinueTheBackground_data();
-  void aboutCornersContinueTheBackground();
+  void ShippedFileHasTheCatalogFormatAndSize_data();
+  void ShippedFileHasTheCatalogFormatAndSize();
+  void PictureShowsItsShippedFileAtEveryRatio_data();
+  void PictureShowsItsShippedFileAtEveryRatio();
+  void EveryPictureIsDistinct();
+  void IconHoldsBothSizes();
+  void OperatorSymbolIsBlackAndCentredOnWhite_data();
+  void OperatorSymbolIsBlackAndCentredOnWhite();
+  void MarginMatchesTheKeyFace_data();
+  void MarginMatchesTheKeyFace();
+  void AboutCornersContinueTheBackground_data();
+  void AboutCornersContinueTheBackground();
 };
 
-void PicturesTest::tableNamesEveryPictureOnce() {
-  QSet<int> ids;
-  for (const ExpectedPicture& expected : kExpected) ids.insert(static_cast<int>(expected.id));
-  QCOMPARE(ids.size(), kPictureCount);
-  QCOMPARE(static_cast<int>(std::size(kExpected)), kPictureCount);
-}
-
-void PicturesTest::fileHasTableFormatAndSize_data() {
-  QTest::addColumn<int>("row");
-  for (int row = 0; row < static_cast<int>(std::size(kExpected)); ++row) {
-    QTest::newRow(kExpected[row].name) << row;
+// The generator draws each file from its catalog row: a row changed without drawing the files
+// again, or a file replaced by hand, no longer matches.
+void PicturesTest::ShippedFileHasTheCatalogFormatAndSize_data() {
+  QTest::addColumn<int>("idNumber");
+  for (const PictureEntry& entry : kPictureCatalog) {
+    QTest::newRow(qPrintable(FileName(entry.id))) << static_cast<int>(entry.id);
   }
 }
 
-void PicturesTest::fileHasTableFormatAndSize() {
-  QFETCH(int, row);
-  const ExpectedPicture& expected = kExpected[row];
-  const PictureEntry& entry = CatalogEntry(expected.id);
-  QCOMPARE(QByteArray(entry.fileName.data(), entry.fileName.size()), QByteArray(expected.file));
-  QCOMPARE(QSize(entry.width, entry.height), QSize(expected.width, expected.height));
-  QCOMPARE(QByteArray(entry.format.data(), entry.format.size()), QByteArray(expected.format));
-
+void PicturesTest::ShippedFileHasTheCatalogFormatAndSize() {
+  QFETCH(int, idNumber);
+  const auto id = static_cast<PictureId>(idNumber);
+  const PictureEntry& entry = CatalogEntry(id);
+  const QByteArray format(entry.format.data(), static_cast<qsizetype>(entry.format.size()));
   for (const int scale : {1, 2}) {
-    const QString path = SourcePath(expected.file, scale);
+    const QString path = SourcePath(id, scale);
     QVERIFY2(QFile::exists(path), qPrintable(path));
     QImageReader reader(path);
-    QCOMPARE(reader.format(), QByteArray(expected.format));
+    QCOMPARE(reader.format(), format);
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(path + QStringLiteral(": ") + reader.errorString()));
-    QCOMPARE(image.size(), QSize(expected.width * scale, expected.height * scale));
+    QCOMPARE(image.size(), QSize(entry.width, entry.height) * scale);
     QVERIFY2(HasDrawing(image), qPrintable(path + QStringLiteral(" is one flat colour")));
-    if (QByteArray(expected.format) == "bmp") QCOMPARE(BmpBitCount(path), 24);
-
-    // What the program shows is embedded at build time from this file: the same pixels.
-    QCOMPARE(Picture(expected.id, scale).toImage().convertToFormat(QImage::Format_ARGB32),
-             image.convertToFormat(QImage::Format_ARGB32));
+    if (format == "bmp") QCOMPARE(BmpBitCount(path), 24);
   }
 }
 
-void PicturesTest::pictureKeepsTableSizeAtEveryRatio_data() {
-  QTest::addColumn<int>("row");
+void PicturesTest::PictureShowsItsShippedFileAtEveryRatio_data() {
+  QTest::addColumn<int>("idNumber");
   QTest::addColumn<qreal>("screenRatio");
-  QTest::addColumn<qreal>("pictureRatio");
-  for (int row = 0; row < static_cast<int>(std::size(kExpected)); ++row) {
-    const QByteArray name(kExpected[row].name);
-    QTest::newRow(name + " on 1x screen") << row << 1.0 << 1.0;
-    QTest::newRow(name + " on 1.5x screen") << row << 1.5 << 2.0;
-    QTest::newRow(name + " on 2x screen") << row << 2.0 << 2.0;
+  QTest::addColumn<int>("twin");
+  for (const PictureEntry& entry : kPictureCatalog) {
+    const QByteArray name = FileName(entry.id).toLatin1();
+    const int id = static_cast<int>(entry.id);
+    QTest::newRow(name + " on 1x screen") << id << 1.0 << 1;
+    QTest::newRow(name + " on 1.5x screen") << id << 1.5 << 2;
+    QTest::newRow(name + " on 2x screen") << id << 2.0 << 2;
   }
 }
 
-void PicturesTest::pictureKeepsTableSizeAtEveryRatio() {
-  QFETCH(int, row);
+// What a window shows is embedded at build time: the pixels of the shipped file, or of its 2x
+// twin above a ratio of 1, at the logical size of the 1x file either way.
+void PicturesTest::PictureShowsItsShippedFileAtEveryRatio() {
+  QFETCH(int, idNumber);
   QFETCH(qreal, screenRatio);
-  QFETCH(qreal, pictureRatio);
-  const ExpectedPicture& expected = kExpected[row];
-  const QSize logical(expected.width, expected.height);
+  QFETCH(int, twin);
+  const auto id = static_cast<PictureId>(idNumber);
+  const QImage shipped(SourcePath(id, twin));
+  QVERIFY(!shipped.isNull());
+  const QSizeF logical(QImageReader(SourcePath(id, 1)).size());
 
-  const QPixmap picture = Picture(expected.id, screenRatio);
+  const QPixmap picture = Picture(id, screenRatio);
   QVERIFY(!picture.isNull());
-  QCOMPARE(picture.devicePixelRatio(), pictureRatio);
-  QCOMPARE(picture.deviceIndependentSize(), QSizeF(logical));
-  QCOMPARE(picture.size(), logical * pictureRatio);
+  QCOMPARE(picture.devicePixelRatio(), qreal(twin));
+  QCOMPARE(picture.deviceIndependentSize(), logical);
+  QCOMPARE(ComparableImage(picture.toImage()), ComparableImage(shipped));
 
   // Decoded on another thread while a window is built: the same pixels at the same ratio.
-  const QImage decoded = DecodePictureInBackground(expected.id, screenRatio).get();
-  QCOMPARE(decoded.devicePixelRatio(), pictureRatio);
-  QCOMPARE(decoded.convertToFormat(QImage::Format_ARGB32),
-           picture.toImage().convertToFormat(QImage::Format_ARGB32));
+  const QImage decoded = DecodePictureInBackground(id, screenRatio).get();
+  QCOMPARE(decoded.devicePixelRatio(), qreal(twin));
+  QCOMPARE(ComparableImage(decoded), ComparableImage(shipped));
 
   // Without a ratio the application's screen decides; this test runs at 1x and at 2x.
-  const qreal applicationRatio = qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
-  const QPixmap byDefault = Picture(expected.id);
-  QCOMPARE(byDefault.devicePixelRatio(), applicationRatio);
-  QCOMPARE(byDefault.deviceIndependentSize(), QSizeF(logical));
+  const QPixmap byDefault = Picture(id);
+  QCOMPARE(byDefault.devicePixelRatio(), qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0);
+  QCOMPARE(byDefault.deviceIndependentSize(), logical);
 }
 
-void PicturesTest::iconHoldsBothSizes() {
+// No two pictures are alike: two catalog rows naming one file, or the generator drawing two
+// pictures the same, would put one face on two keys.
+void PicturesTest::EveryPictureIsDistinct() {
+  QList<QImage> images;
+  for (const PictureEntry& entry : kPictureCatalog) {
+    images << ComparableImage(Picture(entry.id, 1.0).toImage());
+  }
+  for (int i = 0; i < images.size(); ++i) {
+    for (int j = i + 1; j < images.size(); ++j) {
+      QVERIFY2(images[i] != images[j],
+               qPrintable(FileName(static_cast<PictureId>(i)) + QStringLiteral(" and ") +
+                          FileName(static_cast<PictureId>(j))));
+    }
+  }
+}
+
+void PicturesTest::IconHoldsBothSizes() {
   const QIcon icon = PictureIcon(PictureId::Icon);
   const QPixmap sharp = icon.pixmap(QSize(32, 32), 2.0);
   QCOMPARE(sharp.size(), QSize(64, 64));
   // The drawn twin, not the 32 x 32 picture scaled up.
-  QCOMPARE(sharp.toImage().convertToFormat(QImage::Format_ARGB32),
-           QImage(SourcePath("icon.ico", 2)).convertToFormat(QImage::Format_ARGB32));
+  QCOMPARE(ComparableImage(sharp.toImage()),
+           ComparableImage(QImage(SourcePath(PictureId::Icon, 2))));
   QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32));
 }
 
-void PicturesTest::operatorSymbolIsBlackAndCentredOnWhite_data() {
+void PicturesTest::OperatorSymbolIsBlackAndCentredOnWhite_data() {
   QTest::addColumn<QString>("path");
-  for (const ExpectedPicture& expected : kExpected) {
-    if (!QByteArray(expected.file).contains("operator-")) continue;
-    QTest::newRow(expected.name) << SourcePath(expected.file, 1);
-    QTest::newRow(QByteArray(expected.name) + " @2x") << SourcePath(expected.file, 2);
+  for (int code = 0; code < kOperatorPictureCount; ++code) {
+    for (const PictureId id : {OperatorKeyPicture(code), OperatorSmallPicture(code)}) {
+      for (const int scale : {1, 2}) {
+        const QString path = SourcePath(id, scale);
+        QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+      }
+    }
   }
 }
 
-void PicturesTest::operatorSymbolIsBlackAndCentredOnWhite() {
+void PicturesTest::OperatorSymbolIsBlackAndCentredOnWhite() {
   QFETCH(QString, path);
   const QImage image(path);
   QVERIFY(!image.isNull());
@@ -263,7 +213,7 @@ void PicturesTest::operatorSymbolIsBlackAndCentredOnWhite() {
            qPrintable(QStringLiteral("top %1, bottom %2").arg(top).arg(bottom)));
 }
 
-void PicturesTest::marginMatchesTheKeyFace_data() {
+void PicturesTest::MarginMatchesTheKeyFace_data() {
   QTest::addColumn<int>("idNumber");
   QTest::addColumn<QColor>("face");
   for (int digit = 0; digit < kDigitCount; ++digit) {
@@ -289,7 +239,7 @@ void PicturesTest::marginMatchesTheKeyFace_data() {
       << static_cast<int>(PictureId::Icon) << QColor(Qt::transparent);
 }
 
-void PicturesTest::marginMatchesTheKeyFace() {
+void PicturesTest::MarginMatchesTheKeyFace() {
   QFETCH(int, idNumber);
   QFETCH(QColor, face);
   const auto id = static_cast<PictureId>(idNumber);
@@ -316,13 +266,13 @@ void PicturesTest::marginMatchesTheKeyFace() {
   }
 }
 
-void PicturesTest::aboutCornersContinueTheBackground_data() {
+void PicturesTest::AboutCornersContinueTheBackground_data() {
   QTest::addColumn<qreal>("scale");
   QTest::newRow("1x") << 1.0;
   QTest::newRow("2x") << 2.0;
 }
 
-void PicturesTest::aboutCornersContinueTheBackground() {
+void PicturesTest::AboutCornersContinueTheBackground() {
   QFETCH(qreal, scale);
   // The about image lies on the window at (768, 496) pixels, straight over the background.
   const QImage about = Picture(PictureId::About, scale).toImage();
