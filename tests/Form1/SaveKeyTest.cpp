@@ -72,35 +72,6 @@ class SaveKeyTest : public QObject {
     QCOMPARE(seen.geometry, w.frameGeometry());
   }
 
-  // Keys that change the tape without leaving the formatted view (sign, delete-last-row) leave
-  // its captions as they were; the saved report must still be the tape's, not 5 - 3 = 8.
-  void FormattedReportFollowsTheTape_data() {
-    QTest::addColumn<bool>("deleteLastRow");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("sign key") << false
-                              << QByteArray::fromStdString("\r\n 1 )" + Spaces(18) +
-                                                           "5,00\r\n 2 ) Suma" + Spaces(12) +
-                                                           "-3,00\r\n\r\n" + std::string(30, '-') +
-                                                           "\r\n" + Spaces(22) + "2,00\r\n");
-    QTest::newRow("delete-last-row key")
-        << true
-        << QByteArray::fromStdString("\r\n 1 )" + Spaces(18) + "5,00\r\n\r\n" +
-                                     std::string(30, '-') + "\r\n" + Spaces(22) + "5,00\r\n");
-  }
-  void FormattedReportFollowsTheTape() {
-    QFETCH(bool, deleteLastRow);
-    QFETCH(QByteArray, expected);
-    Form1& w = *window_;
-    PressKeys(w, "5+3a");
-    if (deleteLastRow) {
-      QTest::mouseClick(&w.Command7(1), Qt::LeftButton);
-    } else {
-      PressKeys(w, "~");
-    }
-    SaveAndCloseViewer(w);
-    QCOMPARE(QByteArray::fromStdString(ReadBytes(folder_.Path() / "operacion.txt")), expected);
-  }
-
   void SavingLeavesTheTapeAsItWas() {
     Form1& w = *window_;
     PressKeys(w, "7-2,5%");

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "oplog/TapeReport.h"
+
+#include <vector>
+
+#include "calc/Views.h"
+#include "oplog/BuildReport.h"
+
+namespace cinta {
+
+std::string BuildTapeReport(RestorableTape& tape, int formatMode, std::string_view currencySymbol,
+                            const OperatorNames& names) {
+  // The view is decided once, so every line of one report is aligned the same way.
+  const bool editView = tape.IsEditView();
+  if (!editView) ShowFormattedView(tape, PatternForFormatMode(formatMode, currencySymbol));
+  std::vector<ReportRow> rows;
+  rows.reserve(static_cast<std::size_t>(tape.CurrentRow()) + 1);
+  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+    rows.push_back({row == 0 ? std::string() : tape.OperatorCode(row),
+                    editView ? tape.OperandText(row) : tape.FormattedText(row)});
+  }
+  return BuildReport(rows, editView ? tape.ResultText() : tape.FormattedResultText(),
+                     editView ? ReportView::Edit : ReportView::Formatted, names);
+}
+
+}  // namespace cinta
