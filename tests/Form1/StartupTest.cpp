@@ -10,6 +10,7 @@
 #include "Form2/Form2.h"
 #include "Suites.h"
 #include "controls/RowEditor.h"
+#include "support/TabWalk.h"
 #include "support/WindowHarness.h"
 
 namespace cinta {
@@ -282,18 +283,9 @@ class StartupTest : public QObject {
       w.Picture1->setFocus(Qt::TabFocusReason);
     }
     // The row editor stands in for the field of the row being typed, which Tab opens.
-    QSet<QWidget*> shown = {&w.Picture1->Editor()};
-    for (QWidget* control : w.findChildren<QWidget*>()) {
-      if (control->isVisible() && control->isEnabled() &&
-          (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
-        shown << control;
-      }
-    }
-    QList<QWidget*> visited;
-    do {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      visited << QApplication::focusWidget();
-    } while (visited.last() != w.Picture1 && visited.size() <= shown.size());
+    QSet<QWidget*> shown = TabStops(w);
+    shown << &w.Picture1->Editor();
+    const QList<QWidget*> visited = TabRound(w.Picture1, shown.size() + 1);
     QCOMPARE(visited.size(), shown.size());
     QCOMPARE(QSet<QWidget*>(visited.begin(), visited.end()), shown);
     QCOMPARE(visited.last(), w.Picture1);

@@ -14,6 +14,7 @@
 #endif
 
 #include "Suites.h"
+#include "support/TabWalk.h"
 #include "support/ViewerFolder.h"
 
 namespace cinta {
@@ -78,18 +79,8 @@ class OpeningTest : public QObject {
     viewer->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(viewer.get()));
     QCOMPARE(QApplication::focusWidget(), viewer->Text1);
-    QSet<QWidget*> shown;
-    for (QWidget* control : viewer->findChildren<QWidget*>()) {
-      if (control->isVisible() && control->isEnabled() &&
-          (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
-        shown << control;
-      }
-    }
-    QList<QWidget*> visited;
-    do {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      visited << QApplication::focusWidget();
-    } while (visited.last() != viewer->Text1 && visited.size() <= shown.size());
+    const QSet<QWidget*> shown = TabStops(*viewer);
+    const QList<QWidget*> visited = TabRound(viewer->Text1, shown.size() + 1);
     QCOMPARE(visited.size(), shown.size());
     QCOMPARE(QSet<QWidget*>(visited.begin(), visited.end()), shown);
     QCOMPARE(visited.last(), viewer->Text1);
