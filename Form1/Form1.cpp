@@ -104,6 +104,7 @@ void Form1::ConnectHandlers() {
   connect(Image2, &ImageControl::clicked, this, [this] { Image2_Click(); });
   Command1.SetClickHandler([this](int index) { Command1_Click(index); });
   Text1.SetEditHandler([this](int index, std::string_view text) { Text1_Change(index, text); });
+  Picture1->Editor().SetEditRule(&TypeIntoRowEntry);
   connect(new QShortcut(kUndoKey, this), &QShortcut::activated, this, [this] { Undo(); });
   for (const QKeySequence& keys : kRedoKeys) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { Redo(); });

@@ -163,6 +163,12 @@ class Form1 : public QWidget {
 
   // The on-screen key that a keyboard key stands for, or nullptr.
   QAbstractButton* KeyboardKey(const QKeyEvent& event);
+  // Enter, Escape and the operator keys typed into a row end its edit and act as the
+  // calculator's keys; returns whether `event` was one of them.
+  bool RowEntryKey(const QKeyEvent& event);
+  // The edit rule of the rows' entries, over the editor's texts.
+  static std::optional<QString> TypeIntoRowEntry(const QString& text, int start, int removed,
+                                                 const QString& inserted);
   // Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z.
   static bool IsUndoOrRedoKey(const QKeyEvent& event);
 

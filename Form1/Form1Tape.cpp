@@ -8,6 +8,12 @@
 #include "controls/Utf8Text.h"
 
 namespace cinta {
+namespace {
+
+// The row numbers of three digits fill the row number's label.
+constexpr int kFirstWideRowNumber = 1000;
+
+}  // namespace
 
 int Form1Tape::CurrentRow() const {
   return state_.currentRow;
@@ -105,6 +111,12 @@ void Form1Tape::AppendRow() {
   code.SetTop(top);
 
   number.SetCaption(std::to_string(n));
+  // Four and five digits need more than the label's width: they take the room left of the
+  // operator button, one pixel clear of it, and are drawn smaller where they still do not fit.
+  if (n >= kFirstWideRowNumber) {
+    number.SetLeft(0);
+    number.SetWidth(button.Left() - kTwipsPerPixel);
+  }
   entry.SetText("");
   // Operator keys make rows in the edit view; undo brings rows back into either view.
   const bool editView = IsEditView();

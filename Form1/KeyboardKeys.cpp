@@ -11,14 +11,18 @@
 
 #include "Form1/Form1.h"
 #include "calc/OperatorCode.h"
+#include "calc/RowEntry.h"
+#include "controls/RowEditor.h"
+#include "controls/Utf8Text.h"
 
 namespace cinta {
 namespace {
 
-// While a text box has the focus, the keys belong to its text.
+// While a text box that takes typing has the focus, the keys belong to its text.
 bool TextBoxHasFocus() {
   const QWidget* focus = QApplication::focusWidget();
-  return qobject_cast<const QLineEdit*>(focus) != nullptr ||
+  const auto* lineEdit = qobject_cast<const QLineEdit*>(focus);
+  return (lineEdit != nullptr && !lineEdit->isReadOnly()) ||
          qobject_cast<const QComboBox*>(focus) != nullptr ||
          qobject_cast<const QPlainTextEdit*>(focus) != nullptr ||
          qobject_cast<const QTextEdit*>(focus) != nullptr ||
@@ -57,6 +61,40 @@ QAbstractButton* Form1::KeyboardKey(const QKeyEvent& event) {
   if (character == u',' || character == u'.') return Command4;
   if (character == u'=') return Command5;
   return nullptr;
+}
+
+bool Form1::RowEntryKey(const QKeyEvent& event) {
+  RowEditor& editor = Picture1->Editor();
+  QAbstractButton* key = nullptr;
+  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+    key = Command5;
+  } else if (event.key() != Qt::Key_Escape) {
+    // A minus typed into an empty entry is the row's sign; anywhere else it subtracts.
+    const QString typed = event.text();
+    const bool calculatorKey = typed.size() == 1 && QStringLiteral("+-*/^%=").contains(typed) &&
+                               !(typed == QStringLiteral("-") && editor.text().isEmpty());
+    if (!calculatorKey || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+      return false;
+    key = KeyboardKey(event);
+  }
+  // The row's edit ends first, so the key acts on the tape and the keyboard goes on pressing
+  // keys; Escape only leaves the row.
+  editor.Close();
+  Picture1->setFocus(Qt::OtherFocusReason);
+  if (key != nullptr) key->click();
+  return true;
+}
+
+std::optional<QString> Form1::TypeIntoRowEntry(const QString& text, int start, int removed,
+                                               const QString& inserted) {
+  // The rule counts UTF-8 bytes, the editor UTF-16 characters.
+  const std::string before = text.toStdString();
+  const std::size_t start8 = text.left(start).toUtf8().size();
+  const std::size_t removed8 = text.mid(start, removed).toUtf8().size();
+  const std::optional<std::string> after =
+      TypeIntoRow(before, start8, removed8, inserted.toStdString());
+  if (!after) return std::nullopt;
+  return FromUtf8(*after);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

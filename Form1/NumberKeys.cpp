@@ -3,18 +3,20 @@
 // typing into a row.
 #include "calc/NumberKeys.h"
 
+#include <QApplication>
+
 #include "Form1/Form1.h"
 
 namespace cinta {
 
 void Form1::Command2_Click(int Index) {
   const Step step(*this, StepKind::Change);
-  PressDigitKey(tape_, Index, evalRowCount);
+  if (!PressDigitKey(tape_, Index, evalRowCount)) QApplication::beep();
 }
 
 void Form1::Command4_Click() {
   const Step step(*this, StepKind::Change);
-  PressCommaKey(tape_);
+  if (!PressCommaKey(tape_)) QApplication::beep();
 }
 
 void Form1::Command9_Click() {
@@ -24,13 +26,12 @@ void Form1::Command9_Click() {
 
 void Form1::Command10_Click() {
   const Step step(*this, StepKind::Change);
-  PressSignKey(tape_, evalRowCount);
+  if (!PressSignKey(tape_, evalRowCount)) QApplication::beep();
 }
 
 void Form1::Text1_Change(int Index, std::string_view text) {
-  // Not evaluated: the typing counts from the next key that evaluates the tape.
   const Step step(*this, StepKind::Change);
-  tape_.SetOperandText(Index, text);
+  TypeRowText(tape_, Index, text, evalRowCount);
 }
 
 }  // namespace cinta

@@ -43,6 +43,9 @@ void Form1::CreateRightSide() {
   Text2->SetText(QStringLiteral("0"));
   Text2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Text2->setFont(Arial(24, kBold));
+  // The result is the tape's output: it can be selected and copied, never typed into, or the
+  // report would total what was typed rather than the rows.
+  Text2->setReadOnly(true);
 
   // Shown from the start with an empty caption, hidden behind Text2 until the first switch of
   // views hides it.

@@ -8,6 +8,7 @@
 #include "Form1/Form1.h"
 #include "controls/ClientArea.h"
 #include "controls/LineControl.h"
+#include "controls/RowEditor.h"
 
 namespace cinta {
 namespace {
@@ -89,6 +90,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride &&
       IsUndoOrRedoKey(*static_cast<QKeyEvent*>(event))) {
     event->ignore();
+    return true;
+  }
+  if (watched == &Picture1->Editor() && event->type() == QEvent::KeyPress &&
+      RowEntryKey(*static_cast<QKeyEvent*>(event))) {
     return true;
   }
   if (watched != clientArea_) return QWidget::eventFilter(watched, event);

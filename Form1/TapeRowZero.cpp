@@ -13,6 +13,7 @@ void Form1::CreateTape() {
 
   WindowlessLabel rowNumber({240, 5760, 375, 375}, Arial(14.25, kBold), Qt::AlignHCenter);
   rowNumber.SetCaption("1");
+  rowNumber.SetShrinkToFit(true);
   rowNumber.SetVisible(false);
   Label1.Add(rowNumber);
 

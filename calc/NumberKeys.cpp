@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/RecalculateTape.h"
+#include "calc/RowEntry.h"
 #include "calc/Views.h"
 
 namespace cinta {
@@ -23,18 +24,24 @@ void EvaluateEveryRow(TapeFields& tape, int& evalRowCount) {
 
 }  // namespace
 
-void PressDigitKey(TapeFields& tape, int digit, int& evalRowCount) {
-  if (digit < 0 || digit > 9) return;
-  if (!tape.IsEditView()) ShowEditView(tape);
-  const int row = tape.CurrentRow();
-  tape.SetOperandText(row, tape.OperandText(row) + static_cast<char>('0' + digit));
-  EvaluateEveryRow(tape, evalRowCount);
-}
-
-void PressCommaKey(TapeFields& tape) {
+bool PressDigitKey(TapeFields& tape, int digit, int& evalRowCount) {
+  if (digit < 0 || digit > 9) return false;
   const int row = tape.CurrentRow();
   const std::string text = tape.OperandText(row);
-  if (text.find('.') == std::string::npos) tape.SetOperandText(row, text + '.');
+  if (text.size() >= kMaxRowTextLength) return false;
+  if (!tape.IsEditView()) ShowEditView(tape);
+  tape.SetOperandText(row, text + static_cast<char>('0' + digit));
+  EvaluateEveryRow(tape, evalRowCount);
+  return true;
+}
+
+bool PressCommaKey(TapeFields& tape) {
+  const int row = tape.CurrentRow();
+  const std::string text = tape.OperandText(row);
+  if (text.find('.') != std::string::npos) return true;
+  if (text.size() >= kMaxRowTextLength) return false;
+  tape.SetOperandText(row, text + '.');
+  return true;
 }
 
 void PressBackspaceKey(TapeFields& tape, int& evalRowCount) {
@@ -45,9 +52,17 @@ void PressBackspaceKey(TapeFields& tape, int& evalRowCount) {
   EvaluateEveryRow(tape, evalRowCount);
 }
 
-void PressSignKey(TapeFields& tape, int& evalRowCount) {
+bool PressSignKey(TapeFields& tape, int& evalRowCount) {
   const int row = tape.CurrentRow();
-  tape.SetOperandText(row, '-' + tape.OperandText(row));
+  const std::string text = tape.OperandText(row);
+  if (text.size() >= kMaxRowTextLength) return false;
+  tape.SetOperandText(row, '-' + text);
+  EvaluateEveryRow(tape, evalRowCount);
+  return true;
+}
+
+void TypeRowText(TapeFields& tape, int row, std::string_view text, int& evalRowCount) {
+  tape.SetOperandText(row, text);
   EvaluateEveryRow(tape, evalRowCount);
 }
 

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "controls/RowEditor.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <limits>
 
 #include "controls/WindowlessArray.h"
@@ -16,12 +20,40 @@ RowEditor::RowEditor(QWidget* view, const WindowlessContainer& container)
   // The windowless field draws the frame; the editor fills the inside, with the same margins.
   setFrame(false);
   setMaxLength(std::numeric_limits<int>::max());
+  setAcceptDrops(false);
   hide();
-  connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (field_ == nullptr) return;
-    const std::string typed = text.toStdString();
-    if (!layer_->Edit(index_, typed)) field_->SetText(typed);
-  });
+  // Deleting and cutting arrive here; what adds text goes through Insert.
+  connect(this, &QLineEdit::textEdited, this, &RowEditor::WriteField);
+}
+
+void RowEditor::WriteField(const QString& text) {
+  if (field_ == nullptr) return;
+  const std::string typed = text.toStdString();
+  if (!layer_->Edit(index_, typed)) field_->SetText(typed);
+}
+
+void RowEditor::Insert(const QString& typed) {
+  const QString before = text();
+  const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+  const int removed = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+  const std::optional<QString> after =
+      rule_ ? rule_(before, start, removed, typed)
+            : std::optional<QString>(QString(before).replace(start, removed, typed));
+  if (!after) {
+    QApplication::beep();
+    return;
+  }
+  // The text after the insertion stays as it was, so the cursor keeps its distance to the end.
+  const qsizetype tail = before.size() - start - removed;
+  setText(*after);
+  setCursorPosition(static_cast<int>(after->size() - tail));
+  WriteField(*after);
+}
+
+void RowEditor::Paste(QClipboard::Mode mode) {
+  if (isReadOnly()) return;
+  const QString pasted = QGuiApplication::clipboard()->text(mode);
+  if (!pasted.isEmpty()) Insert(pasted);
 }
 
 void RowEditor::Open(const WindowlessLayer& layer, int index, WindowlessTextBox& field,
@@ -88,20 +120,46 @@ void RowEditor::focusOutEvent(QFocusEvent* event) {
 }
 
 void RowEditor::keyPressEvent(QKeyEvent* event) {
-  // Number texts take "." for their decimal point, which the on-screen comma key writes; a typed
-  // comma would end the number there for the reader, and the row would count as less than it
-  // shows. The keypad's decimal key gives a comma on some layouts.
-  const bool keypadDecimal = event->modifiers().testFlag(Qt::KeypadModifier) &&
-                             (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+  if (event->matches(QKeySequence::Paste)) {
+    Paste(QClipboard::Clipboard);
+    return;
+  }
+  const QString typed = event->text();
   const bool commandKey = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
-  if (commandKey || (!keypadDecimal && event->text() != QStringLiteral(","))) {
+  if (commandKey || typed.isEmpty() || !typed.front().isPrint()) {
     QLineEdit::keyPressEvent(event);
     return;
   }
-  QKeyEvent point(event->type(), Qt::Key_Period, event->modifiers(), QStringLiteral("."),
-                  event->isAutoRepeat(), static_cast<quint16>(event->count()));
-  QLineEdit::keyPressEvent(&point);
-  event->setAccepted(point.isAccepted());
+  Insert(typed);
+}
+
+void RowEditor::inputMethodEvent(QInputMethodEvent* event) {
+  if (event->commitString().isEmpty()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  Insert(event->commitString());
+}
+
+void RowEditor::mouseReleaseEvent(QMouseEvent* event) {
+  // The middle button pastes the X11 selection.
+  if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+    Paste(QClipboard::Selection);
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void RowEditor::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  // The menu's paste would insert past the edit rule; it is found by the text Qt gives it.
+  for (QAction* action : menu->actions()) {
+    if (!action->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, [this] { Paste(QClipboard::Clipboard); });
+  }
+  menu->popup(event->globalPos());
 }
 
 void RowEditor::Place() {

@@ -14,8 +14,8 @@ class WindowlessLayer;
 // A control without a window of its own: a plain object holding the properties the handlers read
 // and write, painted and hit-tested by the container it lies in. A tape of 32 768 rows has five
 // such controls per row, where one widget each would take seconds to create and hundreds of
-// megabytes. The size is fixed when the control is made and copies keep it; afterwards only the
-// position, the visibility and the contents change.
+// megabytes. Copies keep the size of the control they copy; afterwards the position, the
+// width, the visibility and the contents change.
 class WindowlessControl {
  public:
   explicit WindowlessControl(const TwipsRect& place) : place_(place) {}
@@ -29,6 +29,7 @@ class WindowlessControl {
   int Height() const { return place_.height; }
   void SetLeft(int twips);
   void SetTop(int twips);
+  void SetWidth(int twips);
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);

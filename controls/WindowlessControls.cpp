@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "controls/WindowlessControls.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "controls/Bevel.h"
 #include "controls/WindowlessArray.h"
@@ -13,6 +16,13 @@ void WindowlessControl::SetLeft(int twips) {
   if (twips == place_.left) return;
   const TwipsRect before = place_;
   place_.left = twips;
+  Changed(before, visible_);
+}
+
+void WindowlessControl::SetWidth(int twips) {
+  if (twips == place_.width) return;
+  const TwipsRect before = place_;
+  place_.width = twips;
   Changed(before, visible_);
 }
 
@@ -94,10 +104,21 @@ void WindowlessLabel::SetForeColor(const QColor& color) {
   Changed();
 }
 
+QFont WindowlessLabel::ShownFont(const QRect& area) const {
+  if (!shrinkToFit_) return font_;
+  const int width = QFontMetrics(font_).horizontalAdvance(QString::fromStdString(caption_));
+  if (width <= area.width()) return font_;
+  QFont smaller = font_;
+  // Rounded down, so that the caption fits whole.
+  const int pixels = QFontInfo(font_).pixelSize() * area.width() / width;
+  smaller.setPixelSize(std::max(pixels, 1));
+  return smaller;
+}
+
 void WindowlessLabel::Paint(QPainter& painter, const QRect& area, bool) const {
   if (backColor_) painter.fillRect(area, *backColor_);
   painter.setPen(foreColor_);
-  painter.setFont(font_);
+  painter.setFont(ShownFont(area));
   painter.drawText(area, static_cast<int>(alignment_ | Qt::TextWordWrap),
                    QString::fromStdString(caption_));
 }

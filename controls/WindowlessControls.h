@@ -73,6 +73,10 @@ class WindowlessLabel : public WindowlessControl {
   void SetForeColor(const QColor& color);
   const QFont& Font() const { return font_; }
   Qt::Alignment Alignment() const { return alignment_; }
+  // A caption wider than the label is drawn smaller until it fits, rather than cut.
+  void SetShrinkToFit(bool shrink) { shrinkToFit_ = shrink; }
+  // The font the caption is drawn with in `area`, the label's place in pixels.
+  QFont ShownFont(const QRect& area) const;
 
   void Paint(QPainter& painter, const QRect& area, bool pressed) const override;
   bool TakesMouse() const override { return false; }
@@ -80,6 +84,7 @@ class WindowlessLabel : public WindowlessControl {
  private:
   QFont font_;
   Qt::Alignment alignment_;
+  bool shrinkToFit_ = false;
   std::optional<QColor> backColor_;
   QColor foreColor_ = Qt::black;
   std::string caption_;

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <chrono>
+#include <string>
 #include <vector>
 
 #include "BenchSupport.h"
@@ -61,6 +62,27 @@ BENCHMARK(BM_DigitKey)
     ->Arg(32767)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// A digit typed into the first row's entry, which evaluates the whole tape below it, as the
+// digit key does; the row is given back its text, untimed.
+void BM_DigitTypedIntoARow(benchmark::State& state) {
+  Form1& window = Window();
+  GrowTo(window, static_cast<int>(state.range(0)));
+  const std::string text = window.Text1(0).Text();
+  std::vector<double> samples;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    window.Text1_Change(0, text + '7');
+    window.Picture1->repaint();
+    window.Text2->repaint();
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.SetIterationTime(elapsed.count());
+    samples.push_back(elapsed.count() * 1000.0);
+    window.Text1_Change(0, text);
+  }
+  state.counters["median_ms"] = Median(samples);
+}
+BENCHMARK(BM_DigitTypedIntoARow)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cinta

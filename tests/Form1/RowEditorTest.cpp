@@ -8,7 +8,7 @@
 namespace cinta {
 
 // Typing into a row's entry field: a click opens the line editor over it, and what is typed is
-// the row's text at once, evaluated only by the next key that evaluates.
+// the row's text at once, and counts at once.
 class RowEditorTest : public QObject {
   Q_OBJECT
 
@@ -16,7 +16,7 @@ class RowEditorTest : public QObject {
   void init() { window_ = OpenWindow(folder_); }
   void cleanup() { window_.reset(); }
 
-  void TypedTextIsTheRowTextUnevaluated() {
+  void TypedTextIsTheRowTextAndCounts() {
     Form1& w = *window_;
     PressKeys(w, "4+");
     RowEditor& editor = OpenEditorOn(1);
@@ -24,7 +24,7 @@ class RowEditorTest : public QObject {
     QCOMPARE(editor.font(), w.Text1(1).Font());
     QTest::keyClicks(QApplication::focusWidget(), "12");
     QCOMPARE(w.Text1(1).Text(), std::string("12"));
-    QCOMPARE(w.Text2->Text(), QStringLiteral("4"));
+    QCOMPARE(w.Text2->Text(), QStringLiteral("16"));
     // The digit key takes the focus, so the editor goes; the digit joins the typed text.
     PressKeys(w, "3");
     QVERIFY(!editor.isVisible());
@@ -77,7 +77,8 @@ class RowEditorTest : public QObject {
 
   // The keyboard's comma and the keypad's decimal key, whichever character its layout gives,
   // type the "." of number texts into a row, as the on-screen comma key writes it; otherwise
-  // the row would read as 2 and the total be wrong. The result box keeps what is typed.
+  // the row would read as 2 and the total be wrong. The result box takes no typing: the key
+  // presses the keypad's decimal key, which the row's point already has.
   void DecimalKeysTypeThePointOfNumberTexts_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("keypad");
@@ -105,7 +106,7 @@ class RowEditorTest : public QObject {
     w.Text2->setFocus();
     w.Text2->end(false);
     QTest::sendKeyEvent(QTest::Click, w.Text2, Qt::Key(key), typed, modifiers);
-    QCOMPARE(w.Text2->Text(), "6.5" + typed);
+    QCOMPARE(w.Text2->Text(), QStringLiteral("6.5"));
   }
 
   void EditingAnEarlierRowKeepsTheCurrentRow() {
@@ -119,26 +120,69 @@ class RowEditorTest : public QObject {
     QCOMPARE(w.Text2->Text(), QStringLiteral("45"));
   }
 
-  void BackspaceRemovesAWholeTypedCharacter() {
+  // The calculator's keys typed into a row end its edit and act as keys; the rest of the keyboard
+  // types only what the number keys make. "\n" is Enter, "\x1b" Escape.
+  void KeysTypedIntoARow_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("an operator opens a row") << "12+3"
+                                             << "00+4"
+                                             << "12|300|4"
+                                             << "316";
+    QTest::newRow("a minus in an empty entry") << "12+"
+                                               << "-5"
+                                               << "12|-5"
+                                               << "7";
+    QTest::newRow("a minus after digits") << "12+"
+                                          << "5-2"
+                                          << "12|5|2"
+                                          << "15";
+    QTest::newRow("enter evaluates and leaves") << "12+3"
+                                                << "0\n*2\n"
+                                                << "12|30|2"
+                                                << "84";
+    QTest::newRow("escape only leaves") << "12+3"
+                                        << "0\x1b"
+                                        << "12|30"
+                                        << "42";
+    QTest::newRow("what no key makes") << "12+3"
+                                       << "a\u20ac1e5"
+                                       << "12|315"
+                                       << "327";
+  }
+  void KeysTypedIntoARow() {
+    QFETCH(QString, keys);
+    QFETCH(QString, typed);
+    QFETCH(QString, rows);
+    QFETCH(QString, result);
     Form1& w = *window_;
-    OpenEditorOn(0);
-    QTest::keyClicks(QApplication::focusWidget(), "5");
-    // Not a key of the test library's keyboard: sent as the text a keyboard layout gives.
-    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
-                        QStringLiteral("€"), Qt::NoModifier);
-    QCOMPARE(w.Text1(0).Text(), std::string("5€"));
-    PressKeys(w, "<");
-    QCOMPARE(w.Text1(0).Text(), std::string("5"));
+    PressKeys(w, keys.toStdString());
+    QTest::keyClick(&OpenEditorOn(w.CurrentRow()), Qt::Key_End);
+    for (const QChar c : typed) {
+      QWidget* focus = QApplication::focusWidget();
+      if (c == u'\n') {
+        QTest::keyClick(focus, Qt::Key_Return);
+      } else if (c == u'\x1b') {
+        QTest::keyClick(focus, Qt::Key_Escape);
+      } else {
+        // Sent as the text a keyboard layout gives, so that any character can be typed.
+        QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      }
+    }
+    QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
+    QCOMPARE(w.Text2->Text(), result);
+    QVERIFY(!w.Picture1->Editor().isVisible() || typed.back().isDigit());
   }
 
   void EditorFollowsTextsWrittenByTheCore() {
     Form1& w = *window_;
     PressKeys(w, "9r");
     RowEditor& editor = OpenEditorOn(1);
+    // A unary row's text is rewritten by every evaluation, typing's own included; the open
+    // editor shows it.
     QTest::keyClicks(QApplication::focusWidget(), "7");
-    QCOMPARE(w.Text1(1).Text(), std::string("97"));
-    // A unary row's text is rewritten by every evaluation; the open editor shows it.
-    w.Command5_Click();
     QCOMPARE(w.Text1(1).Text(), std::string("9"));
     QCOMPARE(editor.text(), QStringLiteral("9"));
   }

@@ -28,6 +28,14 @@ class RowLimitTest : public QObject {
     PressKeys(w, "+2");
     QCOMPARE(w.CurrentRow(), 32767);
     QCOMPARE(w.Label1(32767).Caption(), std::string("32767"));
+    // Every row number shows whole, clear of the row's operator button.
+    for (const int row : {999, 1000, 32767}) {
+      const WindowlessLabel& number = w.Label1(row);
+      const QRect place = w.Picture2.PixelRect(number);
+      const QString caption = QString::fromStdString(number.Caption());
+      QVERIFY(QFontMetrics(number.ShownFont(place)).horizontalAdvance(caption) <= place.width());
+      QVERIFY(place.right() < w.Picture2.PixelRect(w.Command1(row)).left());
+    }
     QCOMPARE(w.Command1(32767).Top(), 5520 + 665 * 32767);
     QCOMPARE(w.Text2->Text(), QStringLiteral("3"));
     const int top = w.Picture2.Top();

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "KeyReplay.h"
+#include "calc/RowEntry.h"
 
 namespace cinta {
 namespace {
@@ -15,8 +18,10 @@ TEST(NumberKeys, EditTheLastRow) {
     const char* result;
     int evalRowCount;
   };
+  const std::string longest(kMaxRowTextLength, '9');
   const Case cases[] = {
       {"DigitsKeepLeadingZeros", "", "007", "007", "7", 1},
+      {"KeysStopAtTheRowLimit", longest.c_str(), "9~,", longest.c_str(), "0", 0},
       {"ASecondDecimalIsIgnored", "", "12,,", "12.", "12", 1},
       {"DecimalOnAnEmptyRowIsALonePoint", "", ",", ".", "0", 0},
       // 5 x 0 would be 0: the decimal key leaves the empty row unevaluated.
