@@ -129,7 +129,10 @@ void Form2::File1_Click() {
 
 void Form2::ShowFile(const std::filesystem::path& file) {
   // A file that cannot be read leaves the text as it was.
-  if (const std::optional<QString> text = ReadTextFile(file)) Text1->SetText(*text);
+  if (const std::optional<QString> text = ReadTextFile(file)) {
+    Text1->SetText(*text);
+    shownCopy_ = file;
+  }
 }
 
 void Form2::SetText1FontSize() {
