@@ -9,7 +9,7 @@
 namespace cinta {
 namespace {
 
-// Nine digits always fit the numbers; a longer one makes no dated copy's name.
+// An unsigned holds any nine digits; a longer number makes no dated copy's name.
 constexpr std::size_t kMaxDigits = 9;
 
 struct DatedCopyStamp {
@@ -32,8 +32,9 @@ std::optional<unsigned> TakeNumber(std::string_view& text) {
     return std::nullopt;
   }
   unsigned value = 0;
-  for (const char digit : text.substr(0, digits))
+  for (const char digit : text.substr(0, digits)) {
     value = value * 10 + static_cast<unsigned>(digit - '0');
+  }
   text.remove_prefix(digits);
   return value;
 }
