@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <optional>
 
+#include "Form2/DatedCopyOrder.h"
 #include "Form2/FileText.h"
 #include "Form2/PrintText.h"
 #include "assets/Pictures.h"
@@ -84,6 +85,7 @@ void Form2::CreateControls() {
   Text1->setFont(ControlFont(QStringLiteral("Courier New"), 12));
   for (const ButtonDesign& design : kCommand1) Command1.Add(CreateButton(clientArea_, design));
   File1 = new FileListBox(clientArea_);
+  File1->SetOrder(&ListedBefore);
   File1->Move(kFile1);
   File1->setFont(ControlFont(QStringLiteral("Arial"), 12));
   Command2 = CreateButton(clientArea_, kCommand2);
@@ -127,7 +129,10 @@ void Form2::File1_Click() {
 
 void Form2::ShowFile(const std::filesystem::path& file) {
   // A file that cannot be read leaves the text as it was.
-  if (const std::optional<QString> text = ReadTextFile(file)) Text1->SetText(*text);
+  if (const std::optional<QString> text = ReadTextFile(file)) {
+    Text1->SetText(*text);
+    shownCopy_ = file;
+  }
 }
 
 void Form2::SetText1FontSize() {

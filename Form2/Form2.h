@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Form2/EditorCommand.h"
@@ -80,6 +81,7 @@ class Form2 : public QDialog {
   void CopyToClipboard();
   void PrintShownText();
   void OpenInTextEditor();
+  std::optional<std::filesystem::path> WriteShownTextToItsFile();
   void StepFontSize();
 
   std::filesystem::path OperationLogPath() const;
@@ -90,6 +92,8 @@ class Form2 : public QDialog {
   ProgramLauncher launcher_;
   PrinterSource printerSource_;
   ClientArea* clientArea_ = nullptr;
+  // The saved copy whose text Text1 shows, or nullopt while it shows the report.
+  std::optional<std::filesystem::path> shownCopy_;
 
   // Module-level state of the window.
   int viewerFontSize = 0;

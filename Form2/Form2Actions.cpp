@@ -3,7 +3,10 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
+#include <system_error>
 
 #include "Form2/DatedCopyName.h"
 #include "Form2/FileText.h"
@@ -19,6 +22,18 @@ namespace {
 constexpr int kFontSizeStep = 2;
 constexpr int kFontSizePastLargest = 24;
 constexpr int kSmallestFontSize = 12;
+
+// The report's lines end in CR LF, which a program on Linux or macOS would show with a stray CR;
+// every line break, CR LF, CR or LF, becomes the system's own. Qt's Windows clipboard puts a CR
+// before each LF that has none and leaves CR LF alone, so Windows gets CR LF exactly once.
+QString WithSystemLineEnds(QString text) {
+  static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+#ifdef Q_OS_WIN
+  return text.replace(lineBreak, QStringLiteral("\r\n"));
+#else
+  return text.replace(lineBreak, QStringLiteral("\n"));
+#endif
+}
 
 }  // namespace
 
@@ -55,7 +70,7 @@ void Form2::SaveDatedCopy() {
 void Form2::CopyToClipboard() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
-  clipboard->setText(Text1->Text());
+  clipboard->setText(WithSystemLineEnds(Text1->Text()));
 }
 
 void Form2::PrintShownText() {
@@ -64,11 +79,38 @@ void Form2::PrintShownText() {
 }
 
 void Form2::OpenInTextEditor() {
-  const std::filesystem::path log = OperationLogPath();
-  // The editor would show the older log as if it were the shown text.
-  if (!WriteFileAtomically(log, EncodeTextFile(Text1->Text()))) return;
-  const EditorCommand command = TextEditorCommand(CurrentDesktopSystem(), log);
+  // A file that could not be written would show its older text as if it were the shown one.
+  const std::optional<std::filesystem::path> file = WriteShownTextToItsFile();
+  if (!file) return;
+  const EditorCommand command = TextEditorCommand(CurrentDesktopSystem(), *file);
   launcher_(command.program, command.arguments);
+}
+
+// The report goes to operacion.txt and a saved copy to itself, so that the editor shows what the
+// viewer shows and an older copy never replaces today's report. A copy deleted since it was
+// shown is not brought back under its old name: its text becomes a new dated copy, as the copy
+// key would save it, which the list then shows selected.
+std::optional<std::filesystem::path> Form2::WriteShownTextToItsFile() {
+  const std::string bytes = EncodeTextFile(Text1->Text());
+  if (!shownCopy_) {
+    const std::filesystem::path log = OperationLogPath();
+    return WriteFileAtomically(log, bytes) ? std::optional(log) : std::nullopt;
+  }
+  std::error_code error;
+  if (std::filesystem::is_regular_file(*shownCopy_, error)) {
+    return WriteFileAtomically(*shownCopy_, bytes) ? shownCopy_ : std::nullopt;
+  }
+  std::optional<std::filesystem::path> copy =
+      WriteNewFileAtomically(SavedOperationsFolder(), DatedCopyName(clock_()), bytes);
+  if (copy) {
+    File1->Refresh();
+    const QList<QListWidgetItem*> listed =
+        File1->findItems(QFileInfo(*copy).fileName(), Qt::MatchExactly);
+    if (!listed.isEmpty()) File1->setCurrentItem(listed.first());
+    // Also when reading it back for the list failed: the next press writes this copy again.
+    shownCopy_ = copy;
+  }
+  return copy;
 }
 
 void Form2::StepFontSize() {

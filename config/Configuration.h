@@ -18,7 +18,8 @@ struct Configuration {
 };
 
 // Reads the three files under `programDir`/configuracion. Each file is read on its own and
-// every failure is skipped silently, so this always returns.
+// every failure is skipped silently, so this always returns. A file may be UTF-8 or
+// Windows-1252, with lines ending in CR LF, CR or LF.
 Configuration ReadConfiguration(const std::filesystem::path& programDir);
 
 }  // namespace cinta

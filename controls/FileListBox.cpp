@@ -3,6 +3,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -15,7 +20,7 @@ QStringList ListOrdinaryFiles(const std::filesystem::path& folder) {
   if (folder.empty()) return {};
   // QDir::Files judges a link by its target, and leaving out QDir::Hidden and QDir::System drops
   // dot files, hidden-attribute files, broken links, pipes and sockets. Plain (not locale-aware)
-  // comparison keeps the order of texts, in which "2011-12-10" comes before "2011-12-6".
+  // comparison gives the same order on every system.
   QStringList names =
       QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 #ifdef Q_OS_WIN
@@ -29,6 +34,23 @@ QStringList ListOrdinaryFiles(const std::filesystem::path& folder) {
   return names;
 }
 
+namespace {
+
+// Each name is turned into UTF-8 once, not at every comparison.
+QStringList SortedBy(const QStringList& names, FileListBox::NameOrder order) {
+  std::vector<std::pair<std::string, QString>> keyed;
+  keyed.reserve(static_cast<std::size_t>(names.size()));
+  for (const QString& name : names) keyed.emplace_back(name.toStdString(), name);
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [order](const auto& a, const auto& b) { return order(a.first, b.first); });
+  QStringList sorted;
+  sorted.reserve(names.size());
+  for (auto& [key, name] : keyed) sorted.append(std::move(name));
+  return sorted;
+}
+
+}  // namespace
+
 FileListBox::FileListBox(QWidget* parent) : TwipsControl<QListWidget>(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -40,7 +62,8 @@ void FileListBox::SetPath(const std::filesystem::path& folder) {
 
 void FileListBox::Refresh() {
   clear();
-  addItems(ListOrdinaryFiles(path_));
+  const QStringList names = ListOrdinaryFiles(path_);
+  addItems(order_ != nullptr ? SortedBy(names, order_) : names);
 }
 
 void FileListBox::focusInEvent(QFocusEvent* event) {

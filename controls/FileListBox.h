@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "controls/TwipsControl.h"
 
@@ -19,8 +20,14 @@ QStringList ListOrdinaryFiles(const std::filesystem::path& folder);
 // when the folder is set and on Refresh. A refresh leaves nothing selected.
 class FileListBox : public TwipsControl<QListWidget> {
  public:
+  // Whether the file named `name` is listed before `other`, both as UTF-8; names it holds equal
+  // keep their order as text.
+  using NameOrder = bool (*)(std::string_view name, std::string_view other);
+
   explicit FileListBox(QWidget* parent = nullptr);
 
+  // The order of the names from the next refresh on; as text until one is set.
+  void SetOrder(NameOrder order) { order_ = order; }
   void SetPath(const std::filesystem::path& folder);
   void Refresh();
 
@@ -36,6 +43,7 @@ class FileListBox : public TwipsControl<QListWidget> {
 
  private:
   std::filesystem::path path_;
+  NameOrder order_ = nullptr;
 };
 
 }  // namespace cinta

@@ -5,9 +5,12 @@
 #include <array>
 #include <cstddef>
 #include <iterator>
+#include <optional>
 
 namespace cinta {
 namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The characters of the bytes 0x80 to 0x9F; from 0xA0 on, the byte is the code point.
 constexpr std::array<char32_t, 32> kHighControls = {
@@ -34,7 +37,8 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
 struct Utf8Step {
   bool valid;
   char32_t codePoint;
-  std::size_t length;  // bytes consumed; for invalid input, the broken piece that gives one "?"
+  std::size_t length;     // bytes consumed; for invalid input, the broken piece that gives one "?"
+  bool cutShort = false;  // invalid only because the text ends inside the character
 };
 
 // Reads one character at `pos`. Invalid input is consumed as its longest prefix that could
@@ -64,7 +68,7 @@ Utf8Step ReadUtf8(std::string_view text, std::size_t pos) {
   }
   std::size_t length = 1;
   for (std::size_t k = 0; k < continuations; ++k) {
-    if (pos + length >= text.size()) return {false, 0, length};
+    if (pos + length >= text.size()) return {false, 0, length, true};
     const auto next = static_cast<unsigned char>(text[pos + length]);
     if (next < low || next > high) return {false, 0, length};
     codePoint = (codePoint << 6) | (next & 0x3F);
@@ -73,6 +77,17 @@ Utf8Step ReadUtf8(std::string_view text, std::size_t pos) {
     high = 0xBF;
   }
   return {true, codePoint, length};
+}
+
+// How many bytes at the start of `text` are whole UTF-8 characters when the rest is at most one
+// character cut short by the end of the text; nullopt when the text holds broken UTF-8.
+std::optional<std::size_t> WholeUtf8Length(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Utf8Step step = ReadUtf8(text, pos);
+    if (!step.valid) return step.cutShort ? std::optional(pos) : std::nullopt;
+    pos += step.length;
+  }
+  return text.size();
 }
 
 char ToWindows1252(char32_t codePoint) {
@@ -109,6 +124,14 @@ std::string EncodeWindows1252(std::string_view utf8) {
     pos += step.length;
   }
   return bytes;
+}
+
+std::string DecodeUtf8OrWindows1252(std::string_view bytes, bool endMayBeCut) {
+  const std::optional<std::size_t> whole = WholeUtf8Length(bytes);
+  if (!whole || (*whole < bytes.size() && !endMayBeCut)) return DecodeWindows1252(bytes);
+  std::string_view text = bytes.substr(0, *whole);
+  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+  return std::string(text);
 }
 
 }  // namespace cinta

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <QDir>
+#include <QFile>
 #include <QTextDocumentFragment>
 #include <QtTest>
 
@@ -93,13 +95,22 @@ class ConfigurationTest : public QObject {
     for (const QString& tooltip : Tooltips(*window)) QCOMPARE(ShownTooltip(tooltip), line);
   }
 
-  void LfOnlyFilesAreOneLine() {
+  // As today's editors save them: UTF-8, perhaps with a byte order mark, lines ending in LF. The
+  // names still reach the report in its own encoding, Windows-1252.
+  void Utf8LfFilesReachTheKeysAndTheReport() {
     ProgramFolder folder;
-    folder.WriteConfiguration("ayuda.txt", "uno\ndos\ntres\n");
-    folder.WriteConfiguration("inicio.txt", "Suma\nResta\n");
+    folder.WriteConfiguration("ayuda.txt", "uno\ndos\nRa\xC3\xADz\n");
+    folder.WriteConfiguration("inicio.txt",
+                              "\xEF\xBB\xBF"
+                              "Suma\nResta\nMultiplicaci\xC3\xB3n\n");
     const auto window = OpenWindow(folder);
-    QCOMPARE(Tooltips(*window), Repeated("uno\ndos\ntres\n", kOperatorCount));
-    QCOMPARE(Names(*window), QStringList({"Suma\nResta\n"}) + Repeated(QString(), 12));
+    QCOMPARE(Tooltips(*window), QStringList({"uno", "dos"}) + Repeated("Raíz", 10));
+    QCOMPARE(Names(*window), QStringList({"Suma", "Resta", "Multiplicación"}) + Repeated({}, 10));
+    PressKeys(*window, "2*3");
+    QVERIFY(SaveAndCloseViewer(*window).text.contains("Multiplicación"));
+    QFile report(QDir(folder.Path()).filePath("operacion.txt"));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QVERIFY(report.readAll().contains(" 2 ) Multiplicaci\xF3n "));
   }
 
   void NamesBeyondTwelveAreIgnoredAndSpacesKept() {
@@ -127,6 +138,10 @@ class ConfigurationTest : public QObject {
                           << "5 E";
     QTest::newRow("empty file") << QByteArray() << ""
                                 << "5 ";
+    QTest::newRow("UTF-8 euro") << QByteArray("\xE2\x82\xAC\n") << "€"
+                                << "5 €";
+    QTest::newRow("UTF-8 with a byte order mark") << QByteArray("\xEF\xBB\xBF\xC2\xA3\r\n") << "£"
+                                                  << "5 £";
   }
   void CurrencyIsTheFirstCharacter() {
     QFETCH(QByteArray, moneda);

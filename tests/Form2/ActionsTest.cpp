@@ -115,7 +115,8 @@ class ActionsTest : public QObject {
     QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
     QTest::mouseClick(&viewer->Command1(3), Qt::LeftButton);
     QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), bytes);
-    QCOMPARE(folder.Read("operacion.txt"), bytes);
+    QCOMPARE(folder.Read("operaciones/original"), bytes);
+    QCOMPARE(launches.size(), std::size_t{1});
   }
 
   void TypedLineBreaksAreCrLf() {
@@ -195,15 +196,38 @@ class ActionsTest : public QObject {
     QVERIFY(QFileInfo(path).isDir());
   }
 
-  void CopiesTheShownTextAsPlainText() {
+  // Qt's Windows clipboard adds a CR before every LF without one, so CR LF arrives unchanged.
+  void CopiesTheShownTextAsPlainTextWithTheSystemsLineEnds_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("unixText");
+    QTest::addColumn<QString>("windowsText");
+    QTest::newRow("a report") << "\r\n  1) Suma  5 €\r\n"
+                              << "\n  1) Suma  5 €\n"
+                              << "\r\n  1) Suma  5 €\r\n";
+    QTest::newRow("every kind of line end") << "a\r\nb\nc\rd\n\re\r\r\n"
+                                            << "a\nb\nc\nd\n\ne\n\n"
+                                            << "a\r\nb\r\nc\r\nd\r\n\r\ne\r\n\r\n";
+    QTest::newRow("no line end") << "5 €"
+                                 << "5 €"
+                                 << "5 €";
+  }
+  void CopiesTheShownTextAsPlainTextWithTheSystemsLineEnds() {
+    QFETCH(QString, shown);
+    QFETCH(QString, unixText);
+    QFETCH(QString, windowsText);
     ViewerFolder folder;
-    const auto viewer = OpenViewer(folder.Path(), "\r\n  1) Suma  5 €\r\n");
+    const auto viewer = OpenViewer(folder.Path(), shown.toStdString());
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
     QTest::mouseClick(&viewer->Command1(1), Qt::LeftButton);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data != nullptr);
-    QCOMPARE(data->text(), QStringLiteral("\r\n  1) Suma  5 €\r\n"));
+#ifdef Q_OS_WIN
+    QCOMPARE(data->text(), windowsText);
+#else
+    QCOMPARE(data->text(), unixText);
+#endif
     QVERIFY(!data->hasHtml());
+    QCOMPARE(viewer->Text1->Text(), shown);
   }
 
   void OpensTheRewrittenLogInTheEditor() {
@@ -230,6 +254,49 @@ class ActionsTest : public QObject {
     QCOMPARE(launches[0].arguments.last(),
              QDir::toNativeSeparators(folder.FilePath(odd + "/operacion.txt")));
     QCOMPARE(launches[0].arguments, expected.arguments);
+  }
+
+  // The editor opens the file whose text is shown, written with that text first; an older copy
+  // never replaces today's report. A copy deleted meanwhile becomes a new dated copy, shown
+  // selected, rather than coming back under its old name.
+  void TheEditorKeyOpensTheFileOfTheShownText_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("the report") << ""
+                                << "operacion.txt";
+    QTest::newRow("a saved copy") << "kept"
+                                  << "operaciones/2026-12-2--9-5";
+    QTest::newRow("a copy deleted with the eraser") << "erased"
+                                                    << "operaciones/2026-12-10--8-0";
+    QTest::newRow("a copy deleted by another program") << "removed"
+                                                       << "operaciones/2026-12-10--8-0";
+  }
+  void TheEditorKeyOpensTheFileOfTheShownText() {
+    QFETCH(QString, shown);
+    QFETCH(QString, opened);
+    ViewerFolder folder;
+    folder.Write("operacion.txt", "hoy\r\n");
+    folder.Write("operaciones/2026-12-2--9-5", "antigua\r\n");
+    const auto viewer = OpenViewer(folder.Path(), "hoy\r\n",
+                                   FixedClock(QDateTime(QDate(2026, 12, 10), QTime(8, 0))));
+    std::vector<Launch> launches;
+    RecordLaunches(*viewer, launches);
+    if (!shown.isEmpty()) QVERIFY(ClickListed(*viewer, "2026-12-2--9-5"));
+    if (shown == "erased") QTest::mouseClick(viewer->Command2, Qt::LeftButton);
+    if (shown == "removed") QVERIFY(QFile::remove(folder.FilePath("operaciones/2026-12-2--9-5")));
+    viewer->Text1->moveCursor(QTextCursor::End);
+    QTest::keyClicks(viewer->Text1, "editada");
+    const QByteArray edited = viewer->Text1->Text().toLatin1();
+    QTest::mouseClick(&viewer->Command1(3), Qt::LeftButton);
+    QCOMPARE(folder.Read(opened), edited);
+    if (opened != "operacion.txt") QCOMPARE(folder.Read("operacion.txt"), QByteArray("hoy\r\n"));
+    QCOMPARE(launches.size(), std::size_t{1});
+    QCOMPARE(launches[0].arguments.last(), QDir::toNativeSeparators(folder.FilePath(opened)));
+    const QStringList saved = folder.SavedNames();
+    QCOMPARE(saved.contains("2026-12-2--9-5"), shown != "erased" && shown != "removed");
+    QCOMPARE(saved.size(), 1);
+    QCOMPARE(viewer->File1->FileName(), shown.isEmpty() ? QString() : saved.first());
+    QCOMPARE(viewer->Text1->Text(), QString::fromLatin1(edited));
   }
 
   void TheEditorCommandSuitsTheSystem_data() {

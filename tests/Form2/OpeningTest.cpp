@@ -7,12 +7,16 @@
 #include <QFontInfo>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
+#include "Form2/DatedCopyOrder.h"
 #include "Suites.h"
 #include "support/TabWalk.h"
 #include "support/ViewerFolder.h"
@@ -110,9 +114,11 @@ class OpeningTest : public QObject {
     QVERIFY(viewer->isVisible());
   }
 
-  void ListsOrdinaryFilesSortedAsText() {
+  // Dated copies by their date, then the other files as text.
+  void ListsOrdinaryFilesDatedCopiesByDate() {
     ViewerFolder folder;
-    for (const char* name : {"2011-12-6--9-5", "2011-12-10--8-0", "b", "A", ".oculto"})
+    for (const char* name :
+         {"2011-12-6--9-5", "2011-12-10--8-0", "2011-12-6--9-5 (2)", "b", "A", ".oculto"})
       folder.Write(QStringLiteral("operaciones/") + name, "x");
     QDir saved(folder.FilePath("operaciones"));
     QVERIFY(saved.mkdir("carpeta"));
@@ -127,15 +133,53 @@ class OpeningTest : public QObject {
       QVERIFY(SetFileAttributesW(saved.filePath(name).toStdWString().c_str(), attribute));
     }
     const auto viewer = OpenViewer(folder.Path());
-    QCOMPARE(ListedNames(*viewer).join(u'|'), QStringLiteral("2011-12-10--8-0|2011-12-6--9-5|A|b"));
+    QCOMPARE(ListedNames(*viewer).join(u'|'),
+             QStringLiteral("2011-12-6--9-5|2011-12-6--9-5 (2)|2011-12-10--8-0|A|b"));
 #else
     QVERIFY(QFile::link(saved.filePath("carpeta"), saved.filePath("enlace a carpeta")));
     QVERIFY(QFile::link(saved.filePath("b"), saved.filePath("enlace a b")));
     QVERIFY(QFile::link(saved.filePath("perdido"), saved.filePath("enlace roto")));
     const auto viewer = OpenViewer(folder.Path());
-    QCOMPARE(ListedNames(*viewer),
-             QStringList({"2011-12-10--8-0", "2011-12-6--9-5", "A", "b", "enlace a b"}));
+    QCOMPARE(ListedNames(*viewer), QStringList({"2011-12-6--9-5", "2011-12-6--9-5 (2)",
+                                                "2011-12-10--8-0", "A", "b", "enlace a b"}));
 #endif
+  }
+
+  void TheOrderOfTheListReadsTheDateInDatedCopies_data() {
+    QTest::addColumn<QStringList>("names");  // in the order the folder gives them
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("days and months")
+        << QStringList{"2026-12-10--8-0", "2026-12-2--9-5", "2026-2-28--0-0"}
+        << QStringList{"2026-2-28--0-0", "2026-12-2--9-5", "2026-12-10--8-0"};
+    QTest::newRow("years, hours and minutes")
+        << QStringList{"2026-1-1--10-0", "2026-1-1--9-5", "2026-1-1--9-59", "2027-1-1--0-0",
+                       "999-1-1--0-0"}
+        << QStringList{"999-1-1--0-0", "2026-1-1--9-5", "2026-1-1--9-59", "2026-1-1--10-0",
+                       "2027-1-1--0-0"};
+    QTest::newRow("later copies of one minute")
+        << QStringList{"2026-1-1--9-5", "2026-1-1--9-5 (10)", "2026-1-1--9-5 (2)", "2026-1-1--9-6"}
+        << QStringList{"2026-1-1--9-5", "2026-1-1--9-5 (2)", "2026-1-1--9-5 (10)", "2026-1-1--9-6"};
+    // Leading zeros, a copy number below 2, anything more or less than a date and a time: the
+    // copy key never writes such names.
+    const QStringList others =
+        QStringLiteral(
+            "2026-01-1--9-5|2026-1-1--9|2026-1-1--9-5 (02)|2026-1-1--9-5 (1)|"
+            "2026-1-1--9-5 (2|2026-1-1--9-5.txt|2026-1-1-9-5|2026-1-1--9-5000000000|A|notas")
+            .split(u'|');
+    QTest::newRow("other names last, in their order")
+        << QStringList{"2026-1-1--9-5"} + others << QStringList{"2026-1-1--9-5"} + others;
+    QTest::newRow("other names before dated copies")
+        << others + QStringList{"2026-1-1--9-5"} << QStringList{"2026-1-1--9-5"} + others;
+  }
+  void TheOrderOfTheListReadsTheDateInDatedCopies() {
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, listed);
+    std::vector<std::string> sorted;
+    for (const QString& name : names) sorted.push_back(name.toStdString());
+    std::stable_sort(sorted.begin(), sorted.end(), ListedBefore);
+    QStringList result;
+    for (const std::string& name : sorted) result << QString::fromStdString(name);
+    QCOMPARE(result, listed);
   }
 
   void SelectingAFileShowsIt() {

@@ -65,12 +65,23 @@ const NamesCase kNamesCases[] = {
     {"SpacesKept",
      "a\r\nb\r\nc\r\nd\r\n  Potencia  \r\n",
      {"a", "b", "c", "d", "  Potencia  ", "", "", "", "", "", "", "", ""}},
-    {"LfOnlyFileIsTheFirstName",
-     "Suma\nResta\nProducto\n",
-     {"Suma\nResta\nProducto\n", "", "", "", "", "", "", "", "", "", "", "", ""}},
+    {"TwelveLfLines",
+     "L1\nL2\nL3\nL4\nL5\nL6\nL7\nL8\nL9\nL10\nL11\nL12\n",
+     {"L1", "L2", "L3", "L4", "L5", "L6", "L7", "L8", "L9", "L10", "L11", "L12", ""}},
+    {"CrEndsLines", "Suma\rResta\r", {"Suma", "Resta", "", "", "", "", "", "", "", "", "", "", ""}},
     {"Windows1252Decoded",
      "Multiplicaci\xF3n\r\nRa\xEDz\r\n",
      {"Multiplicación", "Raíz", "", "", "", "", "", "", "", "", "", "", ""}},
+    {"Utf8Kept",
+     "Multiplicaci\xC3\xB3n\r\nRa\xC3\xADz\r\n",
+     {"Multiplicación", "Raíz", "", "", "", "", "", "", "", "", "", "", ""}},
+    {"Utf8ByteOrderMarkDropped",
+     "\xEF\xBB\xBF"
+     "Divisi\xC3\xB3n\nSuma\n",
+     {"División", "Suma", "", "", "", "", "", "", "", "", "", "", ""}},
+    {"OneByteOutsideUtf8MakesTheWholeFileWindows1252",
+     "Ra\xC3\xADz\r\nDivisi\xF3n\r\n",
+     {"Ra\xC3\x83\xC2\xADz", "División", "", "", "", "", "", "", "", "", "", "", ""}},
     {"BinaryBytesDecoded",
      std::string("\0\x01\x80\x9D\xFF\r\n\x1A", 8),
      {std::string("\0\x01€\xC2\x9Dÿ", 9), "\x1A", "", "", "", "", "", "", "", "", "", "", ""}},
@@ -102,10 +113,12 @@ const TooltipsCase kTooltipsCases[] = {
      "a\r\nb\r\nc\r\n",
      {"a", "b", "c", "c", "c", "c", "c", "c", "c", "c", "c", "c"}},
     {"EmptyLastLineRepeatsEmpty", "a\r\n\r\n", {"a", "", "", "", "", "", "", "", "", "", "", ""}},
-    {"LfOnlyFileGoesToEveryKey",
-     "a\nb\n",
-     {"a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n", "a\nb\n",
-      "a\nb\n", "a\nb\n", "a\nb\n"}},
+    {"LfEndsLines", "a\nb\n", {"a", "b", "b", "b", "b", "b", "b", "b", "b", "b", "b", "b"}},
+    {"Utf8WithByteOrderMark",
+     "\xEF\xBB\xBF"
+     "Ra\xC3\xADz\n",
+     {"Raíz", "Raíz", "Raíz", "Raíz", "Raíz", "Raíz", "Raíz", "Raíz", "Raíz", "Raíz", "Raíz",
+      "Raíz"}},
     {"SpacesKeptAndDecoded",
      " Divisi\xF3n \r\n",
      {" División ", " División ", " División ", " División ", " División ", " División ",
@@ -134,6 +147,11 @@ const CurrencyCase kCurrencyCases[] = {
     {"FirstLetterOnly", "EUR\r\n", "E"},
     {"LeadingSpaceIsTheSign", " EUR", " "},
     {"PoundByte", "\xA3", "£"},
+    {"Utf8Euro", "\xE2\x82\xAC\n", "€"},
+    {"Utf8EuroAfterByteOrderMark", "\xEF\xBB\xBF\xE2\x82\xAC\r\n", "€"},
+    {"Utf8FourByteSign", "\xF0\x9F\x92\xB0 bolsa", "\xF0\x9F\x92\xB0"},
+    {"ByteOrderMarkAloneGivesNoSign", "\xEF\xBB\xBF", ""},
+    {"Utf8EuroBeforeAByteOutsideUtf8IsWindows1252", "\xE2\x82\xAC \x80", "â"},
 };
 
 TEST(ReadConfiguration, ReadsTheFirstCharacterOfMoneda) {
@@ -173,6 +191,21 @@ TEST(ReadConfiguration, EachFileIsReadOnItsOwn) {
   EXPECT_EQ(Names(configuration), kNoNames);
   EXPECT_EQ(configuration.tooltips[11], "a");
   EXPECT_EQ(configuration.currencySymbol, "$");
+}
+
+// Only the beginning of a long file is read. Whatever the bound, one of three shifts of a line of
+// three-byte characters has it cut a character short, and the file must stay UTF-8 all the same.
+TEST(ReadConfiguration, LongUtf8FilesCutAtTheReadBoundStayUtf8) {
+  for (const std::string first : {"A\xC3\xB1o", "A\xC3\xB1o ", "A\xC3\xB1o  "}) {
+    std::string inicio = first + "\r\n";
+    for (int euro = 0; euro < 30000; ++euro) inicio += "\xE2\x82\xAC";
+    const Configuration configuration = ProgramFolder("inicio.txt", inicio).Read();
+    EXPECT_EQ(configuration.operatorNames[0], first);
+    const std::string& euros = configuration.operatorNames[1];
+    EXPECT_TRUE(euros.starts_with("\xE2\x82\xAC"));
+    EXPECT_EQ(euros.size() % 3, 0U);
+    EXPECT_EQ(euros.find_first_not_of("\xE2\x82\xAC"), std::string::npos);
+  }
 }
 
 TEST(ReadConfiguration, HugeFilesAreReadOnlyAsFarAsNeeded) {

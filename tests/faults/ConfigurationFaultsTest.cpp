@@ -94,8 +94,8 @@ const std::vector<std::string> kNoTooltips(12);
 const ConfigurationFault kConfigurationFaults[] = {
     {"FoldersCountAsMissing", Folders, kNoNames, kNoTooltips, ""},
     {"EmptyFilesGiveNothing", Empty, kNoNames, kNoTooltips, ""},
-    {"LfOnlyFileIsOneLine", LfOnly, Padded({"Suma\nResta\n"}, 13, ""),
-     Padded({}, 12, "Suma\nResta\n"), "S"},
+    {"LfOnlyLineEndsEndLines", LfOnly, Padded({"Suma", "Resta"}, 13, ""),
+     Padded({"Suma"}, 12, "Resta"), "S"},
     {"LastLineWithoutLineEndIsRead", NoFinalLineEnd, Padded({"Suma", "Resta"}, 13, ""),
      Padded({"Suma"}, 12, "Resta"), "S"},
     {"BinaryBytesAreDecoded", Binary,

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "textfile/CrLineReader.h"
+#include "textfile/LineReader.h"
 
 namespace cinta {
 namespace {
@@ -21,9 +21,12 @@ const LineCase kLineCases[] = {
     {"CrLfEnds", "a\r\nb\r\n", {"a", "b"}},
     {"CrAloneEnds", "a\rb\r", {"a", "b"}},
     {"LastLineWithoutLineEnd", "a\r\nb", {"a", "b"}},
-    {"LoneLfIsText", "a\nb\nc", {"a\nb\nc"}},
-    {"LfBeforeCrIsText", "a\n\r\nb", {"a\n", "b"}},
-    {"LfAfterCrLfIsText", "a\r\n\nb", {"a", "\nb"}},
+    {"LfAloneEnds", "a\nb\nc", {"a", "b", "c"}},
+    {"LfCrIsTwoLineEnds", "a\n\rb", {"a", "", "b"}},
+    {"LfBeforeCrLfIsTwoLineEnds", "a\n\r\nb", {"a", "", "b"}},
+    {"LfAfterCrLfIsAnotherLineEnd", "a\r\n\nb", {"a", "", "b"}},
+    {"MixedLineEnds", "a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+    {"OnlyLf", "\n", {""}},
     {"OnlyLineEnd", "\r\n", {""}},
     {"EmptyLines", "\r\n\r\nx\r\n", {"", "", "x"}},
     {"CrCrLfIsTwoLines", "a\r\r\n", {"a", ""}},
@@ -31,10 +34,10 @@ const LineCase kLineCases[] = {
     {"NulIsText", std::string("a\0b", 3), {std::string("a\0b", 3)}},
 };
 
-TEST(CrLineReader, SplitsAtCarriageReturns) {
+TEST(LineReader, SplitsAtEveryKindOfLineEnd) {
   for (const LineCase& c : kLineCases) {
     SCOPED_TRACE(c.name);
-    CrLineReader reader(c.bytes);
+    LineReader reader(c.bytes);
     std::vector<std::string> lines;
     while (std::optional<std::string> line = reader.NextLine()) lines.push_back(*line);
     EXPECT_EQ(lines, c.lines);
