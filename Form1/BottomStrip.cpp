@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The bottom strip: the two about lines and the small operator pictures that the row buttons show.
+// The bottom strip: the two about lines, the small operator pictures that the row buttons show,
+// and the sign of a tape that the recovery file does not protect.
 #include "Form1/Form1.h"
 #include "Form1/LayoutHelpers.h"
 #include "controls/ClientArea.h"
@@ -24,6 +25,18 @@ Label* NewAboutLine(QWidget* parent, int top) {
   return line;
 }
 
+// Below the keypad's left edge, clear of the shorter second about line; its tooltip says more.
+constexpr TwipsRect kUnprotectedSignPlace = {240, 7800, 1335, 300};
+
+QString UnprotectedExplanation(const std::filesystem::path& recoveryFile) {
+  if (recoveryFile.empty()) {
+    return QStringLiteral(
+        "La cinta no está protegida: hay demasiadas calculadoras abiertas en esta carpeta");
+  }
+  return QStringLiteral("La cinta no está protegida: no se puede escribir ") +
+         QString::fromStdU16String(recoveryFile.filename().u16string());
+}
+
 }  // namespace
 
 void Form1::CreateBottomStrip() {
@@ -36,6 +49,22 @@ void Form1::CreateBottomStrip() {
     image->SetVisible(false);
     Image1.Add(image);
   }
+  UnprotectedSign = new Label(surface);
+  UnprotectedSign->Move(kUnprotectedSignPlace);
+  UnprotectedSign->SetCaption(QStringLiteral("⚠ Sin proteger"));
+  UnprotectedSign->setAlignment(Qt::AlignCenter);
+  UnprotectedSign->SetBackColor(QColor(255, 255, 192));
+  UnprotectedSign->SetForeColor(QColor(160, 0, 0));
+  UnprotectedSign->setFont(Arial(8, kBold));
+  // Unlike the other labels it takes the mouse, so that its tooltip shows.
+  UnprotectedSign->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+  UnprotectedSign->setToolTip(UnprotectedExplanation(recoveryFile_));
+  UnprotectedSign->setAccessibleName(UnprotectedSign->toolTip());
+  UnprotectedSign->SetVisible(false);
+}
+
+void Form1::ShowProtection() {
+  UnprotectedSign->SetVisible(!journal_.Protects());
 }
 
 }  // namespace cinta

@@ -29,9 +29,13 @@ bool Form1::IsUndoOrRedoKey(const QKeyEvent& event) {
   return pressed == kUndoKey || pressed == kRedoKeys[0] || pressed == kRedoKeys[1];
 }
 
-Form1::Form1(std::filesystem::path programDir, QWidget* parent)
+Form1::Form1(const std::filesystem::path& programDir)
+    : Form1(programDir, RecoveryFilePath(programDir)) {}
+
+Form1::Form1(std::filesystem::path programDir, std::filesystem::path recoveryFile, QWidget* parent)
     : QWidget(parent),
       programDir_(std::move(programDir)),
+      recoveryFile_(std::move(recoveryFile)),
       accessibleTape_(std::make_unique<AccessibleTape>(
           SpokenTapeControls{Command1, Text1, Label2, Label4, Picture2, operatorNames})) {
   // The font system's list of faces and the background take milliseconds each to load; they

@@ -41,8 +41,13 @@ class ClientArea;
 // controls keep their design names and are public, as a form's controls are.
 class Form1 : public QWidget {
  public:
-  // `programDir` holds configuracion/ (read at start-up), operaciones/ and the recovery file.
-  explicit Form1(std::filesystem::path programDir, QWidget* parent = nullptr);
+  // `programDir` holds configuracion/ (read at start-up) and operaciones/. The window keeps its
+  // tape in `recoveryFile`, which no other running window may use (RecoverySlot takes one), and
+  // brings back the tape it holds; with an empty path it keeps none and says so.
+  Form1(std::filesystem::path programDir, std::filesystem::path recoveryFile,
+        QWidget* parent = nullptr);
+  // A window alone in its folder, keeping its tape in recuperacion.dat.
+  explicit Form1(const std::filesystem::path& programDir);
   ~Form1() override;
 
   // Number entry keys.
@@ -127,6 +132,8 @@ class Form1 : public QWidget {
   // Bottom strip.
   ControlArray<Label> Label5;
   ControlArray<ImageControl> Image1;
+  // Shown while the recovery file cannot be written, so the tape would not survive a crash.
+  Label* UnprotectedSign = nullptr;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -187,6 +194,11 @@ class Form1 : public QWidget {
   void LoadConfiguration();
   // Brings back the tape that the recovery file holds, if any.
   void RecoverTape();
+  // Shows or hides UnprotectedSign as the recovery file's last write went.
+  void ShowProtection();
+  // What both close keys do: the program ends, and the recovery file goes with it unless the
+  // last save failed, so that the next start brings back the tape that was saved nowhere.
+  void EndProgram();
 
   // Module-level state of the window.
   int currentRow = 0;
@@ -197,6 +209,9 @@ class Form1 : public QWidget {
   OperatorNames operatorNames;
 
   std::filesystem::path programDir_;
+  std::filesystem::path recoveryFile_;
+  // Whether the save key failed to write the report last time it was pressed.
+  bool lastSaveFailed_ = false;
   ClientArea* clientArea_ = nullptr;
   std::unique_ptr<AccessibleTape> accessibleTape_;
   Form1Tape tape_{{Command1, Text1, Label2, Label1, Label4, Image1, Text2, Label3, Picture2},
@@ -208,7 +223,7 @@ class Form1 : public QWidget {
   // Notes what each step changes on the tape, for undo and the recovery file.
   TapeRecorder recorder_{tape_};
   TapeHistory history_;
-  RecoveryJournal journal_{RecoveryFilePath(programDir_)};
+  RecoveryJournal journal_{recoveryFile_};
   bool inStep_ = false;
   Form1PreviousResults previousResults_{Combo1, Command12};
   WindowMove windowMove_{this};

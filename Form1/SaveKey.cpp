@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The save key: the tape as a column-aligned report in operacion.txt, then the viewer over it.
+// The save key: the tape as a column-aligned report in operacion.txt, then the viewer over it,
+// told whether the report could be written.
 #include <string>
 
 #include "Form1/Form1.h"
@@ -21,8 +22,10 @@ void Form1::Command11_Click() {
   // The viewer is handed the report in memory rather than reading the file back: whether or not
   // it could be written, and however large, it shows this tape's report, never an older file or
   // an empty box.
-  WriteReport(programDir_, report);
-  ShowViewer(this, programDir_, DecodeWindows1252(report));
+  const WriteResult saved = WriteReport(programDir_, report);
+  // Until a save succeeds, the close keys keep the recovery file: the tape is then nowhere else.
+  lastSaveFailed_ = !saved;
+  ShowViewer(this, programDir_, DecodeWindows1252(report), saved, [this] { EndProgram(); });
 }
 
 }  // namespace cinta

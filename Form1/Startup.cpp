@@ -47,10 +47,11 @@ void Form1::Form_Load() {
   Label5(1).SetVisible(false);
   LoadConfiguration();
   RecoverTape();
+  ShowProtection();
 }
 
 void Form1::RecoverTape() {
-  if (std::optional<RecoveredTape> recovered = ReadRecoveryFile(programDir_)) {
+  if (std::optional<RecoveredTape> recovered = ReadRecoveryFile(recoveryFile_)) {
     ApplyPatch(tape_, recovered->tape);
     for (const std::string& entry : recovered->entries) previousResults_.AppendEntry(entry);
     previousResults_.SetFieldText(recovered->fieldText);
@@ -73,9 +74,13 @@ void Form1::Image2_Click() {
 }
 
 void Form1::Command15_Click() {
-  // Every event loop ends, the viewer's included; nothing is asked and nothing is saved, and
-  // the next start shows an empty tape.
-  DiscardRecoveryFile(programDir_);
+  EndProgram();
+}
+
+void Form1::EndProgram() {
+  // Every event loop ends, the viewer's included; nothing is asked and nothing is saved. Only
+  // this window's file goes: another window running in the folder keeps its own.
+  if (!lastSaveFailed_) DiscardRecoveryFile(recoveryFile_);
   QCoreApplication::exit(0);
 }
 

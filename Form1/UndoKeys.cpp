@@ -16,6 +16,7 @@ Form1::Step::~Step() {
   form_.inStep_ = false;
   TapeChange change = form_.recorder_.End();
   form_.journal_.Record(change, form_.tape_, form_.previousResults_);
+  form_.ShowProtection();
   if (undoAs_) form_.history_.Record(std::move(change), *undoAs_);
 }
 

@@ -40,6 +40,8 @@ const ButtonDesign kCommand1[kCommand1Count] = {
 const ButtonDesign kCommand2 = {{120, 7080, 2415, 855}, QColor(255, 255, 255), PictureId::Eraser};
 const ButtonDesign kCommand3 = {{11400, 120, 735, 735}, QColor(255, 255, 255), PictureId::Close};
 constexpr TwipsRect kText1 = {2640, 960, 9495, 6975};
+// The free part of the top strip, left of the keys.
+constexpr TwipsRect kWriteFailure = {120, 120, 5640, 735};
 constexpr TwipsRect kFile1 = {120, 960, 2415, 6030};
 
 GraphicalButton* CreateButton(QWidget* surface, const ButtonDesign& design) {
@@ -55,12 +57,13 @@ QSize ClientPixels(const QRect& ownerRect) {
 }  // namespace
 
 Form2::Form2(std::filesystem::path programDir, const QRect& ownerRect, const std::string& report,
-             Clock clock, QWidget* parent)
+             Clock clock, QWidget* parent, WriteResult reportSaved, Quit quit)
     : QDialog(parent),
       programDir_(std::move(programDir)),
       clock_(std::move(clock)),
       launcher_(&StartDetached),
-      printerSource_(&OpenDefaultPrinter) {
+      printerSource_(&OpenDefaultPrinter),
+      quit_(std::move(quit)) {
   // The frame is laid out once, so the client area is sized for the owner's rectangle from the
   // start instead of being resized when the window opens.
   const QSize client = ClientPixels(ownerRect);
@@ -73,6 +76,7 @@ Form2::Form2(std::filesystem::path programDir, const QRect& ownerRect, const std
   NameControlsForAssistiveTechnology();
   ConnectHandlers();
   Form_Load(ownerRect, report);
+  ShowWriteResult(QStringLiteral("operacion.txt"), reportSaved);
 }
 
 QWidget* Form2::Surface() const {
@@ -90,6 +94,14 @@ void Form2::CreateControls() {
   File1->setFont(ControlFont(QStringLiteral("Arial"), 12));
   Command2 = CreateButton(clientArea_, kCommand2);
   Command3 = CreateButton(clientArea_, kCommand3);
+  WriteFailure = new Label(clientArea_);
+  WriteFailure->Move(kWriteFailure);
+  WriteFailure->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  WriteFailure->SetBackColor(QColor(255, 255, 255));
+  WriteFailure->SetForeColor(QColor(160, 0, 0));
+  WriteFailure->setFont(ControlFont(QStringLiteral("Arial"), 11, kBold));
+  WriteFailure->setContentsMargins(6, 0, 6, 0);
+  WriteFailure->SetVisible(false);
 }
 
 void Form2::SetFocusOrder() {

@@ -12,7 +12,6 @@
 #include "Form2/FileText.h"
 #include "Form2/Form2.h"
 #include "Form2/PrintText.h"
-#include "recovery/RecoveryFile.h"
 #include "textfile/AtomicWrite.h"
 
 namespace cinta {
@@ -61,9 +60,10 @@ void Form2::Command1_Click(int Index) {
 
 void Form2::SaveDatedCopy() {
   // Two copies in one minute get the same name; the second becomes "NAME (2)" rather than
-  // replacing the first. A missing folder simply makes the write fail.
-  WriteNewFileAtomically(SavedOperationsFolder(), DatedCopyName(clock_()),
-                         EncodeTextFile(Text1->Text()));
+  // replacing the first. A missing folder simply makes the write fail, which is then said.
+  const NewFile copy = WriteNewFileAtomically(SavedOperationsFolder(), DatedCopyName(clock_()),
+                                              EncodeTextFile(Text1->Text()));
+  ShowWriteResult(QStringLiteral("la copia"), copy.result);
   File1->Refresh();
 }
 
@@ -128,10 +128,13 @@ void Form2::Command2_Click() {
 }
 
 void Form2::Command3_Click() {
-  // Every event loop ends, the modal viewer's and the main window's alike; nothing is asked and
-  // nothing is saved, and the next start shows an empty tape.
-  DiscardRecoveryFile(programDir_);
-  QCoreApplication::exit(0);
+  // The main window decides what becomes of its recovery file; every event loop ends, the modal
+  // viewer's and the main window's alike.
+  if (quit_) {
+    quit_();
+  } else {
+    QCoreApplication::exit(0);
+  }
 }
 
 }  // namespace cinta

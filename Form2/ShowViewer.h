@@ -5,12 +5,16 @@
 #include <filesystem>
 #include <string>
 
+#include "Form2/Form2.h"
+#include "textfile/WriteResult.h"
+
 namespace cinta {
 
 // Shows the viewer modally over `mainWindow`, covering it exactly, and returns once the viewer's
 // event loop ends (without a main window it opens at its designed size). `report` (UTF-8) is the
-// report the save key has just built, shown as it stands.
+// report the save key has just built, shown as it stands, and `reportSaved` whether it could be
+// written; the viewer's close key calls `quit`.
 void ShowViewer(QWidget* mainWindow, const std::filesystem::path& programDir,
-                const std::string& report);
+                const std::string& report, const WriteResult& reportSaved, Form2::Quit quit);
 
 }  // namespace cinta

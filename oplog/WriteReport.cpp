@@ -9,7 +9,7 @@ std::filesystem::path OperationLogPath(const std::filesystem::path& programDir) 
   return programDir / "operacion.txt";
 }
 
-bool WriteReport(const std::filesystem::path& programDir, std::string_view bytes) {
+WriteResult WriteReport(const std::filesystem::path& programDir, std::string_view bytes) {
   return WriteFileAtomically(OperationLogPath(programDir), bytes);
 }
 

@@ -2,6 +2,7 @@
 #include "recovery/RecoveryFile.h"
 
 #include <array>
+#include <string>
 #include <system_error>
 
 #include "recovery/RecoveryRecord.h"
@@ -56,8 +57,10 @@ class Replay {
 
 }  // namespace
 
-std::filesystem::path RecoveryFilePath(const std::filesystem::path& programDir) {
-  return programDir / "recuperacion.dat";
+std::filesystem::path RecoveryFilePath(const std::filesystem::path& programDir, int window) {
+  // The first keeps the name that files left by earlier versions have.
+  if (window == 1) return programDir / "recuperacion.dat";
+  return programDir / ("recuperacion-" + std::to_string(window) + ".dat");
 }
 
 std::optional<RecoveredTape> DecodeRecoveryFile(std::string_view bytes) {
@@ -75,15 +78,13 @@ std::optional<RecoveredTape> DecodeRecoveryFile(std::string_view bytes) {
   return replay.Result();
 }
 
-std::optional<RecoveredTape> ReadRecoveryFile(const std::filesystem::path& programDir) {
-  const std::optional<std::string> bytes =
-      ReadWholeFile(RecoveryFilePath(programDir), kMaxFileBytes);
+std::optional<RecoveredTape> ReadRecoveryFile(const std::filesystem::path& file) {
+  const std::optional<std::string> bytes = ReadWholeFile(file, kMaxFileBytes);
   if (!bytes) return std::nullopt;
   return DecodeRecoveryFile(*bytes);
 }
 
-void DiscardRecoveryFile(const std::filesystem::path& programDir) {
-  const std::filesystem::path file = RecoveryFilePath(programDir);
+void DiscardRecoveryFile(const std::filesystem::path& file) {
   std::error_code error;
   // A folder put in the file's place is none of the program's to remove.
   if (std::filesystem::is_directory(std::filesystem::symlink_status(file, error))) return;

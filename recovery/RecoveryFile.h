@@ -20,20 +20,25 @@ struct RecoveredTape {
   bool listShown = false;
 };
 
-// The recovery file, recuperacion.dat in the program folder. It holds the tape while the program
-// runs and is removed by the close keys, so a tape is found in it only after any other end.
-std::filesystem::path RecoveryFilePath(const std::filesystem::path& programDir);
+// How many windows may run in one program folder, each keeping its tape in a file of its own.
+inline constexpr int kRecoveryFileCount = 16;
+
+// The recovery file of the window-th window running in the program folder (1 to
+// kRecoveryFileCount): recuperacion.dat for the first, recuperacion-2.dat, recuperacion-3.dat, ...
+// for the others. It holds the window's tape while it runs and is removed by the close keys, so
+// a tape is found in it only after any other end.
+std::filesystem::path RecoveryFilePath(const std::filesystem::path& programDir, int window = 1);
 
 // The tape that `bytes` hold: their first record, which holds a whole tape, followed by the
 // changes of the same window up to the first record that is cut short or damaged. Nothing
 // when the file holds no whole first record.
 std::optional<RecoveredTape> DecodeRecoveryFile(std::string_view bytes);
 
-// The tape of the recovery file in `programDir`; nothing when it is missing, unreadable or
-// damaged from its start.
-std::optional<RecoveredTape> ReadRecoveryFile(const std::filesystem::path& programDir);
+// The tape of the recovery file `file`; nothing when it is missing, unreadable or damaged from
+// its start.
+std::optional<RecoveredTape> ReadRecoveryFile(const std::filesystem::path& file);
 
-// Removes the recovery file, so that the next start shows an empty tape.
-void DiscardRecoveryFile(const std::filesystem::path& programDir);
+// Removes the recovery file `file`, so that the next start shows an empty tape.
+void DiscardRecoveryFile(const std::filesystem::path& file);
 
 }  // namespace cinta

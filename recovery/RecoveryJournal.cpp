@@ -12,9 +12,6 @@ namespace {
 
 // Below this the changes are not worth a rewrite, however small the tape.
 constexpr std::size_t kMinAppendedBytes = std::size_t{1} << 20;
-// A folder that cannot be written (read-only, a full disk) is tried again only now and then, so
-// that it does not cost every key a whole tape's writing.
-constexpr int kStepsBeforeRetry = 100;
 
 std::uint64_t NewSession() {
   std::random_device random;
@@ -24,7 +21,7 @@ std::uint64_t NewSession() {
 }  // namespace
 
 RecoveryJournal::RecoveryJournal(std::filesystem::path file)
-    : file_(std::move(file)), session_(NewSession()) {}
+    : file_(std::move(file)), session_(NewSession()), failed_(file_.empty()) {}
 
 ListChange RecoveryJournal::ListSinceWritten(const PreviousResultsList& list) const {
   const int count = list.EntryCount();
@@ -48,19 +45,20 @@ void RecoveryJournal::Written(const ListChange& list) {
 
 void RecoveryJournal::WriteWhole(const RestorableTape& tape, const PreviousResultsList& list) {
   started_ = false;
-  if (stepsBeforeRetry_ > 0) {
-    --stepsBeforeRetry_;
-    return;
-  }
+  if (file_.empty()) return;
+  // Building a long tape's bytes takes milliseconds; while the file cannot be written, each step
+  // first finds out cheaply whether it now could.
+  if (failed_ && !ProbeFileWrite(file_, lastWholeBytes_)) return;
   entries_ = 0;
   ListChange wholeList = ListSinceWritten(list);
   wholeList.cleared = true;
   const std::string bytes = std::string(kRecoveryFileHeader) +
                             EncodeRecord(session_, true, ReadWholeTape(tape), wholeList);
-  if (!WriteFileAtomically(file_, bytes)) {
-    stepsBeforeRetry_ = kStepsBeforeRetry;
-    return;
-  }
+  // A full disk or a read-only folder may clear at any moment; the window shows meanwhile that
+  // its tape is not protected.
+  lastWholeBytes_ = bytes.size();
+  failed_ = !WriteFileAtomically(file_, bytes);
+  if (failed_) return;
   started_ = true;
   wholeBytes_ = bytes.size();
   appendedBytes_ = 0;
@@ -72,7 +70,7 @@ void RecoveryJournal::Record(const TapeChange& change, const RestorableTape& tap
   const ListChange listChange = ListSinceWritten(list);
   const bool listChanged = !listChange.appended.empty() || listChange.cleared ||
                            listChange.fieldText != fieldText_ || listChange.shown != listShown_;
-  if (change.IsEmpty() && !listChanged) return;
+  if (change.IsEmpty() && !listChanged && !failed_) return;
   if (!started_ || appendedBytes_ > std::max(kMinAppendedBytes, wholeBytes_)) {
     WriteWhole(tape, list);
     return;

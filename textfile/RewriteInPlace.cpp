@@ -34,6 +34,8 @@ std::optional<Handle> OpenRegularFile(const std::filesystem::path& file) {
   if (::GetFileInformationByHandle(handle, &info) == 0 ||
       (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
     ::CloseHandle(handle);
+    // Names no full disk and no permission, whatever closing left behind.
+    ::SetLastError(ERROR_INVALID_PARAMETER);
     return std::nullopt;
   }
   return handle;
@@ -51,8 +53,9 @@ bool MoveTo(Handle handle, std::uint64_t offset) {
   return ::SetFilePointerEx(handle, at, nullptr, FILE_BEGIN) != 0;
 }
 
-bool WriteAt(Handle handle, std::uint64_t offset, std::string_view bytes) {
-  return MoveTo(handle, offset) && WriteAll(handle, bytes);
+WriteResult WriteAt(Handle handle, std::uint64_t offset, std::string_view bytes) {
+  if (!MoveTo(handle, offset)) return LastWriteError();
+  return WriteAll(handle, bytes);
 }
 
 bool Truncate(Handle handle, std::uint64_t size) {
@@ -79,6 +82,8 @@ std::optional<Handle> OpenRegularFile(const std::filesystem::path& file) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
+    // Names no full disk and no permission, whatever closing left behind.
+    errno = EINVAL;
     return std::nullopt;
   }
   return fd;
@@ -90,17 +95,18 @@ std::optional<std::uint64_t> FileSize(Handle fd) {
   return static_cast<std::uint64_t>(info.st_size);
 }
 
-bool WriteAt(Handle fd, std::uint64_t offset, std::string_view bytes) {
+WriteResult WriteAt(Handle fd, std::uint64_t offset, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t count = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
     if (count < 0) {
       if (errno == EINTR) continue;
-      return false;
+      return LastWriteError();
     }
+    if (count == 0) return WriteError::Other;
     bytes.remove_prefix(static_cast<std::size_t>(count));
     offset += static_cast<std::uint64_t>(count);
   }
-  return true;
+  return {};
 }
 
 bool Truncate(Handle fd, std::uint64_t size) {
@@ -117,26 +123,28 @@ bool Close(Handle fd) {
 
 #endif
 
-bool Rewrite(Handle handle, std::string_view bytes) {
+WriteResult Rewrite(Handle handle, std::string_view bytes) {
   const std::optional<std::uint64_t> oldSize = FileSize(handle);
-  if (!oldSize) return false;
+  if (!oldSize) return LastWriteError();
   const std::size_t overlap =
       static_cast<std::size_t>(std::min<std::uint64_t>(*oldSize, bytes.size()));
-  if (!WriteAt(handle, overlap, bytes.substr(overlap))) {
+  if (const WriteResult beyond = WriteAt(handle, overlap, bytes.substr(overlap)); !beyond) {
     Truncate(handle, *oldSize);
-    return false;
+    return beyond;
   }
-  return WriteAt(handle, 0, bytes.substr(0, overlap)) && Truncate(handle, bytes.size()) &&
-         Flush(handle);
+  if (const WriteResult head = WriteAt(handle, 0, bytes.substr(0, overlap)); !head) return head;
+  if (!Truncate(handle, bytes.size()) || !Flush(handle)) return LastWriteError();
+  return {};
 }
 
 }  // namespace
 
-bool RewriteInPlace(const std::filesystem::path& file, std::string_view bytes) {
+WriteResult RewriteInPlace(const std::filesystem::path& file, std::string_view bytes) {
   const std::optional<Handle> handle = OpenRegularFile(file);
-  if (!handle) return false;
-  const bool written = Rewrite(*handle, bytes);
-  return Close(*handle) && written;
+  if (!handle) return LastWriteError();
+  const WriteResult written = Rewrite(*handle, bytes);
+  if (!Close(*handle) && written) return LastWriteError();
+  return written;
 }
 
 }  // namespace cinta

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "textfile/WriteResult.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -10,11 +12,11 @@
 namespace cinta {
 
 // Writes every byte at the handle's current position, however the system splits the write;
-// false on the first failure.
+// stops at the first failure and says why.
 #ifdef _WIN32
-bool WriteAll(HANDLE handle, std::string_view bytes);
+WriteResult WriteAll(HANDLE handle, std::string_view bytes);
 #else
-bool WriteAll(int fd, std::string_view bytes);
+WriteResult WriteAll(int fd, std::string_view bytes);
 #endif
 
 }  // namespace cinta

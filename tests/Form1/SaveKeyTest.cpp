@@ -65,9 +65,12 @@ class SaveKeyTest : public QObject {
     Form1& w = *window_;
     PressKeys(w, kKeys);
     PressKeys(w, formatKey.toStdString());
-    const ViewerSeen seen = SaveAndCloseViewer(w);
+    bool failureSaid = true;
+    const ViewerSeen seen =
+        SaveAndCloseViewer(w, [&](Form2& viewer) { failureSaid = viewer.WriteFailure->Visible(); });
     QCOMPARE(QByteArray::fromStdString(ReadBytes(folder_.Path() / "operacion.txt")), expected);
     QVERIFY(seen.opened);
+    QVERIFY(!failureSaid);
     QCOMPARE(seen.text, QString::fromStdString(DecodeWindows1252(expected.toStdString())));
     QCOMPARE(seen.geometry, w.frameGeometry());
   }
@@ -104,9 +107,13 @@ class SaveKeyTest : public QObject {
     // A folder where the log belongs: nothing can replace it.
     std::filesystem::create_directories(folder_.Path() / "operacion.txt" / "keep");
     PressKeys(w, kKeys);
-    const ViewerSeen seen = SaveAndCloseViewer(w);
+    QString failure;
+    const ViewerSeen seen = SaveAndCloseViewer(w, [&](Form2& viewer) {
+      if (viewer.WriteFailure->Visible()) failure = viewer.WriteFailure->Caption();
+    });
     QVERIFY(seen.opened);
     QCOMPARE(seen.text, QString::fromStdString(DecodeWindows1252(kEditReport)));
+    QCOMPARE(failure, QStringLiteral("No se pudo guardar operacion.txt."));
     QVERIFY(std::filesystem::is_directory(folder_.Path() / "operacion.txt" / "keep"));
   }
 
@@ -143,12 +150,16 @@ class SaveKeyTest : public QObject {
     std::ofstream(folder_.Path() / "operacion.txt", std::ios::binary) << old;
     PressKeys(w, kKeys);
     // A file size limit below the report's size fails the write as a full disk does.
+    QString failure;
     const ViewerSeen seen = [&] {
       const FileSizeLimit fullDisk(64);
-      return SaveAndCloseViewer(w);
+      return SaveAndCloseViewer(w, [&](Form2& viewer) {
+        if (viewer.WriteFailure->Visible()) failure = viewer.WriteFailure->Caption();
+      });
     }();
     QCOMPARE(ReadBytes(folder_.Path() / "operacion.txt"), old);
     QCOMPARE(seen.text, QString::fromStdString(DecodeWindows1252(kEditReport)));
+    QCOMPARE(failure, QStringLiteral("No se pudo guardar operacion.txt: el disco está lleno."));
   }
 #endif
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Form1/Centring.h"
+#include "Form1/RecoverySlot.h"
 #include "Form2/Form2.h"
 #include "Suites.h"
 #include "controls/RowEditor.h"
@@ -302,24 +303,44 @@ class StartupTest : public QObject {
     QCOMPARE(paletteKeys, readingOrder);
   }
 
-  // The next start shows the tape as the window left it, unless it ended by a close key; a
-  // damaged recovery file gives an empty tape.
+  // The next start shows the tape as the window left it, unless it ended by a close key after
+  // any save that succeeded; a damaged recovery file gives an empty tape.
   void StartsWithTheTapeLeftUnlessEndedByACloseKey_data() {
     QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("saves");
     QTest::addColumn<bool>("kept");
-    QTest::newRow("any other end: killed, logged out") << "" << true;
-    QTest::newRow("close key") << "close key" << false;
-    QTest::newRow("close key of the viewer") << "viewer" << false;
-    QTest::newRow("damaged file") << "damaged" << false;
+    QTest::newRow("any other end: killed, logged out") << ""
+                                                       << "" << true;
+    QTest::newRow("close key") << "close key"
+                               << "" << false;
+    QTest::newRow("close key of the viewer") << "viewer"
+                                             << "" << false;
+    QTest::newRow("damaged file") << "damaged"
+                                  << "" << false;
+    QTest::newRow("close key after a failed save") << "close key"
+                                                   << "failed" << true;
+    QTest::newRow("close key of the failed save's viewer") << "viewer"
+                                                           << "failed" << true;
+    QTest::newRow("close key after a failed save and a good one") << "close key"
+                                                                  << "failed, good" << false;
   }
   void StartsWithTheTapeLeftUnlessEndedByACloseKey() {
     QFETCH(QString, end);
+    QFETCH(QString, saves);
     QFETCH(bool, kept);
     const QString empty = TapeSnapshot(*window_);
     PressKeys(*window_, "5+3");
     QTest::mouseClick(&window_->Command7(0), Qt::LeftButton);
     PressKeys(*window_, "12*4,5a");
     QTest::mouseClick(&window_->Command6(0), Qt::LeftButton);
+    // No report can replace a folder at its name.
+    const std::filesystem::path log = folder_.Path() / "operacion.txt";
+    if (saves.startsWith("failed")) std::filesystem::create_directory(log);
+    if (end != "viewer" && !saves.isEmpty()) SaveAndCloseViewer(*window_);
+    if (saves.endsWith("good")) {
+      std::filesystem::remove(log);
+      SaveAndCloseViewer(*window_);
+    }
     const QString left = TapeSnapshot(*window_);
     if (end == "close key") {
       QTest::mouseClick(window_->Command15, Qt::LeftButton);
@@ -338,11 +359,84 @@ class StartupTest : public QObject {
       QCoreApplication::exec();
     }
     window_.reset();
+    std::filesystem::remove_all(log);
     const std::filesystem::path file = RecoveryFilePath(folder_.Path());
     // Cut inside its first record, the whole tape.
     if (end == "damaged") std::filesystem::resize_file(file, 20);
     const Form1 next(folder_.Path());
     QCOMPARE(TapeSnapshot(next), kept ? left : empty);
+  }
+
+  // Each window started in one folder keeps its tape in a file of its own: a second one starts
+  // empty, after a crash of both each tape comes back, one per start, and a close key removes
+  // only its own window's file.
+  void WindowsInOneFolderKeepTheirOwnTapes() {
+    window_.reset();
+    const ProgramFolder folder;
+    struct Started {
+      std::unique_ptr<RecoverySlot> slot;
+      std::unique_ptr<Form1> window;
+    };
+    const auto start = [&folder] {
+      Started started{std::make_unique<RecoverySlot>(folder.Path()), nullptr};
+      started.window = std::make_unique<Form1>(folder.Path(), started.slot->File());
+      started.window->show();
+      return started;
+    };
+    Started first = start();
+    const QString empty = TapeSnapshot(*first.window);
+    PressKeys(*first.window, "1+2+3+4+5");
+    Started second = start();
+    QCOMPARE(TapeSnapshot(*second.window), empty);
+    PressKeys(*first.window, "*3,6");
+    PressKeys(*second.window, "7-1");
+    const QString firstTape = TapeSnapshot(*first.window);
+    const QString secondTape = TapeSnapshot(*second.window);
+    first = {};
+    second = {};
+    first = start();
+    second = start();
+    QCOMPARE(TapeSnapshot(*first.window), firstTape);
+    QCOMPARE(TapeSnapshot(*second.window), secondTape);
+    QTest::mouseClick(second.window->Command15, Qt::LeftButton);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    second = {};
+    first = {};
+    first = start();
+    second = start();
+    QCOMPARE(TapeSnapshot(*first.window), firstTape);
+    QCOMPARE(TapeSnapshot(*second.window), empty);
+  }
+
+  // While its recovery file cannot be written the window says so, and it tries again at the very
+  // next key; a window that found every recovery file taken says so from the start.
+  void SaysWhileTheTapeIsNotProtected() {
+    window_.reset();
+    const ProgramFolder folder;
+    const std::filesystem::path missing = folder.Path() / "falta";
+    Form1 window(folder.Path(), missing / "recuperacion.dat");
+    window.show();
+    QVERIFY(!window.UnprotectedSign->isVisible());
+    PressKeys(window, "5");
+    QVERIFY(window.UnprotectedSign->isVisible());
+    QCOMPARE(window.UnprotectedSign->toolTip(),
+             QStringLiteral("La cinta no está protegida: no se puede escribir recuperacion.dat"));
+    std::filesystem::create_directory(missing);
+    PressKeys(window, "+");
+    QVERIFY(!window.UnprotectedSign->isVisible());
+    QCOMPARE(TapeSnapshot(Form1(folder.Path(), missing / "recuperacion.dat")),
+             TapeSnapshot(window));
+
+    std::vector<std::unique_ptr<RecoverySlot>> taken;
+    while (taken.size() < std::size_t{kRecoveryFileCount}) {
+      taken.push_back(std::make_unique<RecoverySlot>(folder.Path()));
+      QVERIFY(!taken.back()->File().empty());
+    }
+    const RecoverySlot none(folder.Path());
+    QVERIFY(none.File().empty());
+    const Form1 crowded(folder.Path(), none.File());
+    QVERIFY(!crowded.UnprotectedSign->isHidden());
   }
 
  private:

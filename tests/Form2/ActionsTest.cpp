@@ -3,9 +3,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QMimeData>
 #include <QTest>
+#include <optional>
 #include <vector>
 
 #include "Form2/EditorCommand.h"
@@ -140,23 +142,59 @@ class ActionsTest : public QObject {
     QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), QByteArray("5 \x80 \xB7 \xF1 ? ??\r\n"));
   }
 
-  void WithoutTheSavedOperationsFolderNothingIsWritten_data() {
-    QTest::addColumn<bool>("fileInItsPlace");
-    QTest::newRow("folder missing") << false;
-    QTest::newRow("a file in its place") << true;
+  // A copy that cannot be written leaves every file as it was and says why, until a copy is
+  // written again.
+  void ACopyThatCannotBeWrittenSaysWhy_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("folder missing") << "missing"
+                                    << "No se pudo guardar la copia.";
+    QTest::newRow("a file in its place") << "file"
+                                         << "No se pudo guardar la copia.";
+    QTest::newRow("read-only folder")
+        << "read-only"
+        << "No se pudo guardar la copia: no hay permiso para escribir.";
+#if defined(Q_OS_UNIX)
+    QTest::newRow("full disk") << "full disk"
+                               << "No se pudo guardar la copia: el disco está lleno.";
+#endif
   }
-  void WithoutTheSavedOperationsFolderNothingIsWritten() {
-    QFETCH(bool, fileInItsPlace);
+  void ACopyThatCannotBeWrittenSaysWhy() {
+    QFETCH(QString, fault);
+    QFETCH(QString, said);
     ViewerFolder folder;
-    QVERIFY(QDir(folder.FilePath("operaciones")).removeRecursively());
-    if (fileInItsPlace) folder.Write("operaciones", "no soy una carpeta");
+    const QString operaciones = folder.FilePath("operaciones");
+    if (fault == "missing" || fault == "file") QVERIFY(QDir(operaciones).removeRecursively());
+    if (fault == "file") folder.Write("operaciones", "no soy una carpeta");
     const auto viewer = OpenViewer(folder.Path(), "texto");
+    QVERIFY(viewer->WriteFailure->isHidden());
     const QStringList before =
         QDir(folder.FilePath(".")).entryList(QDir::AllEntries | QDir::Hidden);
-    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    {
+      std::optional<ReadOnlyFolder> readOnly;
+      if (fault == "read-only") {
+        readOnly.emplace(operaciones);
+        if (QFile(operaciones + "/prueba").open(QIODevice::WriteOnly))
+          QSKIP("permissions do not bind root; Form2_tests_unprivileged runs this as user 65534");
+      }
+#if defined(Q_OS_UNIX)
+      std::optional<FileSizeLimit> fullDisk;
+      if (fault == "full disk") fullDisk.emplace(2);
+#endif
+      QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    }
     QCOMPARE(QDir(folder.FilePath(".")).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QVERIFY(fault == "file" || folder.SavedNames().isEmpty());
     QVERIFY(ListedNames(*viewer).isEmpty());
     QCOMPARE(viewer->Text1->Text(), QStringLiteral("texto"));
+    QVERIFY(!viewer->WriteFailure->isHidden());
+    QCOMPARE(viewer->WriteFailure->Caption(), said);
+
+    QVERIFY(!QFileInfo(operaciones).isFile() || QFile::remove(operaciones));
+    QVERIFY(QDir(folder.FilePath(".")).mkpath(QStringLiteral("operaciones")));
+    QTest::mouseClick(&viewer->Command1(0), Qt::LeftButton);
+    QCOMPARE(ListedNames(*viewer).size(), 1);
+    QVERIFY(viewer->WriteFailure->isHidden());
   }
 
   void TheFontSizeCyclesFrom12To22() {

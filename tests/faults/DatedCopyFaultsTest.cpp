@@ -27,6 +27,7 @@ struct CopyFault {
   InjectFault inject;
   bool diskFull;
   std::optional<std::string> written;  // the copy's name in operaciones/, nullopt: none written
+  std::optional<WriteError> failure;   // why none was written
 };
 
 void Operaciones(const fs::path& root, const fs::path&) {
@@ -64,15 +65,18 @@ void LinkAtOperaciones(const fs::path& root, const fs::path& outside) {
 }
 
 const CopyFault kCopyFaults[] = {
-    {"FreeNameIsUsed", Operaciones, false, "2011-12-6--9-5"},
-    {"TakenNameKeepsBothCopies", NameTaken, false, "2011-12-6--9-5 (2)"},
-    {"LinkAtTheNameIsNeverFollowed", LinkAtTheName, false, "2011-12-6--9-5 (2)"},
-    {"DanglingLinkAtTheNameIsNeverFollowed", DanglingLinkAtTheName, false, "2011-12-6--9-5 (2)"},
-    {"FolderAtTheNameIsLeftAlone", FolderAtTheName, false, "2011-12-6--9-5 (2)"},
-    {"MissingOperacionesWritesNothing", NoOperaciones, false, std::nullopt},
-    {"FileWhereOperacionesShouldBeWritesNothing", FileAtOperaciones, false, std::nullopt},
-    {"LinkToAFileAtOperacionesWritesNothing", LinkAtOperaciones, false, std::nullopt},
-    {"DiskFullWritesNothing", Operaciones, true, std::nullopt},
+    {"FreeNameIsUsed", Operaciones, false, "2011-12-6--9-5", std::nullopt},
+    {"TakenNameKeepsBothCopies", NameTaken, false, "2011-12-6--9-5 (2)", std::nullopt},
+    {"LinkAtTheNameIsNeverFollowed", LinkAtTheName, false, "2011-12-6--9-5 (2)", std::nullopt},
+    {"DanglingLinkAtTheNameIsNeverFollowed", DanglingLinkAtTheName, false, "2011-12-6--9-5 (2)",
+     std::nullopt},
+    {"FolderAtTheNameIsLeftAlone", FolderAtTheName, false, "2011-12-6--9-5 (2)", std::nullopt},
+    {"MissingOperacionesWritesNothing", NoOperaciones, false, std::nullopt, WriteError::Other},
+    {"FileWhereOperacionesShouldBeWritesNothing", FileAtOperaciones, false, std::nullopt,
+     WriteError::Other},
+    {"LinkToAFileAtOperacionesWritesNothing", LinkAtOperaciones, false, std::nullopt,
+     WriteError::Other},
+    {"DiskFullWritesNothing", Operaciones, true, std::nullopt, WriteError::DiskFull},
 };
 
 // The copy either appears whole under a free name, or nothing is written at all; what was there
@@ -91,17 +95,14 @@ TEST(DatedCopyFaults, CopyIsWholeUnderAFreeNameOrNotWritten) {
     const fs::path operaciones = root.Path() / "operaciones";
     std::optional<FileSizeLimit> limit;
     if (c.diskFull) limit.emplace(4);
-    const std::optional<fs::path> written =
-        WriteNewFileAtomically(operaciones, DatedCopyName(kSaved), text);
+    const NewFile written = WriteNewFileAtomically(operaciones, DatedCopyName(kSaved), text);
     limit.reset();
 
     FolderSnapshot expected = rootBefore;
+    EXPECT_EQ(written.result.Error(), c.failure);
     if (c.written) {
-      ASSERT_TRUE(written);
-      EXPECT_EQ(*written, operaciones / *c.written);
+      EXPECT_EQ(written.path, operaciones / *c.written);
       expected["operaciones/" + *c.written] = "file:" + text;
-    } else {
-      EXPECT_EQ(written, std::nullopt);
     }
     EXPECT_EQ(Snapshot(root.Path()), expected);
     EXPECT_EQ(Snapshot(outside.Path()), outsideBefore);

@@ -25,7 +25,7 @@ struct SaveFault {
   const char* name;
   InjectFault inject;
   bool diskFull;
-  bool saved;
+  std::optional<WriteError> failure;  // nullopt: saved
 };
 
 fs::path WithOldReport(const fs::path& root, const fs::path&) {
@@ -68,18 +68,19 @@ fs::path LinkToOutsideFolder(const fs::path& root, const fs::path& outside) {
 }
 
 const SaveFault kSaveFaults[] = {
-    {"DiskFullKeepsTheOldReport", WithOldReport, true, false},
-    {"DiskFullWithoutOldReportLeavesNothing", Nothing, true, false},
-    {"FolderAtTheLogIsLeftAlone", FolderAtTheLog, false, false},
-    {"FileWhereTheProgramFolderShouldBe", FileAtTheProgramFolder, false, false},
-    {"MissingProgramFolderIsNotCreated", MissingProgramFolder, false, false},
-    {"LinkToAnOutsideFileIsReplaced", LinkToOutsideFile, false, true},
-    {"DanglingLinkIsReplacedNotFollowed", DanglingLinkToOutside, false, true},
-    {"LinkToAnOutsideFolderIsReplaced", LinkToOutsideFolder, false, true},
+    {"DiskFullKeepsTheOldReport", WithOldReport, true, WriteError::DiskFull},
+    {"DiskFullWithoutOldReportLeavesNothing", Nothing, true, WriteError::DiskFull},
+    {"FolderAtTheLogIsLeftAlone", FolderAtTheLog, false, WriteError::Other},
+    {"FileWhereTheProgramFolderShouldBe", FileAtTheProgramFolder, false, WriteError::Other},
+    {"MissingProgramFolderIsNotCreated", MissingProgramFolder, false, WriteError::Other},
+    {"LinkToAnOutsideFileIsReplaced", LinkToOutsideFile, false, std::nullopt},
+    {"DanglingLinkIsReplacedNotFollowed", DanglingLinkToOutside, false, std::nullopt},
+    {"LinkToAnOutsideFolderIsReplaced", LinkToOutsideFolder, false, std::nullopt},
 };
 
-// A failed save changes nothing at all; a successful one changes only operacion.txt, into a
-// regular file holding the new report; and nothing outside the program folder is ever written.
+// A failed save changes nothing at all and says why; a successful one changes only
+// operacion.txt, into a regular file holding the new report; and nothing outside the program
+// folder is ever written.
 TEST(SaveFaults, FailedSaveChangesNothingAndNothingOutsideIsWritten) {
   for (const SaveFault& c : kSaveFaults) {
     SCOPED_TRACE(c.name);
@@ -92,12 +93,12 @@ TEST(SaveFaults, FailedSaveChangesNothingAndNothingOutsideIsWritten) {
 
     std::optional<FileSizeLimit> limit;
     if (c.diskFull) limit.emplace(8);
-    const bool saved = WriteReport(program, kNewReport);
+    const WriteResult saved = WriteReport(program, kNewReport);
     limit.reset();
 
-    EXPECT_EQ(saved, c.saved);
+    EXPECT_EQ(saved.Error(), c.failure);
     FolderSnapshot expected = rootBefore;
-    if (c.saved) {
+    if (saved) {
       const fs::path log = program / "operacion.txt";
       expected[log.lexically_relative(root.Path()).string()] = "file:" + kNewReport;
     }

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "Form1/RecoverySlot.h"
 #include "controls/RowEditor.h"
 #include "recovery/RecoveryFile.h"
 #include "support/ProgramFolder.h"
@@ -60,9 +61,11 @@ void PressRandomKey(Form1& window, std::mt19937& random) {
 }
 
 // The child: the window over `folder`, which reports the tape it starts with, then presses keys
-// and reports the number of each key once it is done, until it is killed.
+// and reports the number of each key once it is done, until it is killed. It takes its recovery
+// file as the program does, so each child must find the lock of the one killed before it stale.
 int RunChild(const char* folder, const char* seed) {
-  Form1 window{fs::path(folder)};
+  const RecoverySlot slot{fs::path(folder)};
+  Form1 window{fs::path(folder), slot.File()};
   window.show();
   const QByteArray state = TapeSnapshot(window).toUtf8().toBase64();
   std::printf("S %s\n", state.constData());

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "recovery/Crc32.h"
 #include "recovery/RecoveryFile.h"
 #include "recovery/RecoveryJournal.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 namespace cinta {
@@ -107,16 +110,60 @@ const std::vector<std::function<void(RestorableTape&, PreviousResultsList&)>>& S
 TEST(RecoveryFile, HoldsTheTapeAsEveryStepLeftIt) {
   const TempFolder folder;
   Window window(folder.Path());
-  EXPECT_FALSE(ReadRecoveryFile(folder.Path()));
+  EXPECT_FALSE(ReadRecoveryFile(RecoveryFilePath(folder.Path())));
   for (std::size_t step = 0; step < Steps().size(); ++step) {
     SCOPED_TRACE(step);
     window.Step(Steps()[step]);
-    const std::optional<RecoveredTape> recovered = ReadRecoveryFile(folder.Path());
+    const std::optional<RecoveredTape> recovered =
+        ReadRecoveryFile(RecoveryFilePath(folder.Path()));
     ASSERT_TRUE(recovered);
     EXPECT_EQ(Dump(*recovered), Dump(window.tape, window.list));
   }
-  DiscardRecoveryFile(folder.Path());
-  EXPECT_FALSE(ReadRecoveryFile(folder.Path()));
+  DiscardRecoveryFile(RecoveryFilePath(folder.Path()));
+  EXPECT_FALSE(ReadRecoveryFile(RecoveryFilePath(folder.Path())));
+}
+
+// A file that cannot be written (its folder missing, the disk full) is written whole at the very
+// next step once it can be; until then the journal says that it does not protect the tape.
+TEST(RecoveryFile, AFileThatCannotBeWrittenIsTriedAgainAtTheNextStep) {
+  struct Fault {
+    const char* name;
+    bool folderMissing;
+    bool diskFull;
+  };
+  const Fault faults[] = {
+    {"FolderMissing", true, false},
+#if defined(__unix__) || defined(__APPLE__)
+    {"DiskFull", false, true},
+#endif
+  };
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    const TempFolder root;
+    const std::filesystem::path folder = root.Path() / "programa";
+    if (!fault.folderMissing) std::filesystem::create_directory(folder);
+    Window window(folder);
+    EXPECT_TRUE(window.journal.Protects());
+    // Later steps while the fault lasts find out that it does without writing the tape.
+    {
+#if defined(__unix__) || defined(__APPLE__)
+      std::optional<FileSizeLimit> limit;
+      if (fault.diskFull) limit.emplace(16);
+#endif
+      for (std::size_t step = 0; step < 2; ++step) {
+        window.Step(Steps()[step]);
+        EXPECT_FALSE(window.journal.Protects());
+        EXPECT_FALSE(ReadRecoveryFile(RecoveryFilePath(folder)));
+      }
+    }
+    std::filesystem::create_directories(folder);
+    window.Step(Steps()[2]);
+    EXPECT_TRUE(window.journal.Protects());
+    const std::optional<RecoveredTape> recovered = ReadRecoveryFile(RecoveryFilePath(folder));
+    ASSERT_TRUE(recovered);
+    EXPECT_EQ(Dump(*recovered), Dump(window.tape, window.list));
+    EXPECT_EQ(EntryNames(folder), std::set<std::string>{"recuperacion.dat"});
+  }
 }
 
 // The file after three steps, and the tape after each of them.

@@ -10,7 +10,7 @@ namespace cinta {
 
 std::unique_ptr<Form1> OpenWindow(const ProgramFolder& folder) {
   // The window of the test before closed without the close keys and left its tape to recover.
-  DiscardRecoveryFile(folder.Path());
+  DiscardRecoveryFile(RecoveryFilePath(folder.Path()));
   auto window = std::make_unique<Form1>(folder.Path());
   window->show();
   window->activateWindow();

@@ -115,21 +115,21 @@ TEST(WriteFileAtomically, FollowsThePermissionsOfTargetAndFolder) {
     const char* name;
     fs::perms perms;
     bool folderWritable;
-    std::size_t sizeLimit;  // 0: none; else a full disk
-    bool written;
+    std::size_t sizeLimit;              // 0: none; else a full disk
+    std::optional<WriteError> failure;  // nullopt: written
   };
   using enum fs::perms;
   constexpr fs::perms kReadOnly = owner_read | group_read | others_read;
   constexpr fs::perms kWritable = owner_read | owner_write | group_read;
   const PermissionCase cases[] = {
-      {"WritableByOwnerReadableByGroup", kWritable, true, 0, true},
+      {"WritableByOwnerReadableByGroup", kWritable, true, 0, std::nullopt},
       {"WritableByAll",
        owner_read | owner_write | group_read | group_write | others_read | others_write, true, 0,
-       true},
-      {"ReadOnlyIsLeftAlone", kReadOnly, true, 0, false},
-      {"ReadOnlyFolderRewritesInPlace", kWritable, false, 0, true},
-      {"ReadOnlyFolderAndFileIsLeftAlone", kReadOnly, false, 0, false},
-      {"ReadOnlyFolderOnAFullDiskKeepsTheOldFile", kWritable, false, 64, false},
+       std::nullopt},
+      {"ReadOnlyIsLeftAlone", kReadOnly, true, 0, WriteError::NoPermission},
+      {"ReadOnlyFolderRewritesInPlace", kWritable, false, 0, std::nullopt},
+      {"ReadOnlyFolderAndFileIsLeftAlone", kReadOnly, false, 0, WriteError::NoPermission},
+      {"ReadOnlyFolderOnAFullDiskKeepsTheOldFile", kWritable, false, 64, WriteError::DiskFull},
   };
   for (const PermissionCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -143,10 +143,10 @@ TEST(WriteFileAtomically, FollowsThePermissionsOfTargetAndFolder) {
     EXPECT_TRUE(AsUnprivilegedUser(folder.Path(), [&] {
       const std::optional<FileSizeLimit> fullDisk =
           c.sizeLimit == 0 ? std::nullopt : std::make_optional<FileSizeLimit>(c.sizeLimit);
-      return WriteFileAtomically(target, report) == c.written;
+      return WriteFileAtomically(target, report).Error() == c.failure;
     }));
     fs::permissions(folder.Path(), owner_all);
-    EXPECT_EQ(ReadBytes(target), c.written ? report : old);
+    EXPECT_EQ(ReadBytes(target), c.failure ? old : report);
     EXPECT_EQ(fs::status(target).permissions(), c.perms);
     EXPECT_EQ(EntryNames(folder.Path()), std::set<std::string>{"operacion.txt"});
   }
@@ -179,8 +179,9 @@ TEST(WriteFileAtomically, WriteFailingHalfwayKeepsTheOldFileWhole) {
   WriteBytes(target, "old report");
   {
     const FileSizeLimit limit(64);
-    EXPECT_FALSE(WriteFileAtomically(target, std::string(4096, 'x')));
-    EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "copy", std::string(4096, 'x')), std::nullopt);
+    EXPECT_EQ(WriteFileAtomically(target, std::string(4096, 'x')).Error(), WriteError::DiskFull);
+    EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "copy", std::string(4096, 'x')).result.Error(),
+              WriteError::DiskFull);
   }
   EXPECT_EQ(ReadBytes(target), "old report");
   EXPECT_EQ(EntryNames(folder.Path()), std::set<std::string>{"operacion.txt"});
@@ -210,7 +211,7 @@ TEST(WriteNewFileAtomically, TakesTheFirstFreeName) {
       WriteBytes(folder.Path() / name, "taken " + name);
       expectedNames.insert(name);
     }
-    EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "2011-12-6--9-5", "copy"),
+    EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "2011-12-6--9-5", "copy").path,
               folder.Path() / c.expected);
     EXPECT_EQ(ReadBytes(folder.Path() / c.expected), "copy");
     for (const std::string& name : c.taken)
@@ -227,7 +228,7 @@ TEST(WriteNewFileAtomically, LinksAndFoldersCountAsTaken) {
   if (!CreateSymlinkIfSupported(outside, folder.Path() / "n")) GTEST_SKIP() << "no symbolic links";
   CreateSymlinkIfSupported(dangling, folder.Path() / "n (2)");
   fs::create_directory(folder.Path() / "n (3)");
-  EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "n", "copy"), folder.Path() / "n (4)");
+  EXPECT_EQ(WriteNewFileAtomically(folder.Path(), "n", "copy").path, folder.Path() / "n (4)");
   EXPECT_EQ(ReadBytes(folder.Path() / "n (4)"), "copy");
   EXPECT_EQ(ReadBytes(outside), "keep");
   EXPECT_FALSE(fs::exists(dangling));
@@ -236,7 +237,8 @@ TEST(WriteNewFileAtomically, LinksAndFoldersCountAsTaken) {
 
 TEST(WriteNewFileAtomically, MissingFolderWritesNothing) {
   const TempFolder folder;
-  EXPECT_EQ(WriteNewFileAtomically(folder.Path() / "operaciones", "n", "copy"), std::nullopt);
+  EXPECT_EQ(WriteNewFileAtomically(folder.Path() / "operaciones", "n", "copy").result.Error(),
+            WriteError::Other);
   EXPECT_TRUE(fs::is_empty(folder.Path()));
 }
 
@@ -251,7 +253,7 @@ TEST(AtomicWrite, WritesIntoFoldersOfAnyName) {
     fs::create_directory(inner);
     EXPECT_TRUE(WriteFileAtomically(inner / "operacion.txt", "report"));
     EXPECT_EQ(ReadBytes(inner / "operacion.txt"), "report");
-    EXPECT_EQ(WriteNewFileAtomically(inner, "copy", "dated"), inner / "copy");
+    EXPECT_EQ(WriteNewFileAtomically(inner, "copy", "dated").path, inner / "copy");
     EXPECT_EQ(ReadBytes(inner / "copy"), "dated");
     EXPECT_EQ(EntryNames(inner), (std::set<std::string>{"copy", "operacion.txt"}));
   }
