@@ -100,17 +100,16 @@ std::optional<std::filesystem::path> Form2::WriteShownTextToItsFile() {
   if (std::filesystem::is_regular_file(*shownCopy_, error)) {
     return WriteFileAtomically(*shownCopy_, bytes) ? shownCopy_ : std::nullopt;
   }
-  std::optional<std::filesystem::path> copy =
+  const NewFile copy =
       WriteNewFileAtomically(SavedOperationsFolder(), DatedCopyName(clock_()), bytes);
-  if (copy) {
-    File1->Refresh();
-    const QList<QListWidgetItem*> listed =
-        File1->findItems(QFileInfo(*copy).fileName(), Qt::MatchExactly);
-    if (!listed.isEmpty()) File1->setCurrentItem(listed.first());
-    // Also when reading it back for the list failed: the next press writes this copy again.
-    shownCopy_ = copy;
-  }
-  return copy;
+  if (!copy.result) return std::nullopt;
+  File1->Refresh();
+  const QList<QListWidgetItem*> listed =
+      File1->findItems(QFileInfo(copy.path).fileName(), Qt::MatchExactly);
+  if (!listed.isEmpty()) File1->setCurrentItem(listed.first());
+  // Also when reading it back for the list failed: the next press writes this copy again.
+  shownCopy_ = copy.path;
+  return copy.path;
 }
 
 void Form2::StepFontSize() {
