@@ -97,7 +97,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     event->ignore();
     return true;
   }
-  if (watched == &Picture1->Editor() && event->type() == QEvent::KeyPress &&
+  // The type first: while the window is destroyed its tape viewport, half gone, still sends the
+  // editor events, and asking it for its editor then is undefined.
+  if (event->type() == QEvent::KeyPress && watched == &Picture1->Editor() &&
       RowEntryKey(*static_cast<QKeyEvent*>(event))) {
     return true;
   }
