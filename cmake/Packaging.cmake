@@ -16,14 +16,15 @@ install(DIRECTORY DESTINATION operaciones)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
 
 set(CPACK_PACKAGE_NAME cinta)
-set(CPACK_PACKAGE_VENDOR Cinta)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculadora de cinta")
+set(CPACK_PACKAGE_VENDOR ${CINTA_PUBLISHER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${CINTA_DESCRIPTION})
 # The archive is for users: no debugging symbols.
 set(CPACK_STRIP_FILES ON)
-# Windows users unzip; everyone else untars.
+# Windows users unzip, or run the installer; everyone else untars.
 if(WIN32)
   set(CPACK_PACKAGE_FILE_NAME cinta-${PROJECT_VERSION}-win64)
-  set(CPACK_GENERATOR ZIP)
+  set(CPACK_GENERATOR ZIP NSIS)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstaller.cmake)
 else()
   set(CPACK_PACKAGE_FILE_NAME cinta-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME})
   set(CPACK_GENERATOR TGZ)

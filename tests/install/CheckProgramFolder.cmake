@@ -5,7 +5,8 @@
 # breaks it wherever it is unpacked.
 # Takes -DBUILD_DIR, -DSOURCE_DIR, -DPROGRAM (the executable's file name), -DWORK_DIR,
 # -DGENERATOR (the CPack generator: TGZ or ZIP) and -DRUNTIME (|-separated files, such as DLLs and
-# plugins, that the program needs beside it).
+# plugins, that the program needs beside it). With -DFOLDER, -DSOURCE_DIR, -DPROGRAM and -DRUNTIME
+# it checks that one folder only, such as the one an installer has filled.
 cmake_minimum_required(VERSION 3.25)
 
 set(failures "")
@@ -61,6 +62,19 @@ function(CheckProgramFolder folder)
   set(failures "${failures}" PARENT_SCOPE)
 endfunction()
 
+function(ReportFailures)
+  if(failures)
+    list(JOIN failures "\n" report)
+    message(FATAL_ERROR "${report}")
+  endif()
+endfunction()
+
+if(DEFINED FOLDER)
+  CheckProgramFolder(${FOLDER})
+  ReportFailures()
+  return()
+endif()
+
 function(Run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
                   ERROR_VARIABLE output)
@@ -94,9 +108,5 @@ if(NOT topCount EQUAL 1 OR NOT IS_DIRECTORY "${top}")
   message(FATAL_ERROR "The archive unpacks to [${top}], expected one folder")
 endif()
 CheckProgramFolder(${top})
-
-if(failures)
-  list(JOIN failures "\n" report)
-  message(FATAL_ERROR "${report}")
-endif()
+ReportFailures()
 file(REMOVE_RECURSE ${WORK_DIR})
