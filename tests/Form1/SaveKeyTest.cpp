@@ -113,7 +113,9 @@ class SaveKeyTest : public QObject {
     });
     QVERIFY(seen.opened);
     QCOMPARE(seen.text, QString::fromStdString(DecodeWindows1252(kEditReport)));
-    QCOMPARE(failure, QStringLiteral("No se pudo guardar operacion.txt."));
+    // Windows reports a folder in the way as a denied access, Linux as no reason it names.
+    QVERIFY2(failure.startsWith(QStringLiteral("No se pudo guardar operacion.txt")),
+             qPrintable(failure));
     QVERIFY(std::filesystem::is_directory(folder_.Path() / "operacion.txt" / "keep"));
   }
 
