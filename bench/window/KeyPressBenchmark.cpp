@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <chrono>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -83,6 +85,38 @@ void BM_DigitTypedIntoARow(benchmark::State& state) {
   state.counters["median_ms"] = Median(samples);
 }
 BENCHMARK(BM_DigitTypedIntoARow)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The digit key while the recovery file cannot be written: a file size limit of zero fails every
+// write as a full disk does, so each key finds out again whether the file can be written.
+void BM_DigitKeyUnprotected(benchmark::State& state) {
+  Form1& window = Window();
+  GrowTo(window, static_cast<int>(state.range(0)));
+  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit full = saved;
+  full.rlim_cur = 0;
+  ::setrlimit(RLIMIT_FSIZE, &full);
+  std::vector<double> samples;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    window.Command2_Click(7);
+    window.Picture1->repaint();
+    window.Text2->repaint();
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.SetIterationTime(elapsed.count());
+    samples.push_back(elapsed.count() * 1000.0);
+    window.Command9_Click();
+  }
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedHandler);
+  if (window.UnprotectedSign->isHidden()) state.SkipWithError("the recovery file was written");
+  // The next key writes the file again.
+  window.Command2_Click(7);
+  window.Command9_Click();
+  state.counters["median_ms"] = Median(samples);
+}
+BENCHMARK(BM_DigitKeyUnprotected)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cinta
