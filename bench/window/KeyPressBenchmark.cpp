@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,26 @@ void GrowTo(Form1& window, int rows) {
   QCoreApplication::processEvents();
 }
 
+// Times `press` with the repaint of what it changed (the rows in the viewport and the result
+// box) done at once instead of at the next turn of the event loop; `takeBack`, untimed, gives
+// every press the same tape. Returns each press's time in milliseconds.
+std::vector<double> TimePresses(benchmark::State& state, Form1& window,
+                                const std::function<void()>& press,
+                                const std::function<void()>& takeBack) {
+  std::vector<double> samples;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    press();
+    window.Picture1->repaint();
+    window.Text2->repaint();
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.SetIterationTime(elapsed.count());
+    samples.push_back(elapsed.count() * 1000.0);
+    takeBack();
+  }
+  return samples;
+}
+
 // One digit key on a tape of `rows` rows after row 0: the handler, the evaluation of the whole
 // tape, and the repaint of what changed (the row in the viewport and the result box), done at
 // once instead of at the next turn of the event loop. The digit is taken back, untimed, so
@@ -44,17 +65,8 @@ void BM_DigitKey(benchmark::State& state) {
     state.SkipWithError("the tape failed: a key press would evaluate only part of it");
     return;
   }
-  std::vector<double> samples;
-  for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    window.Command2_Click(7);
-    window.Picture1->repaint();
-    window.Text2->repaint();
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    state.SetIterationTime(elapsed.count());
-    samples.push_back(elapsed.count() * 1000.0);
-    window.Command9_Click();
-  }
+  const std::vector<double> samples = TimePresses(
+      state, window, [&] { window.Command2_Click(7); }, [&] { window.Command9_Click(); });
   state.counters["median_ms"] = Median(samples);
   state.counters["peak_MB"] = PeakMemoryMegabytes();
 }
@@ -71,17 +83,9 @@ void BM_DigitTypedIntoARow(benchmark::State& state) {
   Form1& window = Window();
   GrowTo(window, static_cast<int>(state.range(0)));
   const std::string text = window.Text1(0).Text();
-  std::vector<double> samples;
-  for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    window.Text1_Change(0, text + '7');
-    window.Picture1->repaint();
-    window.Text2->repaint();
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    state.SetIterationTime(elapsed.count());
-    samples.push_back(elapsed.count() * 1000.0);
-    window.Text1_Change(0, text);
-  }
+  const std::vector<double> samples = TimePresses(
+      state, window, [&] { window.Text1_Change(0, text + '7'); },
+      [&] { window.Text1_Change(0, text); });
   state.counters["median_ms"] = Median(samples);
 }
 BENCHMARK(BM_DigitTypedIntoARow)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -97,17 +101,8 @@ void BM_DigitKeyUnprotected(benchmark::State& state) {
   rlimit full = saved;
   full.rlim_cur = 0;
   ::setrlimit(RLIMIT_FSIZE, &full);
-  std::vector<double> samples;
-  for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    window.Command2_Click(7);
-    window.Picture1->repaint();
-    window.Text2->repaint();
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    state.SetIterationTime(elapsed.count());
-    samples.push_back(elapsed.count() * 1000.0);
-    window.Command9_Click();
-  }
+  const std::vector<double> samples = TimePresses(
+      state, window, [&] { window.Command2_Click(7); }, [&] { window.Command9_Click(); });
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, savedHandler);
   if (window.UnprotectedSign->isHidden()) state.SkipWithError("the recovery file was written");
