@@ -12,8 +12,9 @@ namespace cinta {
 
 // Ends the event loop once `window` has been painted for the first time: the point at which a
 // user sees it. Both start-up probes stop at this same point, and print the moment on standard
-// output as nanoseconds of the steady clock, which all processes share. The paint is watched on
-// every widget of the window, since a window covered by its children is never painted itself.
+// output as nanoseconds of the system clock, which all processes share, Windows programs under
+// Wine too. The paint is watched on every widget of the window, since a window covered by its
+// children is never painted itself.
 class QuitAfterFirstPaint : public QObject {
  public:
   explicit QuitAfterFirstPaint(QWidget* window) : window_(window) {
@@ -29,7 +30,7 @@ class QuitAfterFirstPaint : public QObject {
       QMetaObject::invokeMethod(
           QCoreApplication::instance(),
           [] {
-            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
             std::printf("%lld\n",
                         static_cast<long long>(
                             std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
