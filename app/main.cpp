@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 
-#include "Form1/Form1.h"
-#include "Form1/RecoverySlot.h"
 #include "app/ProgramDirectory.h"
 #include "assets/Pictures.h"
+#include "tapewindow/RecoverySlot.h"
+#include "tapewindow/TapeWindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path programDir = cinta::ProgramDirectory();
   // Held until the window is gone: a second window started in the folder takes a file of its own.
   const cinta::RecoverySlot recoveryFile(programDir);
-  cinta::Form1 window(programDir, recoveryFile.File());
+  cinta::TapeWindow window(programDir, recoveryFile.File());
   window.show();
   // Without a window manager no window becomes active by itself, and an inactive window gets
   // neither keyboard input nor tooltips.

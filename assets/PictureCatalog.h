@@ -147,7 +147,8 @@ constexpr PictureId OperatorKeyPicture(int code) {
   return static_cast<PictureId>(static_cast<int>(PictureId::OperatorKeyAdd) + code);
 }
 
-// code: the operator code 0 to 11; the small face of `Image1`, the palette and the row buttons.
+// code: the operator code 0 to 11; the small face of `operatorLegend`, the palette and the row
+// buttons.
 constexpr PictureId OperatorSmallPicture(int code) {
   assert(code >= 0 && code < kOperatorPictureCount);
   return static_cast<PictureId>(static_cast<int>(PictureId::OperatorSmallAdd) + code);

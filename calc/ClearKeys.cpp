@@ -13,15 +13,15 @@ void PressClearKey(TapeFields& tape, PreviousResultsList& list) {
   tape.SetOperatorCode(0, "0");
 }
 
-bool PressClearEntryKey(TapeFields& tape, int& evalRowCount) {
-  const int lastRow = tape.CurrentRow();
+bool PressClearEntryKey(TapeFields& tape, int& evaluatedRows) {
+  const int lastRow = tape.LastRow();
   if (lastRow != 0) {
     tape.RemoveRowsFrom(lastRow);
   } else {
     tape.SetOperandText(0, "");
   }
-  evalRowCount = tape.CurrentRow() + 1;
-  RecalculateTape(tape, evalRowCount);
+  evaluatedRows = tape.LastRow() + 1;
+  RecalculateTape(tape, evaluatedRows);
   return lastRow != 0;
 }
 

@@ -17,7 +17,7 @@ MemoryTape::Row& MemoryTape::At(int row) {
   return rows_.at(static_cast<std::size_t>(row));
 }
 
-int MemoryTape::CurrentRow() const {
+int MemoryTape::LastRow() const {
   return static_cast<int>(rows_.size()) - 1;
 }
 

@@ -16,7 +16,7 @@ class MemoryTape : public RestorableTape {
  public:
   MemoryTape();
 
-  int CurrentRow() const override;
+  int LastRow() const override;
   std::string OperandText(int row) const override;
   void SetOperandText(int row, std::string_view text) override;
   std::string OperatorCode(int row) const override;

@@ -17,26 +17,26 @@ std::size_t WithoutLastCharacter(const std::string& text) {
   return end;
 }
 
-void EvaluateEveryRow(TapeFields& tape, int& evalRowCount) {
-  evalRowCount = tape.CurrentRow() + 1;
-  RecalculateTape(tape, evalRowCount);
+void EvaluateEveryRow(TapeFields& tape, int& evaluatedRows) {
+  evaluatedRows = tape.LastRow() + 1;
+  RecalculateTape(tape, evaluatedRows);
 }
 
 }  // namespace
 
-bool PressDigitKey(TapeFields& tape, int digit, int& evalRowCount) {
+bool PressDigitKey(TapeFields& tape, int digit, int& evaluatedRows) {
   if (digit < 0 || digit > 9) return false;
-  const int row = tape.CurrentRow();
+  const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.size() >= kMaxRowTextLength) return false;
   if (!tape.IsEditView()) ShowEditView(tape);
   tape.SetOperandText(row, text + static_cast<char>('0' + digit));
-  EvaluateEveryRow(tape, evalRowCount);
+  EvaluateEveryRow(tape, evaluatedRows);
   return true;
 }
 
 bool PressCommaKey(TapeFields& tape) {
-  const int row = tape.CurrentRow();
+  const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.find('.') != std::string::npos) return true;
   if (text.size() >= kMaxRowTextLength) return false;
@@ -44,26 +44,26 @@ bool PressCommaKey(TapeFields& tape) {
   return true;
 }
 
-void PressBackspaceKey(TapeFields& tape, int& evalRowCount) {
-  const int row = tape.CurrentRow();
+void PressBackspaceKey(TapeFields& tape, int& evaluatedRows) {
+  const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.empty()) return;
   tape.SetOperandText(row, std::string_view(text).substr(0, WithoutLastCharacter(text)));
-  EvaluateEveryRow(tape, evalRowCount);
+  EvaluateEveryRow(tape, evaluatedRows);
 }
 
-bool PressSignKey(TapeFields& tape, int& evalRowCount) {
-  const int row = tape.CurrentRow();
+bool PressSignKey(TapeFields& tape, int& evaluatedRows) {
+  const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.size() >= kMaxRowTextLength) return false;
   tape.SetOperandText(row, '-' + text);
-  EvaluateEveryRow(tape, evalRowCount);
+  EvaluateEveryRow(tape, evaluatedRows);
   return true;
 }
 
-void TypeRowText(TapeFields& tape, int row, std::string_view text, int& evalRowCount) {
+void TypeRowText(TapeFields& tape, int row, std::string_view text, int& evaluatedRows) {
   tape.SetOperandText(row, text);
-  EvaluateEveryRow(tape, evalRowCount);
+  EvaluateEveryRow(tape, evaluatedRows);
 }
 
 }  // namespace cinta

@@ -14,11 +14,11 @@ void StoreResult(PreviousResultsList& list, const TapeFields& tape) {
   if (!list.IsShown()) list.Show();
 }
 
-void PickEntry(TapeFields& tape, std::string_view entry, int& evalRowCount) {
-  const int lastRow = tape.CurrentRow();
+void PickEntry(TapeFields& tape, std::string_view entry, int& evaluatedRows) {
+  const int lastRow = tape.LastRow();
   tape.SetOperandText(lastRow, entry);
-  evalRowCount = lastRow + 1;
-  RecalculateTape(tape, evalRowCount);
+  evaluatedRows = lastRow + 1;
+  RecalculateTape(tape, evaluatedRows);
 }
 
 void EmptyList(PreviousResultsList& list) {

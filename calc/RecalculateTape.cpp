@@ -31,14 +31,14 @@ RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
 
 }  // namespace
 
-void RecalculateTape(TapeFields& tape, int evalRowCount) {
+void RecalculateTape(TapeFields& tape, int evaluatedRows) {
   // A tape that failed before shows its number again once it no longer fails.
   if (tape.ResultText() == kErrorText) tape.SetResultText("0");
 
   double total = 0;
   bool refused = false;
-  const int currentRow = tape.CurrentRow();
-  if (currentRow <= 0) {
+  const int lastRow = tape.LastRow();
+  if (lastRow <= 0) {
     const auto value = TextToNumber(tape.OperandText(0));
     if (!value) {
       tape.SetResultText(kErrorText);
@@ -47,7 +47,7 @@ void RecalculateTape(TapeFields& tape, int evalRowCount) {
     total = *value;
   } else {
     // Rows past the last one do not exist, whatever the caller asks for.
-    const int rowCount = std::min(evalRowCount, currentRow + 1);
+    const int rowCount = std::min(evaluatedRows, lastRow + 1);
     for (int row = 0; row < rowCount; ++row) {
       switch (EvaluateRow(tape, row, total)) {
         case RowOutcome::Applied:

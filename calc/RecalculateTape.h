@@ -5,9 +5,9 @@
 
 namespace cinta {
 
-// Folds rows 0 to evalRowCount - 1 (row 0 alone when the tape has one row) from top to bottom
+// Folds rows 0 to evaluatedRows - 1 (row 0 alone when the tape has one row) from top to bottom
 // into the running total and writes it into the result; writes "ERROR" instead when a row was
 // refused or an operation failed. Unary rows get the value they act on written into their text.
-void RecalculateTape(TapeFields& tape, int evalRowCount);
+void RecalculateTape(TapeFields& tape, int evaluatedRows);
 
 }  // namespace cinta

@@ -17,7 +17,7 @@ inline constexpr RowField kRowFields[] = {RowField::Operand, RowField::Operator,
 // took, the last format key, and where the rows stand (the scroll offset) in a container how
 // tall, in the window's own units.
 struct TapeSettings {
-  int evalRowCount = 0;
+  int evaluatedRows = 0;
   int formatMode = 0;
   int rowsTop = 0;
   int rowsHeight = 0;

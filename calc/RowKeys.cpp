@@ -16,22 +16,22 @@ bool IsOperatorIndex(int index) {
 
 }  // namespace
 
-bool PressOperatorKey(TapeFields& tape, int index, int& evalRowCount) {
-  if (!IsOperatorIndex(index) || tape.CurrentRow() >= kLastRow) return false;
+bool PressOperatorKey(TapeFields& tape, int index, int& evaluatedRows) {
+  if (!IsOperatorIndex(index) || tape.LastRow() >= kLastRow) return false;
   if (!tape.IsEditView()) ShowEditView(tape);
   tape.AppendRow();
-  const int row = tape.CurrentRow();
+  const int row = tape.LastRow();
   tape.SetOperatorCode(row, std::to_string(index));
-  evalRowCount = IsUnary(static_cast<OperatorCode>(index)) ? row + 1 : row;
-  RecalculateTape(tape, evalRowCount);
+  evaluatedRows = IsUnary(static_cast<OperatorCode>(index)) ? row + 1 : row;
+  RecalculateTape(tape, evaluatedRows);
   return true;
 }
 
-void PressPaletteKey(TapeFields& tape, int row, int index, int& evalRowCount) {
-  if (!IsOperatorIndex(index) || row < 0 || row > tape.CurrentRow()) return;
+void PressPaletteKey(TapeFields& tape, int row, int index, int& evaluatedRows) {
+  if (!IsOperatorIndex(index) || row < 0 || row > tape.LastRow()) return;
   tape.SetOperatorCode(row, std::to_string(index));
-  evalRowCount = tape.CurrentRow() + 1;
-  RecalculateTape(tape, evalRowCount);
+  evaluatedRows = tape.LastRow() + 1;
+  RecalculateTape(tape, evaluatedRows);
 }
 
 }  // namespace cinta

@@ -12,11 +12,11 @@ inline constexpr int kLastRow = 32767;
 // with that code. A binary operator waits for its number, so the new row is left out of the
 // evaluation; a unary one acts on the running total at once, so its row counts. Returns whether
 // a row was added: not for an index that names no operator, nor after row kLastRow.
-bool PressOperatorKey(TapeFields& tape, int index, int& evalRowCount);
+bool PressOperatorKey(TapeFields& tape, int index, int& evaluatedRows);
 
 // Palette key `index` chosen for row `row`: gives the row that operator and evaluates every row,
 // in the view the tape shows. A row that no longer exists, or an index that names no operator,
 // changes nothing.
-void PressPaletteKey(TapeFields& tape, int row, int index, int& evalRowCount);
+void PressPaletteKey(TapeFields& tape, int row, int index, int& evaluatedRows);
 
 }  // namespace cinta

@@ -8,12 +8,12 @@ namespace cinta {
 
 // The fields of the tape as the core sees them. The main window implements this over its
 // controls (which are the tape's only storage); MemoryTape implements it over plain vectors.
-// Rows are 0 to CurrentRow(); texts are UTF-8.
+// Rows are 0 to LastRow(); texts are UTF-8.
 class TapeFields {
  public:
   virtual ~TapeFields() = default;
 
-  virtual int CurrentRow() const = 0;
+  virtual int LastRow() const = 0;
 
   virtual std::string OperandText(int row) const = 0;
   virtual void SetOperandText(int row, std::string_view text) = 0;

@@ -30,8 +30,8 @@ void WriteRowField(RestorableTape& tape, int row, RowField field, std::string_vi
 }
 
 TapeWideState ReadTapeWideState(const RestorableTape& tape) {
-  return {tape.CurrentRow() + 1, tape.ResultText(),      tape.FormattedResultText(),
-          tape.IsEditView(),     tape.IsResultVisible(), tape.IsFormattedResultVisible(),
+  return {tape.LastRow() + 1, tape.ResultText(),      tape.FormattedResultText(),
+          tape.IsEditView(),  tape.IsResultVisible(), tape.IsFormattedResultVisible(),
           tape.Settings()};
 }
 
@@ -48,8 +48,8 @@ TapePatch ReadWholeTape(const RestorableTape& tape) {
 
 void ApplyPatch(RestorableTape& tape, const TapePatch& patch) {
   const TapeWideState& state = patch.state;
-  if (tape.CurrentRow() + 1 > state.rowCount) tape.RemoveRowsFrom(state.rowCount);
-  while (tape.CurrentRow() + 1 < state.rowCount) tape.AppendRow();
+  if (tape.LastRow() + 1 > state.rowCount) tape.RemoveRowsFrom(state.rowCount);
+  while (tape.LastRow() + 1 < state.rowCount) tape.AppendRow();
   for (const FieldValue& value : patch.fields) {
     WriteRowField(tape, value.row, value.field, value.text);
   }

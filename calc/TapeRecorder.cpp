@@ -46,7 +46,7 @@ void TapeRecorder::FieldChanging(int row, RowField field, std::string_view now,
 }
 
 void TapeRecorder::RowsRemoving(int first) {
-  const int end = std::min(tape_.CurrentRow() + 1, change_.before.state.rowCount);
+  const int end = std::min(tape_.LastRow() + 1, change_.before.state.rowCount);
   if (!recording_ || end <= first) return;
   change_.before.fields.reserve(change_.before.fields.size() +
                                 static_cast<std::size_t>(end - first) * std::size(kRowFields));

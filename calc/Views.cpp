@@ -37,7 +37,7 @@ std::string PatternForFormatMode(int formatMode, std::string_view currencySymbol
 }
 
 void ShowEditView(TapeFields& tape) {
-  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+  for (int row = 0; row <= tape.LastRow(); ++row) {
     tape.SetFormattedVisible(row, false);
     tape.SetEntryVisible(row, true);
   }
@@ -46,7 +46,7 @@ void ShowEditView(TapeFields& tape) {
 }
 
 void ShowFormattedView(TapeFields& tape, std::string_view pattern) {
-  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+  for (int row = 0; row <= tape.LastRow(); ++row) {
     tape.SetFormattedText(row, Formatted(tape.OperandText(row), pattern));
     tape.SetFormattedVisible(row, true);
     tape.SetEntryVisible(row, false);
@@ -66,10 +66,10 @@ void PressFormatKey(TapeFields& tape, int index, int& formatMode, std::string_vi
   }
 }
 
-void PressEqualsKey(TapeFields& tape, int& evalRowCount) {
+void PressEqualsKey(TapeFields& tape, int& evaluatedRows) {
   if (!tape.IsEditView()) ShowEditView(tape);
-  evalRowCount = tape.CurrentRow() + 1;
-  RecalculateTape(tape, evalRowCount);
+  evaluatedRows = tape.LastRow() + 1;
+  RecalculateTape(tape, evaluatedRows);
 }
 
 }  // namespace cinta

@@ -24,8 +24,8 @@ void ShowFormattedView(TapeFields& tape, std::string_view pattern);
 // with its pattern, or the edit view for key 1. Other indexes name no key and do nothing.
 void PressFormatKey(TapeFields& tape, int index, int& formatMode, std::string_view currencySymbol);
 
-// The "=" key: back to the edit view if needed, then sets evalRowCount to every row, the last
+// The "=" key: back to the edit view if needed, then sets evaluatedRows to every row, the last
 // one even while it is still empty, and evaluates them.
-void PressEqualsKey(TapeFields& tape, int& evalRowCount);
+void PressEqualsKey(TapeFields& tape, int& evaluatedRows);
 
 }  // namespace cinta

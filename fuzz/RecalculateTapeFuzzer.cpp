@@ -46,26 +46,26 @@ void FuzzOne(FuzzedDataProvider& input) {
   MemoryTape tape;
   tape.SetOperandText(0, PickText(input));
   if (input.ConsumeBool()) tape.SetResultText("ERROR");
-  while (tape.CurrentRow() < kMostRows && input.remaining_bytes() > 0) {
+  while (tape.LastRow() < kMostRows && input.remaining_bytes() > 0) {
     // Named locals fix the order in which the two are taken from the input.
     const std::string code = PickCode(input);
     const std::string text = PickText(input);
     tape.AppendRow(text, code);
   }
-  const int evalRowCount = input.ConsumeIntegralInRange(-1, tape.CurrentRow() + 2);
+  const int evaluatedRows = input.ConsumeIntegralInRange(-1, tape.LastRow() + 2);
 
   std::vector<std::string> before;
-  for (int row = 0; row <= tape.CurrentRow(); ++row) before.push_back(tape.OperandText(row));
-  RecalculateTape(tape, evalRowCount);
+  for (int row = 0; row <= tape.LastRow(); ++row) before.push_back(tape.OperandText(row));
+  RecalculateTape(tape, evaluatedRows);
   const std::string result = tape.ResultText();
   Require(result == "ERROR" || IsShownNumber(result), "the result is a number text or ERROR");
-  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+  for (int row = 0; row <= tape.LastRow(); ++row) {
     const std::string text = tape.OperandText(row);
     if (text != before[static_cast<std::size_t>(row)])
       Require(IsShownNumber(text), "a rewritten row holds a number text");
   }
 
-  RecalculateTape(tape, evalRowCount);
+  RecalculateTape(tape, evaluatedRows);
   Require(tape.ResultText() == result, "evaluating the same rows again gives the same result");
 }
 

@@ -14,8 +14,8 @@ std::string BuildTapeReport(RestorableTape& tape, int formatMode, std::string_vi
   const bool editView = tape.IsEditView();
   if (!editView) ShowFormattedView(tape, PatternForFormatMode(formatMode, currencySymbol));
   std::vector<ReportRow> rows;
-  rows.reserve(static_cast<std::size_t>(tape.CurrentRow()) + 1);
-  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+  rows.reserve(static_cast<std::size_t>(tape.LastRow()) + 1);
+  for (int row = 0; row <= tape.LastRow(); ++row) {
     rows.push_back({row == 0 ? std::string() : tape.OperatorCode(row),
                     editView ? tape.OperandText(row) : tape.FormattedText(row)});
   }

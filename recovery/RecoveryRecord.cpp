@@ -112,7 +112,7 @@ std::string EncodeContents(std::uint64_t session, bool whole, const TapePatch& t
   out.U32(static_cast<std::uint32_t>(state.rowCount));
   out.Text(state.resultText);
   out.Text(state.formattedResultText);
-  out.I32(state.settings.evalRowCount);
+  out.I32(state.settings.evaluatedRows);
   out.I32(state.settings.formatMode);
   out.I32(state.settings.rowsTop);
   out.I32(state.settings.rowsHeight);
@@ -148,11 +148,11 @@ std::optional<RecoveryRecord> DecodeContents(std::string_view bytes) {
   state.resultText = in.Text();
   state.formattedResultText = in.Text();
   TapeSettings& settings = state.settings;
-  settings.evalRowCount = in.I32();
+  settings.evaluatedRows = in.I32();
   settings.formatMode = in.I32();
   settings.rowsTop = in.I32();
   settings.rowsHeight = in.I32();
-  Check(in, InRange(settings.evalRowCount, 0, kMaxRows) &&
+  Check(in, InRange(settings.evaluatedRows, 0, kMaxRows) &&
                 InRange(settings.formatMode, 0, kFormatKeys - 1) &&
                 InRange(settings.rowsTop, -kMaxTwips, kMaxTwips) &&
                 InRange(settings.rowsHeight, 0, kMaxTwips));

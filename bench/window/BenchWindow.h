@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "Form1/Form1.h"
 #include "app/ProgramDirectory.h"
+#include "tapewindow/TapeWindow.h"
 
 namespace cinta {
 
@@ -37,7 +37,7 @@ struct BenchWindow {
   }
 
   BenchProgramFolder folder;
-  Form1 form{folder.Path()};
+  TapeWindow form{folder.Path()};
 };
 
 // The windows that the benchmarks keep from one run to the next. main() closes them while the
@@ -46,7 +46,7 @@ inline std::vector<std::unique_ptr<BenchWindow>>& KeptWindows() {
   static std::vector<std::unique_ptr<BenchWindow>> windows;
   return windows;
 }
-inline Form1& KeepWindow() {
+inline TapeWindow& KeepWindow() {
   return KeptWindows().emplace_back(std::make_unique<BenchWindow>())->form;
 }
 

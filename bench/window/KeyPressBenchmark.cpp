@@ -11,25 +11,25 @@
 
 #include "BenchSupport.h"
 #include "BenchWindow.h"
-#include "Form1/Form1.h"
+#include "tapewindow/TapeWindow.h"
 
 namespace cinta {
 namespace {
 
 // One window for every tape length, grown from one length to the next: building a tape
 // evaluates it once per key, so the longest one takes by far the most time to build.
-Form1& Window() {
-  static Form1& window = KeepWindow();
+TapeWindow& Window() {
+  static TapeWindow& window = KeepWindow();
   return window;
 }
 
 // Sums, differences, products and quotients; each product by 3 is undone by the next quotient,
 // so the total stays small and every row of the tape is evaluated on every key.
-void GrowTo(Form1& window, int rows) {
-  while (window.CurrentRow() < rows) {
-    const int code = (window.CurrentRow() + 1) % 4;
-    window.Command3_Click(code);
-    window.Command2_Click(code >= 2 ? 3 : 1 + window.CurrentRow() % 9);
+void GrowTo(TapeWindow& window, int rows) {
+  while (window.LastRow() < rows) {
+    const int code = (window.LastRow() + 1) % 4;
+    window.PressOperator(code);
+    window.PressDigit(code >= 2 ? 3 : 1 + window.LastRow() % 9);
   }
   QCoreApplication::processEvents();
 }
@@ -37,15 +37,15 @@ void GrowTo(Form1& window, int rows) {
 // Times `press` with the repaint of what it changed (the rows in the viewport and the result
 // box) done at once instead of at the next turn of the event loop; `takeBack`, untimed, gives
 // every press the same tape. Returns each press's time in milliseconds.
-std::vector<double> TimePresses(benchmark::State& state, Form1& window,
+std::vector<double> TimePresses(benchmark::State& state, TapeWindow& window,
                                 const std::function<void()>& press,
                                 const std::function<void()>& takeBack) {
   std::vector<double> samples;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     press();
-    window.Picture1->repaint();
-    window.Text2->repaint();
+    window.tapeView->repaint();
+    window.resultBox->repaint();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     state.SetIterationTime(elapsed.count());
     samples.push_back(elapsed.count() * 1000.0);
@@ -59,14 +59,14 @@ std::vector<double> TimePresses(benchmark::State& state, Form1& window,
 // once instead of at the next turn of the event loop. The digit is taken back, untimed, so
 // every press meets the same tape.
 void BM_DigitKey(benchmark::State& state) {
-  Form1& window = Window();
+  TapeWindow& window = Window();
   GrowTo(window, static_cast<int>(state.range(0)));
-  if (window.Text2->Text() == QStringLiteral("ERROR")) {
+  if (window.resultBox->Text() == QStringLiteral("ERROR")) {
     state.SkipWithError("the tape failed: a key press would evaluate only part of it");
     return;
   }
   const std::vector<double> samples = TimePresses(
-      state, window, [&] { window.Command2_Click(7); }, [&] { window.Command9_Click(); });
+      state, window, [&] { window.PressDigit(7); }, [&] { window.PressBackspace(); });
   state.counters["median_ms"] = Median(samples);
   state.counters["peak_MB"] = PeakMemoryMegabytes();
 }
@@ -80,12 +80,11 @@ BENCHMARK(BM_DigitKey)
 // A digit typed into the first row's entry, which evaluates the whole tape below it, as the
 // digit key does; the row is given back its text, untimed.
 void BM_DigitTypedIntoARow(benchmark::State& state) {
-  Form1& window = Window();
+  TapeWindow& window = Window();
   GrowTo(window, static_cast<int>(state.range(0)));
-  const std::string text = window.Text1(0).Text();
+  const std::string text = window.rowEntries(0).Text();
   const std::vector<double> samples = TimePresses(
-      state, window, [&] { window.Text1_Change(0, text + '7'); },
-      [&] { window.Text1_Change(0, text); });
+      state, window, [&] { window.EditRow(0, text + '7'); }, [&] { window.EditRow(0, text); });
   state.counters["median_ms"] = Median(samples);
 }
 BENCHMARK(BM_DigitTypedIntoARow)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -93,7 +92,7 @@ BENCHMARK(BM_DigitTypedIntoARow)->Arg(32767)->UseManualTime()->Unit(benchmark::k
 // The digit key while the recovery file cannot be written: a file size limit of zero fails every
 // write as a full disk does, so each key finds out again whether the file can be written.
 void BM_DigitKeyUnprotected(benchmark::State& state) {
-  Form1& window = Window();
+  TapeWindow& window = Window();
   GrowTo(window, static_cast<int>(state.range(0)));
   const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit saved{};
@@ -102,13 +101,13 @@ void BM_DigitKeyUnprotected(benchmark::State& state) {
   full.rlim_cur = 0;
   ::setrlimit(RLIMIT_FSIZE, &full);
   const std::vector<double> samples = TimePresses(
-      state, window, [&] { window.Command2_Click(7); }, [&] { window.Command9_Click(); });
+      state, window, [&] { window.PressDigit(7); }, [&] { window.PressBackspace(); });
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, savedHandler);
-  if (window.UnprotectedSign->isHidden()) state.SkipWithError("the recovery file was written");
+  if (window.unprotectedSign->isHidden()) state.SkipWithError("the recovery file was written");
   // The next key writes the file again.
-  window.Command2_Click(7);
-  window.Command9_Click();
+  window.PressDigit(7);
+  window.PressBackspace();
   state.counters["median_ms"] = Median(samples);
 }
 BENCHMARK(BM_DigitKeyUnprotected)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -9,8 +9,8 @@
 
 #include "BenchSupport.h"
 #include "BenchWindow.h"
-#include "Form1/Form1.h"
-#include "Form2/Form2.h"
+#include "tapewindow/TapeWindow.h"
+#include "viewer/ReportViewer.h"
 
 namespace cinta {
 namespace {
@@ -20,20 +20,21 @@ namespace {
 void BM_SaveKeyOnLongestTape(benchmark::State& state) {
   const BenchProgramFolder folder;
   const std::filesystem::path programDir = folder.Path();
-  Form1 window(programDir);
+  TapeWindow window(programDir);
   window.show();
   QCoreApplication::processEvents();
-  while (window.CurrentRow() < 32767) {
-    window.Command3_Click(0);
-    window.Command2_Click(1 + window.CurrentRow() % 9);
+  while (window.LastRow() < 32767) {
+    window.PressOperator(0);
+    window.PressDigit(1 + window.LastRow() % 9);
   }
   std::vector<double> samples;
   for (auto _ : state) {
     QTimer::singleShot(0, &window, [] {
-      if (auto* viewer = dynamic_cast<Form2*>(QApplication::activeModalWidget())) viewer->reject();
+      if (auto* viewer = dynamic_cast<ReportViewer*>(QApplication::activeModalWidget()))
+        viewer->reject();
     });
     const auto start = std::chrono::steady_clock::now();
-    window.Command11_Click();
+    window.PressSave();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     state.SetIterationTime(elapsed.count());
     samples.push_back(elapsed.count() * 1000.0);

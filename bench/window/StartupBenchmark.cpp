@@ -76,7 +76,7 @@ struct Probe {
 };
 
 // The main window, the bare yardstick window, and the yardstick with one line of text.
-constexpr Probe kProbes[] = {{"form1", "form1_window", nullptr},
+constexpr Probe kProbes[] = {{"window", "tape_window", nullptr},
                              {"minimal", "minimal_window", nullptr},
                              {"captioned", "minimal_window", "--caption"}};
 constexpr int kProbeCount = 3;

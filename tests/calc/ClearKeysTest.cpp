@@ -31,7 +31,7 @@ TEST(PressClearKey, FilesTheResultAndLeavesRowZeroAlone) {
     EXPECT_EQ(k.list.Entries(), c.entries);
     EXPECT_EQ(k.list.FieldText(), c.entries.back());
     EXPECT_TRUE(k.list.IsShown());
-    EXPECT_EQ(k.tape.CurrentRow(), 0);
+    EXPECT_EQ(k.tape.LastRow(), 0);
     EXPECT_EQ(k.tape.OperandText(0), "");
     EXPECT_EQ(k.tape.OperatorCode(0), "0");
     EXPECT_EQ(k.tape.ResultText(), "0");
@@ -65,8 +65,8 @@ TEST(PressClearEntryKey, RemovesTheLastRowOrEmptiesRowZero) {
     KeyedTape k;
     PressKeys(k, c.kept);
     PressKeys(k, c.removed);
-    EXPECT_EQ(PressClearEntryKey(k.tape, k.evalRowCount), c.removesARow);
-    EXPECT_EQ(k.evalRowCount, k.tape.CurrentRow() + 1);
+    EXPECT_EQ(PressClearEntryKey(k.tape, k.evaluatedRows), c.removesARow);
+    EXPECT_EQ(k.evaluatedRows, k.tape.LastRow() + 1);
     PressKeys(k, c.after);
     EXPECT_EQ(OperandTexts(k.tape), c.rows);
     EXPECT_EQ(k.tape.ResultText(), c.result);
@@ -81,7 +81,7 @@ TEST(ClearKeys, KeepTheFormattedView) {
     KeyedTape k;
     PressKeys(k, "2+4a");
     PressKeys(k, key);
-    EXPECT_EQ(k.tape.CurrentRow(), 0);
+    EXPECT_EQ(k.tape.LastRow(), 0);
     EXPECT_FALSE(k.tape.IsEditView());
     EXPECT_TRUE(k.tape.IsFormattedVisible(0));
     EXPECT_EQ(k.tape.FormattedText(0), "2,00");

@@ -15,23 +15,23 @@ void PressKey(KeyedTape& k, char key) {
   constexpr std::string_view kOperators = "+-*/^%riRmq!";
   constexpr std::string_view kFormats = "aeczZ";
   if (key >= '0' && key <= '9') {
-    PressDigitKey(k.tape, key - '0', k.evalRowCount);
+    PressDigitKey(k.tape, key - '0', k.evaluatedRows);
   } else if (const auto code = kOperators.find(key); code != std::string_view::npos) {
-    PressOperatorKey(k.tape, static_cast<int>(code), k.evalRowCount);
+    PressOperatorKey(k.tape, static_cast<int>(code), k.evaluatedRows);
   } else if (const auto mode = kFormats.find(key); mode != std::string_view::npos) {
     PressFormatKey(k.tape, static_cast<int>(mode), k.formatMode, "$");
   } else if (key == ',') {
     PressCommaKey(k.tape);
   } else if (key == '<') {
-    PressBackspaceKey(k.tape, k.evalRowCount);
+    PressBackspaceKey(k.tape, k.evaluatedRows);
   } else if (key == '~') {
-    PressSignKey(k.tape, k.evalRowCount);
+    PressSignKey(k.tape, k.evaluatedRows);
   } else if (key == '=') {
-    PressEqualsKey(k.tape, k.evalRowCount);
+    PressEqualsKey(k.tape, k.evaluatedRows);
   } else if (key == 'C') {
     PressClearKey(k.tape, k.list);
   } else if (key == 'E') {
-    PressClearEntryKey(k.tape, k.evalRowCount);
+    PressClearEntryKey(k.tape, k.evaluatedRows);
   } else {
     throw std::invalid_argument(std::string("no key for '") + key + "'");
   }
@@ -45,7 +45,7 @@ void PressKeys(KeyedTape& keyed, std::string_view keys) {
 
 std::string OperandTexts(const MemoryTape& tape) {
   std::string texts;
-  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+  for (int row = 0; row <= tape.LastRow(); ++row) {
     if (row > 0) texts += '|';
     texts += tape.OperandText(row);
   }

@@ -13,7 +13,7 @@ namespace cinta {
 struct KeyedTape {
   MemoryTape tape;
   MemoryPreviousResults list;
-  int evalRowCount = 0;
+  int evaluatedRows = 0;
   int formatMode = 0;
 };
 

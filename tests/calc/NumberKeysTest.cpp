@@ -16,7 +16,7 @@ TEST(NumberKeys, EditTheLastRow) {
     const char* keys;
     const char* rows;
     const char* result;
-    int evalRowCount;
+    int evaluatedRows;
   };
   const std::string longest(kMaxRowTextLength, '9');
   const Case cases[] = {
@@ -46,7 +46,7 @@ TEST(NumberKeys, EditTheLastRow) {
     PressKeys(k, c.keys);
     EXPECT_EQ(OperandTexts(k.tape), c.rows);
     EXPECT_EQ(k.tape.ResultText(), c.result);
-    EXPECT_EQ(k.evalRowCount, c.evalRowCount);
+    EXPECT_EQ(k.evaluatedRows, c.evaluatedRows);
   }
 }
 

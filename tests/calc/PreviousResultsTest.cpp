@@ -62,10 +62,10 @@ TEST(PickEntry, ReplacesTheLastRowAndEvaluates) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = MakeTape(c.rows);
-    int evalRowCount = 0;
-    PickEntry(tape, c.entry, evalRowCount);
-    EXPECT_EQ(evalRowCount, tape.CurrentRow() + 1);
-    EXPECT_EQ(tape.OperandText(tape.CurrentRow()), c.lastText);
+    int evaluatedRows = 0;
+    PickEntry(tape, c.entry, evaluatedRows);
+    EXPECT_EQ(evaluatedRows, tape.LastRow() + 1);
+    EXPECT_EQ(tape.OperandText(tape.LastRow()), c.lastText);
     EXPECT_EQ(tape.ResultText(), c.result);
   }
 }
@@ -75,13 +75,13 @@ TEST(PickEntry, LeavesTheFormattedViewAndItsCaptions) {
   RecalculateTape(tape, 2);
   int formatMode = 0;
   PressFormatKey(tape, 3, formatMode, "$");
-  int evalRowCount = 0;
-  PickEntry(tape, "8", evalRowCount);
+  int evaluatedRows = 0;
+  PickEntry(tape, "8", evaluatedRows);
   EXPECT_EQ(tape.ResultText(), "13");
   EXPECT_EQ(tape.FormattedResultText(), "6");
   EXPECT_EQ(tape.FormattedText(1), "1");
   EXPECT_FALSE(tape.IsEditView());
-  EXPECT_EQ(tape.CurrentRow(), 1);
+  EXPECT_EQ(tape.LastRow(), 1);
 }
 
 }  // namespace

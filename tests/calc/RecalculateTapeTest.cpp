@@ -11,14 +11,14 @@
 namespace cinta {
 namespace {
 
-constexpr int kAllRows = -1;  // evalRowCount = currentRow + 1, as most keys set it
+constexpr int kAllRows = -1;  // evaluatedRows = lastRow + 1, as most keys set it
 
 struct TapeCase {
   const char* name;
   std::vector<RowTexts> rows;
   std::string expectedResult;
   std::map<int, std::string> expectedTexts = {};  // operand texts after the call
-  int evalRowCount = kAllRows;
+  int evaluatedRows = kAllRows;
 };
 
 const TapeCase kTapeCases[] = {
@@ -66,7 +66,7 @@ const TapeCase kTapeCases[] = {
     {"ExponentFormResult", {{"1000000", "0"}, {"1000000000", "2"}}, "1E+15"},
     {"ZeroToTheZero", {{"0", "0"}, {"0", "4"}}, "1"},
     {"NegativeBaseWholeExponent", {{"-2", "0"}, {"3", "4"}}, "-8"},
-    // evalRowCount.
+    // evaluatedRows.
     {"NewBinaryRowLeftOut", {{"5", "0"}, {"", "2"}}, "5", {}, 1},
     {"EmptyLastRowCountsAsZero", {{"5", "0"}, {"", "2"}}, "0"},
     {"EmptyLastRowDivisorRefused", {{"5", "0"}, {"", "3"}}, "ERROR"},
@@ -116,8 +116,8 @@ TEST(RecalculateTape, FoldsRowsIntoTheResult) {
   for (const TapeCase& c : kTapeCases) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = MakeTape(c.rows);
-    const int evalRowCount = c.evalRowCount == kAllRows ? tape.CurrentRow() + 1 : c.evalRowCount;
-    RecalculateTape(tape, evalRowCount);
+    const int evaluatedRows = c.evaluatedRows == kAllRows ? tape.LastRow() + 1 : c.evaluatedRows;
+    RecalculateTape(tape, evaluatedRows);
     EXPECT_EQ(tape.ResultText(), c.expectedResult);
     for (const auto& [row, text] : c.expectedTexts) {
       SCOPED_TRACE(row);

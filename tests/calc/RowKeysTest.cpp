@@ -18,7 +18,7 @@ TEST(PressOperatorKey, EvaluatesTheNewRowOnlyForUnaryKeys) {
     int code;
     const char* result;
     const char* newRowText;
-    int evalRowCount;
+    int evaluatedRows;
   };
   const Case cases[] = {
       {0, "4", "", 1}, {1, "4", "", 1}, {2, "4", "", 1},  {3, "4", "", 1},
@@ -29,12 +29,12 @@ TEST(PressOperatorKey, EvaluatesTheNewRowOnlyForUnaryKeys) {
     SCOPED_TRACE(c.code);
     KeyedTape k;
     PressKeys(k, "4");
-    EXPECT_TRUE(PressOperatorKey(k.tape, c.code, k.evalRowCount));
-    EXPECT_EQ(k.tape.CurrentRow(), 1);
+    EXPECT_TRUE(PressOperatorKey(k.tape, c.code, k.evaluatedRows));
+    EXPECT_EQ(k.tape.LastRow(), 1);
     EXPECT_EQ(k.tape.OperatorCode(1), std::to_string(c.code));
     EXPECT_EQ(k.tape.ResultText(), c.result);
     EXPECT_EQ(k.tape.OperandText(1), c.newRowText);
-    EXPECT_EQ(k.evalRowCount, c.evalRowCount);
+    EXPECT_EQ(k.evaluatedRows, c.evaluatedRows);
   }
 }
 
@@ -57,7 +57,7 @@ TEST(PressOperatorKey, RowsAndViews) {
     EXPECT_EQ(OperandTexts(k.tape), c.rows);
     EXPECT_EQ(k.tape.ResultText(), c.result);
     EXPECT_TRUE(k.tape.IsEditView());
-    EXPECT_TRUE(k.tape.IsEntryVisible(k.tape.CurrentRow()));
+    EXPECT_TRUE(k.tape.IsEntryVisible(k.tape.LastRow()));
   }
 }
 
@@ -75,10 +75,10 @@ TEST(PressOperatorKey, AddsNoRowPastTheLastOrForNoOperator) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = MakeTape(std::vector<RowTexts>(static_cast<std::size_t>(c.rows), {"2", "0"}));
-    int evalRowCount = 7;
-    EXPECT_FALSE(PressOperatorKey(tape, c.index, evalRowCount));
-    EXPECT_EQ(tape.CurrentRow(), c.rows - 1);
-    EXPECT_EQ(evalRowCount, 7);
+    int evaluatedRows = 7;
+    EXPECT_FALSE(PressOperatorKey(tape, c.index, evaluatedRows));
+    EXPECT_EQ(tape.LastRow(), c.rows - 1);
+    EXPECT_EQ(evaluatedRows, 7);
   }
 }
 
@@ -105,9 +105,9 @@ TEST(PressPaletteKey, ChangesTheRowAndEvaluatesInTheViewShown) {
     KeyedTape k;
     PressKeys(k, c.keys);
     const bool editView = k.tape.IsEditView();
-    PressPaletteKey(k.tape, c.row, c.index, k.evalRowCount);
+    PressPaletteKey(k.tape, c.row, c.index, k.evaluatedRows);
     std::string codes;
-    for (int row = 1; row <= k.tape.CurrentRow(); ++row) codes += k.tape.OperatorCode(row);
+    for (int row = 1; row <= k.tape.LastRow(); ++row) codes += k.tape.OperatorCode(row);
     EXPECT_EQ(codes, c.codes);
     EXPECT_EQ(k.tape.ResultText(), c.result);
     EXPECT_EQ(k.tape.IsEditView(), editView);

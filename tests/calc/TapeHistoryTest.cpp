@@ -20,10 +20,10 @@ std::string Dump(const MemoryTape& tape) {
                      std::to_string(tape.IsFormattedResultVisible());
   const TapeSettings settings = tape.Settings();
   for (const int value :
-       {settings.evalRowCount, settings.formatMode, settings.rowsTop, settings.rowsHeight}) {
+       {settings.evaluatedRows, settings.formatMode, settings.rowsTop, settings.rowsHeight}) {
     dump += "|" + std::to_string(value);
   }
-  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+  for (int row = 0; row <= tape.LastRow(); ++row) {
     dump += "\n" + tape.OperandText(row) + "|" + tape.OperatorCode(row) + "|" +
             tape.FormattedText(row) + "|" + std::to_string(tape.IsEntryVisible(row)) +
             std::to_string(tape.IsFormattedVisible(row));
@@ -42,21 +42,21 @@ const std::vector<Step>& Steps() {
   static const std::vector<Step> steps = {
       {"digit", StepKind::Change,
        [](RestorableTape& tape) {
-         tape.SetOperandText(tape.CurrentRow(), tape.OperandText(tape.CurrentRow()) + "9");
-         tape.SetSettings({tape.CurrentRow() + 1, 0, -240, 6375});
-         RecalculateTape(tape, tape.CurrentRow() + 1);
+         tape.SetOperandText(tape.LastRow(), tape.OperandText(tape.LastRow()) + "9");
+         tape.SetSettings({tape.LastRow() + 1, 0, -240, 6375});
+         RecalculateTape(tape, tape.LastRow() + 1);
        }},
       {"square root row, which the evaluation rewrites", StepKind::Change,
        [](RestorableTape& tape) {
          tape.AppendRow();
-         tape.SetOperatorCode(tape.CurrentRow(), "6");
-         tape.SetSettings({tape.CurrentRow() + 1, 0, -905, 7110});
-         RecalculateTape(tape, tape.CurrentRow() + 1);
+         tape.SetOperatorCode(tape.LastRow(), "6");
+         tape.SetSettings({tape.LastRow() + 1, 0, -905, 7110});
+         RecalculateTape(tape, tape.LastRow() + 1);
        }},
       {"format key", StepKind::View,
        [](RestorableTape& tape) {
          ShowFormattedView(tape, "##,##0.00");
-         tape.SetSettings({tape.Settings().evalRowCount, 2, -905, 7110});
+         tape.SetSettings({tape.Settings().evaluatedRows, 2, -905, 7110});
        }},
       {"scroll after the format key, still the same view step", StepKind::View,
        [](RestorableTape& tape) {
@@ -67,14 +67,14 @@ const std::vector<Step>& Steps() {
       {"sign key behind the formatted view", StepKind::Change,
        [](RestorableTape& tape) {
          tape.SetOperandText(0, "-" + tape.OperandText(0));
-         RecalculateTape(tape, tape.CurrentRow() + 1);
+         RecalculateTape(tape, tape.LastRow() + 1);
        }},
       {"clear key", StepKind::Change,
        [](RestorableTape& tape) {
          tape.RemoveRowsFrom(1);
          tape.SetOperandText(0, "");
          tape.SetResultText("0");
-         tape.SetSettings({tape.Settings().evalRowCount, 2, -240, 6415});
+         tape.SetSettings({tape.Settings().evaluatedRows, 2, -240, 6415});
        }},
       {"digit, back in the edit view", StepKind::Change,
        [](RestorableTape& tape) {

@@ -9,7 +9,7 @@ namespace cinta {
 namespace {
 
 void ExpectEditView(const MemoryTape& tape) {
-  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+  for (int row = 0; row <= tape.LastRow(); ++row) {
     SCOPED_TRACE(row);
     EXPECT_TRUE(tape.IsEntryVisible(row));
     EXPECT_FALSE(tape.IsFormattedVisible(row));
@@ -20,7 +20,7 @@ void ExpectEditView(const MemoryTape& tape) {
 }
 
 void ExpectFormattedView(const MemoryTape& tape) {
-  for (int row = 0; row <= tape.CurrentRow(); ++row) {
+  for (int row = 0; row <= tape.LastRow(); ++row) {
     SCOPED_TRACE(row);
     EXPECT_FALSE(tape.IsEntryVisible(row));
     EXPECT_TRUE(tape.IsFormattedVisible(row));
@@ -113,18 +113,18 @@ TEST(PressEqualsKey, ReturnsToEditViewAndEvaluatesTheEmptyLastRow) {
   ASSERT_EQ(tape.ResultText(), "5");
   int formatMode = 0;
   PressFormatKey(tape, 0, formatMode, "$");
-  int evalRowCount = 1;
-  PressEqualsKey(tape, evalRowCount);
-  EXPECT_EQ(evalRowCount, 2);
+  int evaluatedRows = 1;
+  PressEqualsKey(tape, evaluatedRows);
+  EXPECT_EQ(evaluatedRows, 2);
   EXPECT_EQ(tape.ResultText(), "0");
   ExpectEditView(tape);
 }
 
 TEST(PressEqualsKey, EmptyLastDivisorIsRefused) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}});
-  int evalRowCount = 1;
-  PressEqualsKey(tape, evalRowCount);
-  EXPECT_EQ(evalRowCount, 2);
+  int evaluatedRows = 1;
+  PressEqualsKey(tape, evaluatedRows);
+  EXPECT_EQ(evaluatedRows, 2);
   EXPECT_EQ(tape.ResultText(), "ERROR");
 }
 

@@ -78,7 +78,7 @@ class WindowlessTest : public QObject {
   void LoadCopiesMemberZeroHidden() {
     WindowlessArray<WindowlessLabel> labels;
     WindowlessLabel first({240, 500, 375, 375}, ControlFont("Arial", 14.25, kBold), Qt::AlignRight);
-    first.SetCaption("Label2");
+    first.SetCaption("rowValues");
     first.SetBackColor(QColor(192, 255, 192));
     first.SetForeColor(QColor(0, 0, 192));
     labels.Add(first);
@@ -86,7 +86,7 @@ class WindowlessTest : public QObject {
     QCOMPARE(labels.Count(), 2);
     QVERIFY(!copy.Visible());
     QVERIFY(labels(0).Visible());
-    QCOMPARE(copy.Caption(), std::string("Label2"));
+    QCOMPARE(copy.Caption(), std::string("rowValues"));
     QCOMPARE(copy.BackColor(), std::optional<QColor>(QColor(192, 255, 192)));
     QCOMPARE(copy.ForeColor(), QColor(0, 0, 192));
     QCOMPARE(copy.Font(), labels(0).Font());

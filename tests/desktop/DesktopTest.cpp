@@ -9,8 +9,8 @@
 #include <cstdio>
 
 #include "ChildProcess.h"
-#include "Form1/Form1.h"
 #include "support/ProgramFolder.h"
+#include "tapewindow/TapeWindow.h"
 
 namespace cinta {
 namespace {
@@ -71,7 +71,7 @@ class DesktopTest : public QObject {
     QFETCH(bool, windowManager);
     const std::optional<ChildProcess> openbox = windowManager ? StartOpenbox() : std::nullopt;
     QVERIFY2(openbox || !windowManager, "openbox did not start");
-    Form1 window(folder_.Path());
+    TapeWindow window(folder_.Path());
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -91,10 +91,10 @@ class DesktopTest : public QObject {
     QTRY_COMPARE(QGuiApplication::mouseButtons(), Qt::NoButton);
     QTRY_COMPARE(window.pos(), ServerPosition(window));
     const QPoint left = window.pos();
-    QAbstractButton& five = window.Command2(5);
+    QAbstractButton& five = window.digitKeys(5);
     QVERIFY(MovePointer(five.mapToGlobal(five.rect().center())));
     QVERIFY(Xdotool({"click", "1"}));
-    QTRY_COMPARE(window.Text1(0).Text(), std::string("5"));
+    QTRY_COMPARE(window.rowEntries(0).Text(), std::string("5"));
     QCOMPARE(ServerPosition(window), left);
   }
 

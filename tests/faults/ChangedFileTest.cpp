@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "Form2/FileText.h"
 #include "support/TempFolder.h"
+#include "viewer/FileText.h"
 
 namespace cinta {
 namespace {

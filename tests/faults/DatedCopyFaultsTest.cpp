@@ -7,9 +7,9 @@
 #include <string>
 
 #include "FaultInjection.h"
-#include "Form2/DatedCopyName.h"
 #include "support/TempFolder.h"
 #include "textfile/AtomicWrite.h"
+#include "viewer/DatedCopyName.h"
 
 namespace cinta {
 namespace {

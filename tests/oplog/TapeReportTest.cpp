@@ -56,11 +56,11 @@ TEST(BuildTapeReport, FormatsTheFormattedViewAfresh) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = FormattedFivePlusThree();
-    int evalRowCount = 2;
+    int evaluatedRows = 2;
     if (c.clearEntry) {
-      PressClearEntryKey(tape, evalRowCount);
+      PressClearEntryKey(tape, evaluatedRows);
     } else {
-      PressSignKey(tape, evalRowCount);
+      PressSignKey(tape, evaluatedRows);
     }
     EXPECT_EQ(BuildTapeReport(tape, 0, "$", Names()), c.expected);
     EXPECT_FALSE(tape.IsEditView());
@@ -71,8 +71,8 @@ TEST(BuildTapeReport, FormatsTheFormattedViewAfresh) {
 // The edit view reports the typed texts and leaves the hidden captions alone.
 TEST(BuildTapeReport, EditViewTakesTheTypedTexts) {
   MemoryTape tape = FormattedFivePlusThree();
-  int evalRowCount = 2;
-  PressDigitKey(tape, 7, evalRowCount);
+  int evaluatedRows = 2;
+  PressDigitKey(tape, 7, evaluatedRows);
   const std::string report = BuildTapeReport(tape, 0, "$", Names());
   EXPECT_NE(report.find("Suma" + Spaces(15) + "37\r\n"), std::string::npos) << report;
   EXPECT_EQ(report.find(','), std::string::npos) << report;

@@ -9,11 +9,11 @@
 #include <random>
 #include <string>
 
-#include "Form1/RecoverySlot.h"
 #include "controls/RowEditor.h"
 #include "recovery/RecoveryFile.h"
 #include "support/ProgramFolder.h"
 #include "support/WindowHarness.h"
+#include "tapewindow/RecoverySlot.h"
 
 namespace cinta {
 namespace {
@@ -26,38 +26,38 @@ int Below(std::mt19937& random, int bound) {
 
 // One key press, or a change made by typing, chosen by `random`: each is at most one step of the
 // window, so a kill can only land before it, inside it or after it.
-void PressRandomKey(Form1& window, std::mt19937& random) {
-  const int last = window.CurrentRow();
+void PressRandomKey(TapeWindow& window, std::mt19937& random) {
+  const int last = window.LastRow();
   int choice = Below(random, 100);
-  if ((choice -= 40) < 0) return window.Command2(Below(random, 10)).click();
-  if ((choice -= 12) < 0) return window.Command3(Below(random, kOperatorCount)).click();
+  if ((choice -= 40) < 0) return window.digitKeys(Below(random, 10)).click();
+  if ((choice -= 12) < 0) return window.operatorKeys(Below(random, kOperatorCount)).click();
   if ((choice -= 9) < 0) {
-    QAbstractButton* keys[] = {window.Command4, window.Command9, window.Command10};
+    QAbstractButton* keys[] = {window.decimalKey, window.backspaceKey, window.signKey};
     return keys[Below(random, 3)]->click();
   }
   if ((choice -= 8) < 0) return window.Undo();
   if ((choice -= 5) < 0) return window.Redo();
-  if ((choice -= 5) < 0) return window.Command8(Below(random, window.Command8.Count())).click();
-  if ((choice -= 4) < 0) return window.Command7(1).click();
-  if ((choice -= 4) < 0) return window.Command6(Below(random, 2)).click();
+  if ((choice -= 5) < 0) return window.formatKeys(Below(random, window.formatKeys.Count())).click();
+  if ((choice -= 4) < 0) return window.clearKeys(1).click();
+  if ((choice -= 4) < 0) return window.scrollKeys(Below(random, 2)).click();
   if ((choice -= 4) < 0 && last > 0) {
-    window.Command1_Click(1 + Below(random, last));
-    return window.Command14(Below(random, kOperatorCount)).click();
+    window.OpenPalette(1 + Below(random, last));
+    return window.paletteKeys(Below(random, kOperatorCount)).click();
   }
   if ((choice -= 3) < 0) {
-    const QPoint field = CentreInViewport(window, window.Text1(last));
-    if (!window.Text1(last).Visible() || !window.Picture1->rect().contains(field)) return;
-    QTest::mouseClick(window.Picture1, Qt::LeftButton, {}, field);
-    return QTest::keyClick(&window.Picture1->Editor(), static_cast<char>('0' + Below(random, 10)));
+    const QPoint field = CentreInViewport(window, window.rowEntries(last));
+    if (!window.rowEntries(last).Visible() || !window.tapeView->rect().contains(field)) return;
+    QTest::mouseClick(window.tapeView, Qt::LeftButton, {}, field);
+    return QTest::keyClick(&window.tapeView->Editor(), static_cast<char>('0' + Below(random, 10)));
   }
-  if ((choice -= 2) < 0 && window.Combo1->count() > 0) {
-    window.Combo1->setCurrentIndex(Below(random, window.Combo1->count()));
-    emit window.Combo1->activated(window.Combo1->currentIndex());
+  if ((choice -= 2) < 0 && window.previousResults->count() > 0) {
+    window.previousResults->setCurrentIndex(Below(random, window.previousResults->count()));
+    emit window.previousResults->activated(window.previousResults->currentIndex());
     return;
   }
-  if ((choice -= 2) < 0) return window.Command5->click();
-  if ((choice -= 1) < 0) return window.Command12->click();
-  window.Command7(0).click();
+  if ((choice -= 2) < 0) return window.equalsKey->click();
+  if ((choice -= 1) < 0) return window.clearResultsKey->click();
+  window.clearKeys(0).click();
 }
 
 // The child: the window over `folder`, which reports the tape it starts with, then presses keys
@@ -65,7 +65,7 @@ void PressRandomKey(Form1& window, std::mt19937& random) {
 // file as the program does, so each child must find the lock of the one killed before it stale.
 int RunChild(const char* folder, const char* seed) {
   const RecoverySlot slot{fs::path(folder)};
-  Form1 window{fs::path(folder), slot.File()};
+  TapeWindow window{fs::path(folder), slot.File()};
   window.show();
   const QByteArray state = TapeSnapshot(window).toUtf8().toBase64();
   std::printf("S %s\n", state.constData());
@@ -101,7 +101,7 @@ class KilledWindowTest : public QObject {
       // A window of the test's own, recovering the file the child is about to start from.
       fs::remove(referenceFile);
       if (fs::exists(childFile)) fs::copy_file(childFile, referenceFile);
-      Form1 reference(referenceFolder.Path());
+      TapeWindow reference(referenceFolder.Path());
       reference.show();
       const QString recovered = TapeSnapshot(reference);
       if (kill > 0) {

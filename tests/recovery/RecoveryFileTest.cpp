@@ -29,7 +29,7 @@ std::string Dump(const RestorableTape& tape, const PreviousResultsList& list) {
       std::to_string(state.rowCount) + "|" + state.resultText + "|" + state.formattedResultText +
       "|" + std::to_string(state.editView) + std::to_string(state.resultVisible) +
       std::to_string(state.formattedResultVisible) + "|" +
-      std::to_string(state.settings.evalRowCount) + "," +
+      std::to_string(state.settings.evaluatedRows) + "," +
       std::to_string(state.settings.formatMode) + "," + std::to_string(state.settings.rowsTop) +
       "," + std::to_string(state.settings.rowsHeight);
   for (const FieldValue& value : whole.fields) dump += "|" + value.text;
@@ -66,13 +66,13 @@ struct Window {
 
 void AppendOperatorRow(RestorableTape& tape, const std::string& code) {
   tape.AppendRow();
-  tape.SetOperatorCode(tape.CurrentRow(), code);
-  RecalculateTape(tape, tape.CurrentRow());
+  tape.SetOperatorCode(tape.LastRow(), code);
+  RecalculateTape(tape, tape.LastRow());
 }
 
 void TypeDigits(RestorableTape& tape, const std::string& digits) {
-  tape.SetOperandText(tape.CurrentRow(), tape.OperandText(tape.CurrentRow()) + digits);
-  RecalculateTape(tape, tape.CurrentRow() + 1);
+  tape.SetOperandText(tape.LastRow(), tape.OperandText(tape.LastRow()) + digits);
+  RecalculateTape(tape, tape.LastRow() + 1);
 }
 
 // Steps of every kind that reach the file: typing, rows added and removed, the view, the
@@ -254,7 +254,7 @@ TEST(RecoveryFile, ChecksContentsThatTheChecksumPasses) {
        })},
       {"FormatModeBeyondTheKeys", changed([](TapePatch& p) { p.state.settings.formatMode = 5; })},
       {"EvaluatedRowsBeyondTheRows",
-       changed([](TapePatch& p) { p.state.settings.evalRowCount = 40000; })},
+       changed([](TapePatch& p) { p.state.settings.evaluatedRows = 40000; })},
       {"NegativeHeight", changed([](TapePatch& p) { p.state.settings.rowsHeight = -1; })},
       {"TopFarBeyondAnyTape",
        changed([](TapePatch& p) { p.state.settings.rowsTop = -2147483647; })},

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "Form1/Form1.h"
-#include "Form2/Form2.h"
 #include "calc/MemoryTape.h"
 #include "calc/RecalculateTape.h"
+#include "tapewindow/TapeWindow.h"
+#include "viewer/ReportViewer.h"
 
 namespace cinta {
 namespace {
@@ -64,7 +64,7 @@ class SoakTest : public QObject {
     QTemporaryDir folder;
     const std::filesystem::path programDir = QFile::encodeName(folder.path()).toStdString();
     std::filesystem::create_directory(programDir / "operaciones");
-    Form1 window(programDir);
+    TapeWindow window(programDir);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -72,40 +72,42 @@ class SoakTest : public QObject {
     // Digits, and the keys that are not digits and change no rows, weighted like real use.
     for (int digit = 0; digit < 10; ++digit) {
       for (int weight = 0; weight < 6; ++weight)
-        keys.push_back([&, digit] { window.Command2(digit).click(); });
+        keys.push_back([&, digit] { window.digitKeys(digit).click(); });
     }
     for (int code = 0; code < kOperatorCount; ++code) {
       for (int weight = 0; weight < 3; ++weight)
-        keys.push_back([&, code] { window.Command3(code).click(); });
+        keys.push_back([&, code] { window.operatorKeys(code).click(); });
     }
     for (QAbstractButton* key : std::initializer_list<QAbstractButton*>{
-             window.Command4, window.Command5, window.Command9, window.Command10,
-             &window.Command7(1), &window.Command6(0), &window.Command6(1), window.Command12}) {
+             window.decimalKey, window.equalsKey, window.backspaceKey, window.signKey,
+             &window.clearKeys(1), &window.scrollKeys(0), &window.scrollKeys(1),
+             window.clearResultsKey}) {
       // Only what a user can reach: hidden keys take no clicks.
       keys.push_back([key] {
         if (key->isVisible()) key->click();
       });
     }
-    for (int mode = 0; mode < window.Command8.Count(); ++mode) {
-      keys.push_back([&, mode] { window.Command8(mode).click(); });
+    for (int mode = 0; mode < window.formatKeys.Count(); ++mode) {
+      keys.push_back([&, mode] { window.formatKeys(mode).click(); });
     }
     for (int code = 0; code < kOperatorCount; ++code) {
       keys.push_back([&, code] {
-        if (window.Command14(code).isVisible()) window.Command14(code).click();
+        if (window.paletteKeys(code).isVisible()) window.paletteKeys(code).click();
       });
     }
     // A row's operator button, and a pick from the previous results.
     keys.push_back([&] {
-      if (window.CurrentRow() > 0)
-        window.Command1_Click(1 + static_cast<int>(random() % window.CurrentRow()));
+      if (window.LastRow() > 0)
+        window.OpenPalette(1 + static_cast<int>(random() % window.LastRow()));
     });
     keys.push_back([&] {
-      if (!window.Combo1->isVisible() || window.Combo1->count() == 0) return;
-      window.Combo1->setCurrentIndex(static_cast<int>(random() % window.Combo1->count()));
-      emit window.Combo1->activated(window.Combo1->currentIndex());
+      if (!window.previousResults->isVisible() || window.previousResults->count() == 0) return;
+      window.previousResults->setCurrentIndex(
+          static_cast<int>(random() % window.previousResults->count()));
+      emit window.previousResults->activated(window.previousResults->currentIndex());
     });
     const std::size_t clearKey = keys.size();
-    keys.push_back([&] { window.Command7(0).click(); });
+    keys.push_back([&] { window.clearKeys(0).click(); });
     const std::size_t saveKey = keys.size();
     keys.push_back([&] { SaveAndUseTheViewer(window, random); });
 
@@ -118,17 +120,17 @@ class SoakTest : public QObject {
       if ((key == clearKey && random() % 8 != 0) || (key == saveKey && random() % 40 != 0))
         continue;
       keys[key]();
-      longestTape = std::max(longestTape, window.CurrentRow() + 1);
+      longestTape = std::max(longestTape, window.LastRow() + 1);
       saves += key == saveKey;
       if (press % 64 == 0) QCoreApplication::processEvents();
       if (!TapeIsWholeAndExact(window))
         QFAIL(qPrintable(QStringLiteral("after press %1").arg(press)));
       if (press == presses / 5) {
-        window.Command7(0).click();
+        window.clearKeys(0).click();
         memoryAfterWarmUp = ResidentMegabytes();
       }
     }
-    window.Command7(0).click();
+    window.clearKeys(0).click();
     QCoreApplication::processEvents();
     const double memoryAtEnd = ResidentMegabytes();
     qInfo("longest tape %d rows, %d saves", longestTape, saves);
@@ -140,26 +142,26 @@ class SoakTest : public QObject {
   }
 
  private:
-  // The rows are 0 to currentRow with no gaps, and the result box holds the core's result.
-  static bool TapeIsWholeAndExact(const Form1& window) {
-    const int rows = window.CurrentRow() + 1;
-    if (window.Text1.Count() != rows || window.Label1.Count() != rows ||
-        window.Label2.Count() != rows || window.Label4.Count() != rows ||
-        window.Command1.Count() != rows) {
-      qWarning("rows 0 to %d, but %d entry fields", rows - 1, window.Text1.Count());
+  // The rows are 0 to lastRow with no gaps, and the result box holds the core's result.
+  static bool TapeIsWholeAndExact(const TapeWindow& window) {
+    const int rows = window.LastRow() + 1;
+    if (window.rowEntries.Count() != rows || window.rowNumbers.Count() != rows ||
+        window.rowValues.Count() != rows || window.rowOperatorCodes.Count() != rows ||
+        window.rowOperatorButtons.Count() != rows) {
+      qWarning("rows 0 to %d, but %d entry fields", rows - 1, window.rowEntries.Count());
       return false;
     }
-    if (rows > 1 && window.Label1(rows - 1).Caption() != std::to_string(rows - 1)) {
-      qWarning("the last row is numbered %s", window.Label1(rows - 1).Caption().c_str());
+    if (rows > 1 && window.rowNumbers(rows - 1).Caption() != std::to_string(rows - 1)) {
+      qWarning("the last row is numbered %s", window.rowNumbers(rows - 1).Caption().c_str());
       return false;
     }
     MemoryTape tape;
-    tape.SetOperandText(0, window.Text1(0).Text());
+    tape.SetOperandText(0, window.rowEntries(0).Text());
     for (int row = 1; row < rows; ++row)
-      tape.AppendRow(window.Text1(row).Text(), window.Label4(row).Caption());
-    RecalculateTape(tape, std::min(window.EvalRowCount(), rows));
-    if (tape.ResultText() != window.Text2->Text().toStdString()) {
-      qWarning("the window shows %s where the core gives %s", qPrintable(window.Text2->Text()),
+      tape.AppendRow(window.rowEntries(row).Text(), window.rowOperatorCodes(row).Caption());
+    RecalculateTape(tape, std::min(window.EvaluatedRows(), rows));
+    if (tape.ResultText() != window.resultBox->Text().toStdString()) {
+      qWarning("the window shows %s where the core gives %s", qPrintable(window.resultBox->Text()),
                tape.ResultText().c_str());
       return false;
     }
@@ -167,34 +169,35 @@ class SoakTest : public QObject {
   }
 
   // The save key, then a few of the viewer's keys (not the printer, the editor or the end key).
-  static void SaveAndUseTheViewer(Form1& window, std::mt19937& random) {
+  static void SaveAndUseTheViewer(TapeWindow& window, std::mt19937& random) {
     QTimer::singleShot(0, &window, [&random] {
-      auto* viewer = dynamic_cast<Form2*>(QApplication::activeModalWidget());
+      auto* viewer = dynamic_cast<ReportViewer*>(QApplication::activeModalWidget());
       if (viewer == nullptr) return;
       for (int press = 0; press < 6; ++press) {
         switch (random() % 5) {
           case 0:
-            viewer->Command1(0).click();
+            viewer->actionKeys(0).click();
             break;
           case 1:
-            viewer->Command1(1).click();
+            viewer->actionKeys(1).click();
             break;
           case 2:
-            viewer->Command1(4).click();
+            viewer->actionKeys(4).click();
             break;
           case 3:
-            if (viewer->File1->count() > 0) {
-              viewer->File1->setCurrentRow(static_cast<int>(random() % viewer->File1->count()));
+            if (viewer->savedCopies->count() > 0) {
+              viewer->savedCopies->setCurrentRow(
+                  static_cast<int>(random() % viewer->savedCopies->count()));
             }
             break;
           default:
-            viewer->Command2->click();
+            viewer->deleteKey->click();
             break;
         }
       }
       viewer->reject();
     });
-    window.Command11->click();
+    window.saveKey->click();
   }
 };
 

@@ -39,26 +39,28 @@ QStringList ViewerFolder::SavedNames() const {
       .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-std::unique_ptr<Form2> OpenViewer(const std::filesystem::path& programDir,
-                                  const std::string& report, Form2::Clock clock) {
-  auto viewer = std::make_unique<Form2>(programDir, kMainWindowRect, report, std::move(clock));
+std::unique_ptr<ReportViewer> OpenViewer(const std::filesystem::path& programDir,
+                                         const std::string& report, ReportViewer::Clock clock) {
+  auto viewer =
+      std::make_unique<ReportViewer>(programDir, kMainWindowRect, report, std::move(clock));
   viewer->show();
   if (!QTest::qWaitForWindowExposed(viewer.get())) qFatal("the viewer was never shown");
   return viewer;
 }
 
-QStringList ListedNames(const Form2& viewer) {
+QStringList ListedNames(const ReportViewer& viewer) {
   QStringList names;
-  for (int row = 0; row < viewer.File1->count(); ++row) names << viewer.File1->item(row)->text();
+  for (int row = 0; row < viewer.savedCopies->count(); ++row)
+    names << viewer.savedCopies->item(row)->text();
   return names;
 }
 
-bool ClickListed(Form2& viewer, const QString& name) {
-  const QList<QListWidgetItem*> found = viewer.File1->findItems(name, Qt::MatchExactly);
+bool ClickListed(ReportViewer& viewer, const QString& name) {
+  const QList<QListWidgetItem*> found = viewer.savedCopies->findItems(name, Qt::MatchExactly);
   if (found.size() != 1) return false;
-  viewer.File1->scrollToItem(found.first());
-  QTest::mouseClick(viewer.File1->viewport(), Qt::LeftButton, {},
-                    viewer.File1->visualItemRect(found.first()).center());
+  viewer.savedCopies->scrollToItem(found.first());
+  QTest::mouseClick(viewer.savedCopies->viewport(), Qt::LeftButton, {},
+                    viewer.savedCopies->visualItemRect(found.first()).center());
   return true;
 }
 

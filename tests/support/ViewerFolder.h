@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "Form2/Form2.h"
+#include "viewer/ReportViewer.h"
 
 namespace cinta {
 
@@ -37,14 +37,14 @@ class ViewerFolder {
 inline const QRect kMainWindowRect(40, 30, 818, 547);
 
 // A viewer over `folder` showing `report`, opened over kMainWindowRect, shown and exposed.
-std::unique_ptr<Form2> OpenViewer(const std::filesystem::path& programDir,
-                                  const std::string& report = {},
-                                  Form2::Clock clock = &QDateTime::currentDateTime);
+std::unique_ptr<ReportViewer> OpenViewer(const std::filesystem::path& programDir,
+                                         const std::string& report = {},
+                                         ReportViewer::Clock clock = &QDateTime::currentDateTime);
 
-// The names listed in File1, in order.
-QStringList ListedNames(const Form2& viewer);
+// The names listed in the saved copies list, in order.
+QStringList ListedNames(const ReportViewer& viewer);
 
 // Selects the listed `name` with a mouse click, as the user would; false when it is not listed.
-[[nodiscard]] bool ClickListed(Form2& viewer, const QString& name);
+[[nodiscard]] bool ClickListed(ReportViewer& viewer, const QString& name);
 
 }  // namespace cinta

@@ -8,37 +8,37 @@
 #include <string>
 #include <string_view>
 
-#include "Form1/Form1.h"
 #include "support/ProgramFolder.h"
+#include "tapewindow/TapeWindow.h"
 
 namespace cinta {
 
-class Form2;
+class ReportViewer;
 
 // A main window over `folder` with an empty tape, shown, active and exposed, as a user meets it.
-std::unique_ptr<Form1> OpenWindow(const ProgramFolder& folder);
+std::unique_ptr<TapeWindow> OpenWindow(const ProgramFolder& folder);
 
 // Clicks the keys named by `keys` with the mouse, one character per key:
 //   0-9 digits  , decimal  < backspace  ~ sign  = equals
 //   + - * / ^ %  add, subtract, multiply, divide, power, percent
 //   r i R m q !  square root, reciprocal, x-th root, remainder, integer quotient, factorial
 //   a e c z Z    format keys ",00" (0), edit view (1), ",00$" (2), "Z" (3), "Z$" (4)
-void PressKeys(Form1& window, std::string_view keys);
+void PressKeys(TapeWindow& window, std::string_view keys);
 
 // Picks the previous result at `index` as the user does, with the keyboard on the open list.
-void Pick(Form1& window, int index);
+void Pick(TapeWindow& window, int index);
 
 // The centre of a windowless row control in the tape viewport, where a click on it lands.
-QPoint CentreInViewport(const Form1& window, const WindowlessControl& control);
+QPoint CentreInViewport(const TapeWindow& window, const WindowlessControl& control);
 
-// The texts of rows 0 to currentRow, joined by "|", as the entry fields hold them.
-std::string RowTexts(const Form1& window);
+// The texts of rows 0 to lastRow, joined by "|", as the entry fields hold them.
+std::string RowTexts(const TapeWindow& window);
 
 // Everything that undo restores and the recovery file keeps, read from the controls: each row's
 // five controls (texts, captions, operator face, place, visibility), the result box and the
-// formatted result, the place of the rows, evalRowCount and the format mode, and the list of
+// formatted result, the place of the rows, evaluatedRows and the format mode, and the list of
 // previous results. One line per row, one for the rest of the tape, then one for the list.
-QString TapeSnapshot(const Form1& window);
+QString TapeSnapshot(const TapeWindow& window);
 
 // What the modal viewer showed when it opened, and where.
 struct ViewerSeen {
@@ -49,6 +49,7 @@ struct ViewerSeen {
 
 // Clicks the save key and closes the viewer it opens as soon as it is up, after running `act` on
 // it when given.
-ViewerSeen SaveAndCloseViewer(Form1& window, const std::function<void(Form2&)>& act = {});
+ViewerSeen SaveAndCloseViewer(TapeWindow& window,
+                              const std::function<void(ReportViewer&)>& act = {});
 
 }  // namespace cinta

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "tapewindow/AccessibleTape.h"
+
+#include "controls/Utf8Text.h"
+#include "tapewindow/AccessibleNames.h"
+
+namespace cinta {
+
+int AccessibleTape::RowCount() const {
+  return controls_.rowEntries.Count();
+}
+
+QString AccessibleTape::RowText(int row) const {
+  // Numbered from 1, as in the saved report.
+  QString text = QStringLiteral("Fila %1").arg(row + 1);
+  if (row > 0) {
+    if (const auto code = ParseOperatorCode(controls_.rowOperatorCodes(row).Caption())) {
+      const auto index = static_cast<std::size_t>(*code);
+      const std::string& configured = controls_.operatorNames[index];
+      text +=
+          QStringLiteral(", ") +
+          (configured.empty() ? SpokenOperatorName(static_cast<int>(index)) : FromUtf8(configured));
+    }
+  }
+  const std::string& value = controls_.rowEntries(row).Visible()
+                                 ? controls_.rowEntries(row).Text()
+                                 : controls_.rowValues(row).Caption();
+  return text + QStringLiteral(", ") + (value.empty() ? QStringLiteral("vacía") : FromUtf8(value));
+}
+
+QRect AccessibleTape::RowRect(int row) const {
+  return controls_.rowCanvas.PixelRect(controls_.rowOperatorButtons(row))
+      .united(controls_.rowCanvas.PixelRect(controls_.rowEntries(row)));
+}
+
+}  // namespace cinta

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// The clear key C, which files the result and starts a new tape, and CE, which removes the last
+// row.
+#include "calc/ClearKeys.h"
+
+#include "tapewindow/TapeWindow.h"
+
+namespace cinta {
+namespace {
+
+// How much taller than the viewport C makes the container. It starts 360 taller, so after C it
+// is 40 twips taller than at start-up; placed at its start position it covers the viewport either
+// way, so the difference never shows.
+constexpr int kContainerExtraHeight = 400;
+
+}  // namespace
+
+void TapeWindow::PressClear(int Index) {
+  const Step step(*this, StepKind::Change);
+  if (Index == 0) {
+    PressClearKey(tape_, previousResults_);
+    rowCanvas.SetLeft(kContainerStartLeft);
+    rowCanvas.SetHeight(tapeView->Height() + kContainerExtraHeight);
+    rowCanvas.SetTop(kContainerStartTop);
+  } else if (Index == 1 && PressClearEntryKey(tape_, evaluatedRows)) {
+    rowCanvas.SetHeight(rowCanvas.Height() - RowGrowth());
+    // Back by the step the row's operator key moved it, so the new last row stays where rows
+    // are entered and the user can go on typing into it in view.
+    rowCanvas.SetTop(rowCanvas.Top() + RowStep());
+  }
+}
+
+}  // namespace cinta

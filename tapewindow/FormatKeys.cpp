@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// The format keys, which switch between the two views, and the "=" key.
+#include "calc/Views.h"
+#include "tapewindow/TapeWindow.h"
+
+namespace cinta {
+
+void TapeWindow::PressFormat(int Index) {
+  const Step step(*this, StepKind::View);
+  PressFormatKey(tape_, Index, formatMode, currencySymbol);
+}
+
+void TapeWindow::PressEquals() {
+  const Step step(*this, StepKind::Change);
+  PressEqualsKey(tape_, evaluatedRows);
+}
+
+}  // namespace cinta

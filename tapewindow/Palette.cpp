@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// The operator palette, through which a row's operator button changes that row's operator.
+#include <QApplication>
+
+#include "calc/RowKeys.h"
+#include "tapewindow/TapeWindow.h"
+
+namespace cinta {
+
+void TapeWindow::OpenPalette(int Index) {
+  operatorPalette->SetVisible(true);
+  paletteRow = Index;
+}
+
+void TapeWindow::PickFromPalette(int Index) {
+  {
+    const Step step(*this, StepKind::Change);
+    // After a clear key removed the row while the choice was pending, paletteRow names no row
+    // and nothing changes.
+    PressPaletteKey(tape_, paletteRow, Index, evaluatedRows);
+  }
+  ClosePalette();
+}
+
+void TapeWindow::ClosePalette() {
+  // A palette key clicked or tabbed to holds the focus. Hidden with it, the focus would pass to
+  // the next control in the tab order, the close key, and the space bar would then end the
+  // program; it goes back to the tape instead, from where typing still reaches the keys.
+  if (operatorPalette->isAncestorOf(QApplication::focusWidget())) {
+    tapeView->setFocus(Qt::OtherFocusReason);
+  }
+  operatorPalette->SetVisible(false);
+}
+
+}  // namespace cinta

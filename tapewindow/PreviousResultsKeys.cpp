@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// The list of previous results and its eraser key.
+#include "calc/PreviousResults.h"
+#include "tapewindow/TapeWindow.h"
+
+namespace cinta {
+
+void TapeWindow::PickPreviousResult() {
+  const int selected = previousResults->currentIndex();
+  if (selected < 0) return;
+  const Step step(*this, StepKind::Change);
+  PickEntry(tape_, previousResults->itemText(selected).toStdString(), evaluatedRows);
+}
+
+void TapeWindow::PressClearResults() {
+  // The list is no part of the tape: undo leaves it as it is.
+  const Step step(*this, std::nullopt);
+  EmptyList(previousResults_);
+}
+
+}  // namespace cinta

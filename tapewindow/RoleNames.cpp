@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "controls/RoleNames.h"
+
+#include "tapewindow/TapeWindow.h"
+
+namespace cinta {
+
+void TapeWindow::NameControlsByRole() {
+  NameByRole(digitKeys, "digitKeys");
+  NameByRole(operatorKeys, "operatorKeys");
+  NameByRole(formatKeys, "formatKeys");
+  NameByRole(clearKeys, "clearKeys");
+  NameByRole(scrollKeys, "scrollKeys");
+  NameByRole(paletteKeys, "paletteKeys");
+  NameByRole(aboutLines, "aboutLines");
+  NameByRole(operatorLegend, "operatorLegend");
+  NameByRole(saveKey, "saveKey");
+  NameByRole(backspaceKey, "backspaceKey");
+  NameByRole(quitKey, "quitKey");
+  NameByRole(signKey, "signKey");
+  NameByRole(decimalKey, "decimalKey");
+  NameByRole(equalsKey, "equalsKey");
+  NameByRole(previousResults, "previousResults");
+  NameByRole(clearResultsKey, "clearResultsKey");
+  NameByRole(tapeView, "tapeView");
+  NameByRole(resultRule, "resultRule");
+  NameByRole(resultBox, "resultBox");
+  NameByRole(formattedResult, "formattedResult");
+  NameByRole(aboutImage, "aboutImage");
+  NameByRole(operatorPalette, "operatorPalette");
+  NameByRole(unprotectedSign, "unprotectedSign");
+}
+
+}  // namespace cinta

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// The save key: the tape as a column-aligned report in operacion.txt, then the viewer over it,
+// told whether the report could be written.
+#include <string>
+
+#include "oplog/TapeReport.h"
+#include "oplog/WriteReport.h"
+#include "tapewindow/TapeWindow.h"
+#include "textfile/Windows1252.h"
+#include "viewer/ShowViewer.h"
+
+namespace cinta {
+
+void TapeWindow::PressSave() {
+  std::string report;
+  {
+    // Saving in the formatted view formats its captions afresh; in the edit view nothing changes
+    // and the step keeps nothing.
+    const Step step(*this, StepKind::View);
+    report = BuildTapeReport(tape_, formatMode, currencySymbol, operatorNames);
+  }
+  // The viewer is handed the report in memory rather than reading the file back: whether or not
+  // it could be written, and however large, it shows this tape's report, never an older file or
+  // an empty box.
+  const WriteResult saved = WriteReport(programDir_, report);
+  // Until a save succeeds, the close keys keep the recovery file: the tape is then nowhere else.
+  lastSaveFailed_ = !saved;
+  ShowViewer(this, programDir_, DecodeWindows1252(report), saved, [this] { EndProgram(); });
+}
+
+}  // namespace cinta

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/OperatorCode.h"
+#include "calc/TapeHistory.h"
+#include "calc/TapeRecorder.h"
+#include "controls/ComboBox.h"
+#include "controls/ControlArray.h"
+#include "controls/GraphicalButton.h"
+#include "controls/ImageControl.h"
+#include "controls/Label.h"
+#include "controls/LineControl.h"
+#include "controls/PictureBox.h"
+#include "controls/TapeViewport.h"
+#include "controls/TextBox.h"
+#include "controls/WindowDrag.h"
+#include "controls/WindowlessArray.h"
+#include "controls/WindowlessContainer.h"
+#include "controls/WindowlessControls.h"
+#include "recovery/RecoveryFile.h"
+#include "recovery/RecoveryJournal.h"
+#include "tapewindow/PreviousResultsControls.h"
+#include "tapewindow/WindowTape.h"
+
+namespace cinta {
+
+class AccessibleTape;
+class ClientArea;
+
+// The calculator's main window. Its controls are the storage of the tape (WindowTape binds them
+// to the core); the handlers below do their listed steps and leave the arithmetic to the core.
+// Every change goes through that binding, which tells a recorder, so that undo can take it back
+// and the recovery file keeps the tape if the program ends other than by its close keys. The
+// controls are named by their role and are public, as a form's controls are.
+class TapeWindow : public QWidget {
+ public:
+  // `programDir` holds configuracion/ (read at start-up) and operaciones/. The window keeps its
+  // tape in `recoveryFile`, which no other running window may use (RecoverySlot takes one), and
+  // brings back the tape it holds; with an empty path it keeps none and says so.
+  TapeWindow(std::filesystem::path programDir, std::filesystem::path recoveryFile,
+             QWidget* parent = nullptr);
+  // A window alone in its folder, keeping its tape in recuperacion.dat.
+  explicit TapeWindow(const std::filesystem::path& programDir);
+  ~TapeWindow() override;
+
+  // Number entry keys.
+  void PressDigit(int Index);
+  void PressDecimal();
+  void PressBackspace();
+  void PressSign();
+  // The user typed into row Index's entry field, which is to hold `text`.
+  void EditRow(int Index, std::string_view text);
+  // Operator keys: each opens a new row carrying its operator.
+  void PressOperator(int Index);
+  // A row's operator button opens the palette for its row; a palette key changes that row.
+  void OpenPalette(int Index);
+  void PickFromPalette(int Index);
+  // C (0) files the result and clears the tape; CE (1) removes the last row.
+  void PressClear(int Index);
+  // The scroll keys: up (0) and down (1) by one row step.
+  void PressScroll(int Index);
+  // The previous results: an entry picked from the list, and the eraser key.
+  void PickPreviousResult();
+  void PressClearResults();
+  // Format keys and the "=" key.
+  void PressFormat(int Index);
+  void PressEquals();
+  // The save key: writes the report and shows the viewer over this window.
+  void PressSave();
+  // What a title bar would otherwise give.
+  void ClickAboutImage();
+  void PressQuit();
+  void Form_MouseMove(Qt::MouseButtons Button, const QPoint& globalPointer);
+  // Ctrl+Z takes back the last change of the tape, Ctrl+Y and Ctrl+Shift+Z make it again.
+  void Undo();
+  void Redo();
+
+  // The client area: the window's own surface, under every control.
+  QWidget* Surface() const;
+
+  // What each row adds to the container beyond its entry field's height.
+  static constexpr int kContainerGrowth = 150;
+  // paletteRow when no row is waiting for a palette choice.
+  static constexpr int kNoPaletteRow = -1;
+
+  // The module-level state, read-only.
+  int LastRow() const { return lastRow; }
+  int PaletteRow() const { return paletteRow; }
+  int EvaluatedRows() const { return evaluatedRows; }
+  int FormatMode() const { return formatMode; }
+  const std::string& CurrencySymbol() const { return currencySymbol; }
+  const OperatorNames& OperatorNameList() const { return operatorNames; }
+
+  // Top strip.
+  GraphicalButton* saveKey = nullptr;
+  ControlArray<GraphicalButton> clearKeys;
+  GraphicalButton* backspaceKey = nullptr;
+  GraphicalButton* quitKey = nullptr;
+  // Keypad.
+  ControlArray<GraphicalButton> digitKeys;
+  ControlArray<GraphicalButton> operatorKeys;
+  ControlArray<GraphicalButton> formatKeys;
+  GraphicalButton* signKey = nullptr;
+  GraphicalButton* decimalKey = nullptr;
+  GraphicalButton* equalsKey = nullptr;
+  // Right side.
+  ComboBox* previousResults = nullptr;
+  GraphicalButton* clearResultsKey = nullptr;
+  TapeViewport* tapeView = nullptr;
+  ControlArray<GraphicalButton> scrollKeys;
+  LineControl* resultRule = nullptr;
+  TextBox* resultBox = nullptr;
+  Label* formattedResult = nullptr;
+  ImageControl* aboutImage = nullptr;
+  // The operator palette inside tapeView.
+  PictureBox* operatorPalette = nullptr;
+  ControlArray<GraphicalButton> paletteKeys;
+  // The tape inside tapeView: windowless, one member of each array per row.
+  WindowlessContainer rowCanvas;
+  WindowlessArray<WindowlessButton> rowOperatorButtons;
+  WindowlessArray<WindowlessTextBox> rowEntries;
+  WindowlessArray<WindowlessLabel> rowValues;
+  WindowlessArray<WindowlessLabel> rowNumbers;
+  WindowlessArray<WindowlessLabel> rowOperatorCodes;
+  // Bottom strip.
+  ControlArray<Label> aboutLines;
+  ControlArray<ImageControl> operatorLegend;
+  // Shown while the recovery file cannot be written, so the tape would not survive a crash.
+  Label* unprotectedSign = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // While no text box has the focus, the keyboard presses the on-screen keys.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // One key press that changes the tape or how it is shown, from its first write to its last.
+  // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, the scroll keys, the
+  // eraser); the recovery file gets it when it ends. A step begun inside another is part of it.
+  class Step {
+   public:
+    Step(TapeWindow& form, std::optional<StepKind> undoAs);
+    ~Step();
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+   private:
+    TapeWindow& form_;
+    std::optional<StepKind> undoAs_;
+    bool outermost_;
+  };
+
+  void CreateTopStrip();
+  void CreateKeypad();
+  void CreateRightSide();
+  void CreatePalette();
+  void CreateTape();
+  void CreateBottomStrip();
+  void StackSurfaceControls();
+  void SetFocusOrder();
+  void ConnectHandlers();
+  void NameControlsForAssistiveTechnology();
+  void NameControlsByRole();
+
+  // The on-screen key that a keyboard key stands for, or nullptr.
+  QAbstractButton* KeyboardKey(const QKeyEvent& event);
+  // Enter, Escape and the operator keys typed into a row end its edit and act as the
+  // calculator's keys; returns whether `event` was one of them.
+  bool RowEntryKey(const QKeyEvent& event);
+  // The edit rule of the rows' entries, over the editor's texts.
+  static std::optional<QString> TypeIntoRowEntry(const QString& text, int start, int removed,
+                                                 const QString& inserted);
+  // Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z.
+  static bool IsUndoOrRedoKey(const QKeyEvent& event);
+
+  // The container's place with row 0 alone: its design place, and 5 twips left of it once the
+  // window has loaded.
+  static constexpr int kContainerStartLeft = -5;
+  static constexpr int kContainerStartTop = -240;
+  // How far one row moves the rows (the height of an operator button and the gap below it), and
+  // how much taller it makes the container.
+  int RowStep() const { return rowOperatorButtons(0).Height() + WindowTape::kRowGap; }
+  int RowGrowth() const { return rowEntries(0).Height() + kContainerGrowth; }
+  // Hides the palette without handing the keyboard focus on to the close key.
+  void ClosePalette();
+
+  void Form_Load();
+  void LoadConfiguration();
+  // Brings back the tape that the recovery file holds, if any.
+  void RecoverTape();
+  // Shows or hides unprotectedSign as the recovery file's last write went.
+  void ShowProtection();
+  // What both close keys do: the program ends, and the recovery file goes with it unless the
+  // last save failed, so that the next start brings back the tape that was saved nowhere.
+  void EndProgram();
+
+  // Module-level state of the window.
+  int lastRow = 0;
+  int evaluatedRows = 0;
+  int formatMode = 0;
+  int paletteRow = 0;
+  std::string currencySymbol;
+  OperatorNames operatorNames;
+
+  std::filesystem::path programDir_;
+  std::filesystem::path recoveryFile_;
+  // Whether the save key failed to write the report last time it was pressed.
+  bool lastSaveFailed_ = false;
+  ClientArea* clientArea_ = nullptr;
+  std::unique_ptr<AccessibleTape> accessibleTape_;
+  WindowTape tape_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, rowOperatorCodes,
+                    operatorLegend, resultBox, formattedResult, rowCanvas},
+                   {lastRow, evaluatedRows, formatMode},
+                   // A palette opened for a removed row has no row left to change.
+                   [this](int first) {
+                     if (paletteRow >= first) paletteRow = kNoPaletteRow;
+                   }};
+  // Notes what each step changes on the tape, for undo and the recovery file.
+  TapeRecorder recorder_{tape_};
+  TapeHistory history_;
+  RecoveryJournal journal_{recoveryFile_};
+  bool inStep_ = false;
+  PreviousResultsControls previousResults_{previousResults, clearResultsKey};
+  WindowDrag windowDrag_{this};
+  // Whether the mouse button held went down on the bare surface.
+  bool dragOnSurface_ = false;
+};
+
+}  // namespace cinta

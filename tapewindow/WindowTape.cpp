@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "tapewindow/WindowTape.h"
+
+#include <algorithm>
+#include <string>
+
+#include "calc/OperatorCode.h"
+#include "controls/Utf8Text.h"
+
+namespace cinta {
+namespace {
+
+// The row numbers of three digits fill the row number's label.
+constexpr int kFirstWideRowNumber = 1000;
+
+}  // namespace
+
+int WindowTape::LastRow() const {
+  return state_.lastRow;
+}
+
+std::string WindowTape::OperandText(int row) const {
+  return controls_.rowEntries(row).Text();
+}
+
+void WindowTape::SetOperandText(int row, std::string_view text) {
+  FieldChanging(row, RowField::Operand, controls_.rowEntries(row).Text(), text);
+  controls_.rowEntries(row).SetText(text);
+}
+
+std::string WindowTape::OperatorCode(int row) const {
+  return controls_.rowOperatorCodes(row).Caption();
+}
+
+void WindowTape::SetOperatorCode(int row, std::string_view code) {
+  FieldChanging(row, RowField::Operator, controls_.rowOperatorCodes(row).Caption(), code);
+  controls_.rowOperatorCodes(row).SetCaption(code);
+  // The operator button shows the same operator as its face.
+  if (const auto op = ParseOperatorCode(code)) {
+    controls_.rowOperatorButtons(row).SetPicture(
+        controls_.operatorLegend(static_cast<int>(*op)).Picture());
+  }
+}
+
+std::string WindowTape::FormattedText(int row) const {
+  return controls_.rowValues(row).Caption();
+}
+
+void WindowTape::SetFormattedText(int row, std::string_view text) {
+  FieldChanging(row, RowField::Formatted, controls_.rowValues(row).Caption(), text);
+  controls_.rowValues(row).SetCaption(text);
+}
+
+std::string WindowTape::ResultText() const {
+  return controls_.resultBox->Text().toStdString();
+}
+
+void WindowTape::SetResultText(std::string_view text) {
+  controls_.resultBox->SetText(FromUtf8(text));
+}
+
+std::string WindowTape::FormattedResultText() const {
+  return controls_.formattedResult->Caption().toStdString();
+}
+
+void WindowTape::SetFormattedResultText(std::string_view text) {
+  controls_.formattedResult->SetCaption(FromUtf8(text));
+}
+
+void WindowTape::SetEntryVisible(int row, bool visible) {
+  controls_.rowEntries(row).SetVisible(visible);
+}
+
+void WindowTape::SetFormattedVisible(int row, bool visible) {
+  controls_.rowValues(row).SetVisible(visible);
+}
+
+void WindowTape::SetResultVisible(bool visible) {
+  controls_.resultBox->SetVisible(visible);
+}
+
+void WindowTape::SetFormattedResultVisible(bool visible) {
+  controls_.formattedResult->SetVisible(visible);
+}
+
+bool WindowTape::IsEditView() const {
+  return controls_.rowEntries(0).Visible();
+}
+
+bool WindowTape::IsResultVisible() const {
+  return controls_.resultBox->Visible();
+}
+
+bool WindowTape::IsFormattedResultVisible() const {
+  return controls_.formattedResult->Visible();
+}
+
+void WindowTape::AppendRow() {
+  const int n = ++state_.lastRow;
+  WindowlessButton& button = controls_.rowOperatorButtons.Load();
+  WindowlessTextBox& entry = controls_.rowEntries.Load();
+  WindowlessLabel& formatted = controls_.rowValues.Load();
+  WindowlessLabel& number = controls_.rowNumbers.Load();
+  WindowlessLabel& code = controls_.rowOperatorCodes.Load();
+
+  const WindowlessButton& above = controls_.rowOperatorButtons(n - 1);
+  const int top = above.Top() + above.Height() + kRowGap;
+  button.SetTop(top);
+  entry.SetTop(top);
+  formatted.SetTop(top);
+  number.SetTop(top);
+  code.SetTop(top);
+
+  number.SetCaption(std::to_string(n));
+  // Four and five digits need more than the label's width: they take the room left of the
+  // operator button, one pixel clear of it, and are drawn smaller where they still do not fit.
+  if (n >= kFirstWideRowNumber) {
+    number.SetLeft(0);
+    number.SetWidth(button.Left() - kTwipsPerPixel);
+  }
+  entry.SetText("");
+  // Operator keys make rows in the edit view; undo brings rows back into either view.
+  const bool editView = IsEditView();
+  button.SetVisible(true);
+  entry.SetVisible(editView);
+  formatted.SetVisible(!editView);
+  number.SetVisible(true);
+}
+
+void WindowTape::RemoveRowsFrom(int first) {
+  RowsRemoving(first);
+  controls_.rowEntries.UnloadFrom(first);
+  controls_.rowValues.UnloadFrom(first);
+  controls_.rowOperatorCodes.UnloadFrom(first);
+  controls_.rowOperatorButtons.UnloadFrom(first);
+  controls_.rowNumbers.UnloadFrom(first);
+  state_.lastRow = std::min(state_.lastRow, first - 1);
+  rowsRemoved_(first);
+}
+
+TapeSettings WindowTape::Settings() const {
+  return {state_.evaluatedRows, state_.formatMode, controls_.rowCanvas.Top(),
+          controls_.rowCanvas.Height()};
+}
+
+void WindowTape::SetSettings(const TapeSettings& settings) {
+  state_.evaluatedRows = settings.evaluatedRows;
+  state_.formatMode = settings.formatMode;
+  controls_.rowCanvas.SetTop(settings.rowsTop);
+  controls_.rowCanvas.SetHeight(settings.rowsHeight);
+}
+
+}  // namespace cinta

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+
+#include "calc/RestorableTape.h"
+#include "controls/ControlArray.h"
+#include "controls/ImageControl.h"
+#include "controls/Label.h"
+#include "controls/TextBox.h"
+#include "controls/WindowlessArray.h"
+#include "controls/WindowlessContainer.h"
+#include "controls/WindowlessControls.h"
+
+namespace cinta {
+
+// The window's controls that hold the tape. resultBox and formattedResult are made after the tape
+// is bound, so the binding holds the window's members that will point to them.
+struct TapeControls {
+  WindowlessArray<WindowlessButton>& rowOperatorButtons;
+  WindowlessArray<WindowlessTextBox>& rowEntries;
+  WindowlessArray<WindowlessLabel>& rowValues;
+  WindowlessArray<WindowlessLabel>& rowNumbers;
+  WindowlessArray<WindowlessLabel>& rowOperatorCodes;
+  // The operator pictures, which the row buttons show as their face.
+  const ControlArray<ImageControl>& operatorLegend;
+  TextBox* const& resultBox;
+  Label* const& formattedResult;
+  WindowlessContainer& rowCanvas;
+};
+
+// The window's module state that goes with the tape.
+struct TapeModuleState {
+  int& lastRow;
+  int& evaluatedRows;
+  int& formatMode;
+};
+
+// The tape's fields as the core reads and writes them, bound to the window's controls: a row's
+// text is rowEntries(i), its operator code rowOperatorCodes(i) with the face of
+// rowOperatorButtons(i), its formatted value rowValues(i); the result is resultBox and the
+// formatted result formattedResult. Rows are added and removed with their five controls; the
+// settings are the module state and the place of rowCanvas.
+class WindowTape final : public RestorableTape {
+ public:
+  // The gap between a row's operator button and the next row; one row step is that button's
+  // height plus this gap.
+  static constexpr int kRowGap = 50;
+
+  // `rowsRemoved` is told the first removed row, after the rows have gone.
+  WindowTape(const TapeControls& controls, const TapeModuleState& state,
+             std::function<void(int first)> rowsRemoved)
+      : controls_(controls), state_(state), rowsRemoved_(std::move(rowsRemoved)) {}
+
+  int LastRow() const override;
+  std::string OperandText(int row) const override;
+  void SetOperandText(int row, std::string_view text) override;
+  std::string OperatorCode(int row) const override;
+  void SetOperatorCode(int row, std::string_view code) override;
+  std::string FormattedText(int row) const override;
+  void SetFormattedText(int row, std::string_view text) override;
+  std::string ResultText() const override;
+  void SetResultText(std::string_view text) override;
+  std::string FormattedResultText() const override;
+  void SetFormattedResultText(std::string_view text) override;
+  void SetEntryVisible(int row, bool visible) override;
+  void SetFormattedVisible(int row, bool visible) override;
+  void SetResultVisible(bool visible) override;
+  void SetFormattedResultVisible(bool visible) override;
+  bool IsEditView() const override;
+  bool IsResultVisible() const override;
+  bool IsFormattedResultVisible() const override;
+  // Loads the five controls of the new row one row step below the row before.
+  void AppendRow() override;
+  void RemoveRowsFrom(int first) override;
+  TapeSettings Settings() const override;
+  void SetSettings(const TapeSettings& settings) override;
+
+ private:
+  TapeControls controls_;
+  TapeModuleState state_;
+  std::function<void(int first)> rowsRemoved_;
+};
+
+}  // namespace cinta

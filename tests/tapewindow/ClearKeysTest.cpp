@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Suites.h"
+#include "support/WindowHarness.h"
+
+namespace cinta {
+namespace {
+
+constexpr int kRowStep = 665;
+
+void ClickC(TapeWindow& window) {
+  QTest::mouseClick(&window.clearKeys(0), Qt::LeftButton);
+}
+
+void ClickCE(TapeWindow& window) {
+  QTest::mouseClick(&window.clearKeys(1), Qt::LeftButton);
+}
+
+}  // namespace
+
+// What the window adds to the clear keys' rules, whose cases the core's tests hold: the list of
+// previous results coming into view, the row controls going, and where the rows stand.
+class ClearKeysTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = OpenWindow(folder_); }
+  void cleanup() { window_.reset(); }
+
+  void ClearFilesTheResultAndRestoresTheStartPlace() {
+    TapeWindow& w = *window_;
+    PressKeys(w, "5+3+");
+    QTest::mouseClick(&w.scrollKeys(0), Qt::LeftButton);
+    ClickC(w);
+    QCOMPARE(w.previousResults->count(), 1);
+    QCOMPARE(w.previousResults->currentText(), QStringLiteral("8"));
+    QVERIFY(w.previousResults->isVisible());
+    QVERIFY(w.clearResultsKey->isVisible());
+    QCOMPARE(RowTexts(w), std::string());
+    QCOMPARE(w.resultBox->Text(), QStringLiteral("0"));
+    QCOMPARE(w.rowOperatorCodes.Count(), 1);
+    QCOMPARE(w.rowOperatorButtons.Count(), 1);
+    QCOMPARE(w.rowCanvas.Left(), -5);
+    QCOMPARE(w.rowCanvas.Top(), -240);
+    QCOMPARE(w.rowCanvas.Height(), 6415);
+  }
+
+  void ClearThenAnOperatorKeyStartsRowOneAgain() {
+    TapeWindow& w = *window_;
+    PressKeys(w, "1+2+3");
+    ClickC(w);
+    PressKeys(w, "7*");
+    QCOMPARE(w.LastRow(), 1);
+    QCOMPARE(w.rowNumbers(1).Caption(), std::string("1"));
+    QCOMPARE(w.rowOperatorButtons(1).Top(), w.rowOperatorButtons(0).Top() + kRowStep);
+    QCOMPARE(w.rowCanvas.Top(), -240 - kRowStep);
+    QCOMPARE(w.rowOperatorCodes(1).Caption(), std::string("2"));
+  }
+
+  // The container goes back to where it was before the row's operator key, so the new last row
+  // stays in the entry band; with row 0 alone nothing moves.
+  void ClearEntryPutsTheRowsBack_data() {
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("a row removed") << "5+3"
+                                   << "*2"
+                                   << "5|3";
+    QTest::newRow("row 0 emptied") << ""
+                                   << "42"
+                                   << "";
+  }
+  void ClearEntryPutsTheRowsBack() {
+    QFETCH(QString, kept);
+    QFETCH(QString, removed);
+    QFETCH(QString, rows);
+    TapeWindow& w = *window_;
+    PressKeys(w, kept.toStdString());
+    const int top = w.rowCanvas.Top();
+    const int height = w.rowCanvas.Height();
+    PressKeys(w, removed.toStdString());
+    ClickCE(w);
+    QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
+    QCOMPARE(w.rowCanvas.Top(), top);
+    QCOMPARE(w.rowCanvas.Height(), height);
+    QCOMPARE(w.rowOperatorCodes.Count(), w.LastRow() + 1);
+  }
+
+  // CE moves the rows back by one step from wherever the user scrolled them, while C restores
+  // the start position.
+  void ClearKeysAfterScrolling_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("expectedShift");
+    QTest::addColumn<bool>("fromStart");
+    QTest::newRow("CE keeps the offset") << 1 << kRowStep << false;
+    QTest::newRow("C returns to the start position") << 0 << -240 << true;
+  }
+  void ClearKeysAfterScrolling() {
+    QFETCH(int, key);
+    QFETCH(int, expectedShift);
+    QFETCH(bool, fromStart);
+    TapeWindow& w = *window_;
+    PressKeys(w, "1+2+3");
+    for (int press = 0; press < 3; ++press) QTest::mouseClick(&w.scrollKeys(0), Qt::LeftButton);
+    const int top = w.rowCanvas.Top();
+    QTest::mouseClick(&w.clearKeys(key), Qt::LeftButton);
+    QCOMPARE(w.rowCanvas.Top(), fromStart ? expectedShift : top + expectedShift);
+  }
+
+ private:
+  ProgramFolder folder_;
+  std::unique_ptr<TapeWindow> window_;
+};
+
+int RunClearKeysTest(int argc, char** argv) {
+  ClearKeysTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "ClearKeysTest.moc"

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+#include <QDir>
+#include <QFile>
+#include <QTextDocumentFragment>
+#include <QtTest>
+
+#include "Suites.h"
+#include "support/WindowHarness.h"
+
+namespace cinta {
+namespace {
+
+QStringList Tooltips(const TapeWindow& window) {
+  QStringList tooltips;
+  for (int code = 0; code < kOperatorCount; ++code) tooltips << window.operatorKeys(code).toolTip();
+  return tooltips;
+}
+
+// What a tooltip shows of its text: Qt reads text that looks like markup as rich text.
+QString ShownTooltip(const QString& tooltip) {
+  return Qt::mightBeRichText(tooltip) ? QTextDocumentFragment::fromHtml(tooltip).toPlainText()
+                                      : tooltip;
+}
+
+QStringList Names(const TapeWindow& window) {
+  QStringList names;
+  for (const std::string& name : window.OperatorNameList()) names << QString::fromStdString(name);
+  return names;
+}
+
+QStringList Repeated(const QString& text, int count) {
+  QStringList list;
+  for (int i = 0; i < count; ++i) list << text;
+  return list;
+}
+
+}  // namespace
+
+// What start-up takes from configuracion/: the operator names, the tooltips of the operator
+// keys and the currency sign. The reader's own cases are tested with it; these check that the
+// window puts what it read where it belongs.
+class ConfigurationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ShippedFilesReachTheirControls() {
+    ProgramFolder folder;
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Tooltips(*window).first(), QStringLiteral("Sumar"));
+    QCOMPARE(Tooltips(*window).at(6), QStringLiteral("Raíz cuadrada"));
+    QCOMPARE(Names(*window).at(2), QStringLiteral("Multiplicación"));
+    QCOMPARE(Names(*window).at(11), QStringLiteral("Factorial"));
+    QCOMPARE(Names(*window).at(12), QString());
+    QCOMPARE(window->CurrencySymbol(), std::string("€"));
+    for (int code = 0; code < kOperatorCount; ++code) {
+      QCOMPARE(window->paletteKeys(code).Picture().cacheKey(),
+               window->operatorLegend(code).Picture().cacheKey());
+    }
+  }
+
+  void NoConfigurationFolder() {
+    ProgramFolder folder;
+    folder.RemoveConfiguration();
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Tooltips(*window), Repeated(QString(), kOperatorCount));
+    QCOMPARE(Names(*window), Repeated(QString(), 13));
+    // The currency modes then end in the blank before the missing sign.
+    PressKeys(*window, "5Z");
+    QCOMPARE(window->formattedResult->Caption(), QStringLiteral("5 "));
+    // The palette gets its pictures all the same.
+    QVERIFY(!window->paletteKeys(11).Picture().isNull());
+  }
+
+  void ShortTooltipFileRepeatsItsLastLine() {
+    ProgramFolder folder;
+    folder.WriteConfiguration("ayuda.txt", "a\r\nb\r\nc\r\n");
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Tooltips(*window), QStringList({"a", "b"}) + Repeated("c", 10));
+  }
+
+  void TooltipsShowTheirLinesAsWritten_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("plain") << QStringLiteral("Sumar");
+    QTest::newRow("a tag") << QStringLiteral("<b>Sumar</b>");
+    QTest::newRow("a whole page") << QStringLiteral("<html><body>Restar</body></html>");
+    QTest::newRow("comparisons") << QStringLiteral("x < y & y > z");
+    QTest::newRow("an entity") << QStringLiteral("a &amp; b");
+    QTest::newRow("spaces kept") << QStringLiteral("  <i>dos</i>   espacios ");
+  }
+  void TooltipsShowTheirLinesAsWritten() {
+    QFETCH(QString, line);
+    ProgramFolder folder;
+    folder.WriteConfiguration("ayuda.txt", line.toUtf8() + "\r\n");
+    const auto window = OpenWindow(folder);
+    for (const QString& tooltip : Tooltips(*window)) QCOMPARE(ShownTooltip(tooltip), line);
+  }
+
+  // As today's editors save them: UTF-8, perhaps with a byte order mark, lines ending in LF. The
+  // names still reach the report in its own encoding, Windows-1252.
+  void Utf8LfFilesReachTheKeysAndTheReport() {
+    ProgramFolder folder;
+    folder.WriteConfiguration("ayuda.txt", "uno\ndos\nRa\xC3\xADz\n");
+    folder.WriteConfiguration("inicio.txt",
+                              "\xEF\xBB\xBF"
+                              "Suma\nResta\nMultiplicaci\xC3\xB3n\n");
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Tooltips(*window), QStringList({"uno", "dos"}) + Repeated("Raíz", 10));
+    QCOMPARE(Names(*window), QStringList({"Suma", "Resta", "Multiplicación"}) + Repeated({}, 10));
+    PressKeys(*window, "2*3");
+    QVERIFY(SaveAndCloseViewer(*window).text.contains("Multiplicación"));
+    QFile report(QDir(folder.Path()).filePath("operacion.txt"));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QVERIFY(report.readAll().contains(" 2 ) Multiplicaci\xF3n "));
+  }
+
+  void NamesBeyondTwelveAreIgnoredAndSpacesKept() {
+    ProgramFolder folder;
+    QByteArray inicio;
+    for (int line = 1; line <= 14; ++line) {
+      inicio += line == 5 ? QByteArray("  Potencia  ") : QByteArray::number(line);
+      inicio += "\r\n";
+    }
+    folder.WriteConfiguration("inicio.txt", inicio);
+    const auto window = OpenWindow(folder);
+    QCOMPARE(Names(*window), QStringList({"1", "2", "3", "4", "  Potencia  ", "6", "7", "8", "9",
+                                          "10", "11", "12", ""}));
+  }
+
+  void CurrencyIsTheFirstCharacter_data() {
+    QTest::addColumn<QByteArray>("moneda");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("formatted");  // 5 with the "Z$" key
+    QTest::newRow("euro byte") << QByteArray("\x80\r\n") << "€"
+                               << "5 €";
+    QTest::newRow("leading space") << QByteArray(" $\r\n") << " "
+                                   << "5  ";
+    QTest::newRow("word") << QByteArray("EUR\r\n") << "E"
+                          << "5 E";
+    QTest::newRow("empty file") << QByteArray() << ""
+                                << "5 ";
+    QTest::newRow("UTF-8 euro") << QByteArray("\xE2\x82\xAC\n") << "€"
+                                << "5 €";
+    QTest::newRow("UTF-8 with a byte order mark") << QByteArray("\xEF\xBB\xBF\xC2\xA3\r\n") << "£"
+                                                  << "5 £";
+  }
+  void CurrencyIsTheFirstCharacter() {
+    QFETCH(QByteArray, moneda);
+    QFETCH(QString, symbol);
+    QFETCH(QString, formatted);
+    ProgramFolder folder;
+    folder.WriteConfiguration("moneda.txt", moneda);
+    const auto window = OpenWindow(folder);
+    QCOMPARE(QString::fromStdString(window->CurrencySymbol()), symbol);
+    PressKeys(*window, "5Z");
+    QCOMPARE(window->formattedResult->Caption(), formatted);
+  }
+};
+
+int RunConfigurationTest(int argc, char** argv) {
+  ConfigurationTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "ConfigurationTest.moc"

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Suites.h"
+#include "support/WindowHarness.h"
+
+namespace cinta {
+namespace {
+
+void PressC(TapeWindow& window) {
+  QTest::mouseClick(&window.clearKeys(0), Qt::LeftButton);
+}
+
+}  // namespace
+
+// Rows are numbered 0 to 32767: at the last one an operator key changes nothing. Building the
+// full tape evaluates it once per row, so this is the slowest window test.
+class RowLimitTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void OperatorKeyAtTheLastRowChangesNothing() {
+    ProgramFolder folder;
+    const auto window = OpenWindow(folder);
+    TapeWindow& w = *window;
+    PressKeys(w, "1");
+    for (int row = 1; row < 32767; ++row) w.operatorKeys(0).click();
+    PressKeys(w, "+2");
+    QCOMPARE(w.LastRow(), 32767);
+    QCOMPARE(w.rowNumbers(32767).Caption(), std::string("32767"));
+    // Every row number shows whole, clear of the row's operator button.
+    for (const int row : {999, 1000, 32767}) {
+      const WindowlessLabel& number = w.rowNumbers(row);
+      const QRect place = w.rowCanvas.PixelRect(number);
+      const QString caption = QString::fromStdString(number.Caption());
+      QVERIFY(QFontMetrics(number.ShownFont(place)).horizontalAdvance(caption) <= place.width());
+      QVERIFY(place.right() < w.rowCanvas.PixelRect(w.rowOperatorButtons(row)).left());
+    }
+    QCOMPARE(w.rowOperatorButtons(32767).Top(), 5520 + 665 * 32767);
+    QCOMPARE(w.resultBox->Text(), QStringLiteral("3"));
+    const int top = w.rowCanvas.Top();
+    const int height = w.rowCanvas.Height();
+
+    PressKeys(w, "*r");
+    QCOMPARE(w.LastRow(), 32767);
+    QCOMPARE(w.rowEntries.Count(), 32768);
+    QCOMPARE(w.rowOperatorButtons.Count(), 32768);
+    QCOMPARE(w.rowCanvas.Top(), top);
+    QCOMPARE(w.rowCanvas.Height(), height);
+    QCOMPARE(w.rowEntries(32767).Text(), std::string("2"));
+    QCOMPARE(w.resultBox->Text(), QStringLiteral("3"));
+    // The number keys still work on the last row.
+    PressKeys(w, "5");
+    QCOMPARE(w.resultBox->Text(), QStringLiteral("26"));
+
+    // Saved and viewed whole: a blank line, 32768 row lines (from row 100 on, the name goes on a
+    // line of its own), a blank line, the rule and the result.
+    const ViewerSeen seen = SaveAndCloseViewer(w);
+    QVERIFY(seen.opened);
+    QCOMPARE(seen.text.count(QStringLiteral("\r\n")), 1 + 99 + 2 * (32768 - 99) + 3);
+    QVERIFY(seen.text.endsWith(QStringLiteral("26\r\n")));
+
+    PressC(w);
+    QCOMPARE(w.LastRow(), 0);
+    QCOMPARE(w.rowEntries.Count(), 1);
+    QCOMPARE(w.previousResults->itemText(0), QStringLiteral("26"));
+    PressKeys(w, "4+4");
+    QCOMPARE(w.resultBox->Text(), QStringLiteral("8"));
+  }
+};
+
+int RunRowLimitTest(int argc, char** argv) {
+  RowLimitTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "RowLimitTest.moc"

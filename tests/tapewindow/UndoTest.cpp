@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "Suites.h"
+#include "controls/RowEditor.h"
+#include "support/WindowHarness.h"
+
+namespace cinta {
+namespace {
+
+// Presses `keys` as PressKeys does, with some more:
+//   C clear  E CE  P the palette on the last row, choosing multiply  L the first previous result
+//   T "5" typed into the last row  S scroll up
+void Press(TapeWindow& window, const QString& keys) {
+  for (const QChar key : keys) {
+    switch (key.unicode()) {
+      case 'C':
+        QTest::mouseClick(&window.clearKeys(0), Qt::LeftButton);
+        break;
+      case 'E':
+        QTest::mouseClick(&window.clearKeys(1), Qt::LeftButton);
+        break;
+      case 'P':
+        QTest::mouseClick(window.tapeView, Qt::LeftButton, {},
+                          CentreInViewport(window, window.rowOperatorButtons(window.LastRow())));
+        QTest::mouseClick(&window.paletteKeys(2), Qt::LeftButton);
+        break;
+      case 'L':
+        Pick(window, 0);
+        break;
+      case 'T':
+        QTest::mouseClick(window.tapeView, Qt::LeftButton, {},
+                          CentreInViewport(window, window.rowEntries(window.LastRow())));
+        QTest::keyClick(&window.tapeView->Editor(), '5');
+        break;
+      case 'S':
+        QTest::mouseClick(&window.scrollKeys(0), Qt::LeftButton);
+        break;
+      default:
+        PressKeys(window, std::string(1, static_cast<char>(key.unicode())));
+    }
+  }
+}
+
+// Ctrl+Z and the two redo keys, typed wherever the focus is, as the user does.
+void Type(TapeWindow& window, Qt::KeyboardModifiers modifiers, Qt::Key key) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : &window, key, modifiers);
+}
+void Undo(TapeWindow& window) {
+  Type(window, Qt::ControlModifier, Qt::Key_Z);
+}
+
+// The state without its last line, the list, which undo leaves as it is.
+QString Tape(const TapeWindow& window) {
+  const QString state = TapeSnapshot(window);
+  return state.left(state.lastIndexOf('\n'));
+}
+QString List(const TapeWindow& window) {
+  const QString state = TapeSnapshot(window);
+  return state.mid(state.lastIndexOf('\n') + 1);
+}
+
+}  // namespace
+
+class UndoTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { window_ = OpenWindow(folder_); }
+  void cleanup() { window_.reset(); }
+
+  // Ctrl+Z gives back the tape exactly as it was before the change, whatever the focus; Ctrl+Y
+  // and Ctrl+Shift+Z make the change again exactly. Format keys after a change are taken back
+  // and made again with it.
+  void UndoAndRedoEveryChange_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("change");
+    QTest::newRow("digit") << "12+3"
+                           << "7";
+    QTest::newRow("comma") << "12"
+                           << ",";
+    QTest::newRow("sign") << "5"
+                          << "~";
+    QTest::newRow("backspace") << "123"
+                               << "<";
+    QTest::newRow("operator key") << "12"
+                                  << "+";
+    QTest::newRow("square root, which rewrites its row") << "9*4"
+                                                         << "r";
+    QTest::newRow("equals") << "5*"
+                            << "=";
+    QTest::newRow("palette choice") << "2+3+4"
+                                    << "P";
+    QTest::newRow("CE") << "2+3*4"
+                        << "E";
+    QTest::newRow("CE on row 0") << "42"
+                                 << "E";
+    QTest::newRow("C") << "2+3*4"
+                       << "C";
+    QTest::newRow("C after scrolling, in the formatted view") << "2+3*4SSzS"
+                                                              << "C";
+    QTest::newRow("pick from the list") << "8C5+3"
+                                        << "L";
+    QTest::newRow("typing into a row, undone from inside it") << "12+3"
+                                                              << "T";
+    QTest::newRow("digit that leaves the formatted view") << "2+3c"
+                                                          << "7";
+    QTest::newRow("sign behind the formatted view") << "2+3a"
+                                                    << "~";
+    QTest::newRow("digit, then format keys") << "2+3"
+                                             << "7az";
+  }
+  void UndoAndRedoEveryChange() {
+    QFETCH(QString, before);
+    QFETCH(QString, change);
+    TapeWindow& w = *window_;
+    Press(w, before);
+    const QString tapeBefore = Tape(w);
+    Press(w, change);
+    const QString tapeAfter = Tape(w);
+    const QString list = List(w);
+    QVERIFY(tapeAfter != tapeBefore);
+    Undo(w);
+    QCOMPARE(Tape(w), tapeBefore);
+    QCOMPARE(List(w), list);
+    Type(w, Qt::ControlModifier, Qt::Key_Y);
+    QCOMPARE(Tape(w), tapeAfter);
+    Undo(w);
+    Type(w, Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    QCOMPARE(Tape(w), tapeAfter);
+  }
+
+  // Undo goes back change by change to the empty tape, C included; a key pressed after an undo
+  // drops what could be redone.
+  void UndoGoesBackChangeByChange() {
+    TapeWindow& w = *window_;
+    const QString keys = "12+3*4C5";
+    QStringList states{Tape(w)};
+    for (const QChar key : keys) {
+      Press(w, key);
+      states << Tape(w);
+    }
+    for (qsizetype state = states.size() - 1; state-- > 0;) {
+      Undo(w);
+      QCOMPARE(Tape(w), states[state]);
+    }
+    Undo(w);
+    QCOMPARE(Tape(w), states.first());
+    Press(w, "9");
+    const QString typed = Tape(w);
+    Type(w, Qt::ControlModifier, Qt::Key_Y);
+    QCOMPARE(Tape(w), typed);
+  }
+
+ private:
+  ProgramFolder folder_;
+  std::unique_ptr<TapeWindow> window_;
+};
+
+int RunUndoTest(int argc, char** argv) {
+  UndoTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace cinta
+
+#include "UndoTest.moc"
