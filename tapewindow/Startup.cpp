@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Start-up and the behaviours that replace a title bar: moving, closing, the about lines.
+// Start-up, the behaviours that replace a title bar (closing, the about lines) and the keys the
+// text boxes must not take.
 #include <QCoreApplication>
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "controls/ClientArea.h"
-#include "controls/LineControl.h"
 #include "controls/RowEditor.h"
 #include "tapewindow/Centring.h"
 #include "tapewindow/TapeWindow.h"
@@ -15,20 +15,6 @@ namespace {
 
 const QString kAttribution = QStringLiteral("Cinta, calculadora de cinta · MIT");
 const QString kContact = QStringLiteral("cinta@example.org");
-
-// Whether `point` of the surface lies outside every shown control: only a drag that starts there
-// moves the window. Labels let the mouse through to the surface, so who received the event does
-// not tell; the controls' rectangles do. A line takes no mouse events of its own: the surface
-// under it is bare.
-bool OnBareSurface(const QWidget& surface, const QPoint& point) {
-  for (const QObject* child : surface.children()) {
-    const auto* control = qobject_cast<const QWidget*>(child);
-    if (control != nullptr && dynamic_cast<const LineControl*>(control) == nullptr &&
-        control->isVisible() && control->geometry().contains(point))
-      return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -84,10 +70,6 @@ void TapeWindow::EndProgram() {
   QCoreApplication::exit(0);
 }
 
-void TapeWindow::Form_MouseMove(Qt::MouseButtons Button, const QPoint& globalPointer) {
-  if (WindowDrag::StartsMove(Button)) windowDrag_.Begin(globalPointer);
-}
-
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
   // The text boxes would take Ctrl+Z for their own undo, which knows only their own typing and
   // nothing of the keys; in this window it takes back the last change of the tape wherever the
@@ -102,33 +84,6 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && watched == &tapeView->Editor() &&
       RowEntryKey(*static_cast<QKeyEvent*>(event))) {
     return true;
-  }
-  if (watched != clientArea_) return QWidget::eventFilter(watched, event);
-  const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
-  if (mouse == nullptr) return QWidget::eventFilter(watched, event);
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      // The moves of a drag belong to where its button went down. Presses that a control
-      // ignores reach the surface too, so the place decides, not the receiver.
-      windowDrag_.Press();
-      dragOnSurface_ = OnBareSurface(*clientArea_, mouse->position().toPoint());
-      break;
-    case QEvent::MouseMove:
-      if (!windowDrag_.Following()) {
-        if (dragOnSurface_) Form_MouseMove(mouse->buttons(), mouse->globalPosition().toPoint());
-      } else if (mouse->buttons() & Qt::LeftButton) {
-        windowDrag_.Follow(mouse->globalPosition().toPoint());
-      } else {
-        windowDrag_.End();
-      }
-      return true;
-    case QEvent::MouseButtonRelease:
-      windowDrag_.End();
-      dragOnSurface_ = false;
-      break;
-    default:
-      break;
   }
   return QWidget::eventFilter(watched, event);
 }

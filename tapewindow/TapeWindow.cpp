@@ -9,6 +9,7 @@
 #include "controls/ClientArea.h"
 #include "controls/Fonts.h"
 #include "controls/RowEditor.h"
+#include "controls/WindowDrag.h"
 #include "tapewindow/AccessibleTape.h"
 
 namespace cinta {
@@ -115,7 +116,8 @@ void TapeWindow::ConnectHandlers() {
   for (const QKeySequence& keys : kRedoKeys) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { Redo(); });
   }
-  clientArea_->installEventFilter(this);
+  // The window has no title bar: dragging its bare surface moves it.
+  new WindowDrag(this, clientArea_);
   // The text boxes that would take Ctrl+Z for themselves. The combo box hands its keys to its
   // edit field itself, past any filter on the field, so the box is watched instead.
   for (QObject* textBox :

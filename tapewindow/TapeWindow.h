@@ -20,7 +20,6 @@
 #include "controls/PictureBox.h"
 #include "controls/TapeViewport.h"
 #include "controls/TextBox.h"
-#include "controls/WindowDrag.h"
 #include "controls/WindowlessArray.h"
 #include "controls/WindowlessContainer.h"
 #include "controls/WindowlessControls.h"
@@ -77,7 +76,6 @@ class TapeWindow : public QWidget {
   // What a title bar would otherwise give.
   void ClickAboutImage();
   void PressQuit();
-  void Form_MouseMove(Qt::MouseButtons Button, const QPoint& globalPointer);
   // Ctrl+Z takes back the last change of the tape, Ctrl+Y and Ctrl+Shift+Z make it again.
   void Undo();
   void Redo();
@@ -228,9 +226,6 @@ class TapeWindow : public QWidget {
   RecoveryJournal journal_{recoveryFile_};
   bool inStep_ = false;
   PreviousResultsControls previousResults_{previousResults, clearResultsKey};
-  WindowDrag windowDrag_{this};
-  // Whether the mouse button held went down on the bare surface.
-  bool dragOnSurface_ = false;
 };
 
 }  // namespace cinta
