@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/FormatMode.h"
 #include "calc/TapeFields.h"
 
 namespace cinta {
@@ -18,7 +19,7 @@ inline constexpr RowField kRowFields[] = {RowField::Operand, RowField::Operator,
 // tall, in the window's own units.
 struct TapeSettings {
   int evaluatedRows = 0;
-  int formatMode = 0;
+  FormatMode formatMode = FormatMode::TwoDecimals;
   int rowsTop = 0;
   int rowsHeight = 0;
 

@@ -8,9 +8,6 @@
 namespace cinta {
 namespace {
 
-constexpr int kEditViewKey = 1;
-constexpr int kFormatKeyCount = 5;
-
 std::string Formatted(std::string_view text, std::string_view pattern) {
   // A failed evaluation shown as a formatted 0 would read as a real total of zero, on screen and
   // in a saved report.
@@ -21,19 +18,20 @@ std::string Formatted(std::string_view text, std::string_view pattern) {
 
 }  // namespace
 
-std::string PatternForFormatMode(int formatMode, std::string_view currencySymbol) {
+std::string PatternForFormatMode(FormatMode formatMode, std::string_view currencySymbol) {
   switch (formatMode) {
-    case 0:
+    case FormatMode::TwoDecimals:
       return "##,##0.00";
-    case 2:
+    case FormatMode::TwoDecimalsWithCurrency:
       return std::string("##,##0.00 ").append(currencySymbol);
-    case 3:
+    case FormatMode::NoDecimals:
       return "##,##0";
-    case 4:
+    case FormatMode::NoDecimalsWithCurrency:
       return std::string("##,##0 ").append(currencySymbol);
-    default:
-      return {};
+    case FormatMode::EditView:
+      break;
   }
+  return {};
 }
 
 void ShowEditView(TapeFields& tape) {
@@ -56,13 +54,13 @@ void ShowFormattedView(TapeFields& tape, std::string_view pattern) {
   tape.SetFormattedResultVisible(true);
 }
 
-void PressFormatKey(TapeFields& tape, int index, int& formatMode, std::string_view currencySymbol) {
-  if (index < 0 || index >= kFormatKeyCount) return;
-  formatMode = index;
-  if (index == kEditViewKey) {
+void PressFormatKey(TapeFields& tape, FormatMode key, FormatMode& formatMode,
+                    std::string_view currencySymbol) {
+  formatMode = key;
+  if (key == FormatMode::EditView) {
     ShowEditView(tape);
   } else {
-    ShowFormattedView(tape, PatternForFormatMode(index, currencySymbol));
+    ShowFormattedView(tape, PatternForFormatMode(key, currencySymbol));
   }
 }
 

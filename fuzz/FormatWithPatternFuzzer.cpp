@@ -70,22 +70,27 @@ void CheckValue(double value, std::string_view text, std::string_view literal, i
 
 void FuzzOne(FuzzedDataProvider& input) {
   const double value = ConsumeAnyDouble(input);
-  const int formatMode = input.ConsumeIntegralInRange(0, 5);
-  if (formatMode == 5) {
+  const int key = input.ConsumeIntegralInRange(0, kFormatModeCount);
+  const std::optional<FormatMode> formatMode = FormatModeOfKey(key);
+  if (!formatMode) {
     const std::string pattern = input.ConsumeRemainingBytesAsString();
     Require(IsNumberThenPatternTail(FormatWithPattern(value, pattern), pattern),
             "a number, then the rest of the pattern");
     return;
   }
-  if (formatMode == 1) return;  // the edit view's key has no pattern
+  if (formatMode == FormatMode::EditView) return;  // the edit view's key has no pattern
   const std::string symbol = input.ConsumeRemainingBytesAsString();
-  const std::string pattern = PatternForFormatMode(formatMode, symbol);
+  const std::string pattern = PatternForFormatMode(*formatMode, symbol);
   const std::string text = FormatWithPattern(value, pattern);
   const std::size_t literalAt = pattern.find_first_not_of("#0,.");
   const std::string_view literal = literalAt == std::string::npos
                                        ? std::string_view()
                                        : std::string_view(pattern).substr(literalAt);
-  CheckValue(value, text, literal, formatMode == 0 || formatMode == 2 ? 2 : 0);
+  CheckValue(
+      value, text, literal,
+      formatMode == FormatMode::TwoDecimals || formatMode == FormatMode::TwoDecimalsWithCurrency
+          ? 2
+          : 0);
 }
 
 }  // namespace

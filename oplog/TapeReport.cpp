@@ -8,8 +8,8 @@
 
 namespace cinta {
 
-std::string BuildTapeReport(RestorableTape& tape, int formatMode, std::string_view currencySymbol,
-                            const OperatorNames& names) {
+std::string BuildTapeReport(RestorableTape& tape, FormatMode formatMode,
+                            std::string_view currencySymbol, const OperatorNames& names) {
   // The view is decided once, so every line of one report is aligned the same way.
   const bool editView = tape.IsEditView();
   if (!editView) ShowFormattedView(tape, PatternForFormatMode(formatMode, currencySymbol));

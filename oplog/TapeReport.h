@@ -14,7 +14,7 @@ namespace cinta {
 // and clear keys change the tape behind it; a report is a record of the tape, so the captions
 // are first formatted afresh with the pattern of `formatMode`, and the tape then shows the values
 // that were saved.
-std::string BuildTapeReport(RestorableTape& tape, int formatMode, std::string_view currencySymbol,
-                            const OperatorNames& names);
+std::string BuildTapeReport(RestorableTape& tape, FormatMode formatMode,
+                            std::string_view currencySymbol, const OperatorNames& names);
 
 }  // namespace cinta

@@ -11,7 +11,6 @@ namespace {
 
 // Rows 0 to 32767; row 0's operator is always Add.
 constexpr std::uint32_t kMaxRows = 32768;
-constexpr int kFormatKeys = 5;
 // Far beyond any place a real tape reaches, small enough that no arithmetic on it overflows.
 constexpr std::int32_t kMaxTwips = 1 << 30;
 
@@ -113,7 +112,7 @@ std::string EncodeContents(std::uint64_t session, bool whole, const TapePatch& t
   out.Text(state.resultText);
   out.Text(state.formattedResultText);
   out.I32(state.settings.evaluatedRows);
-  out.I32(state.settings.formatMode);
+  out.I32(static_cast<int>(state.settings.formatMode));
   out.I32(state.settings.rowsTop);
   out.I32(state.settings.rowsHeight);
   out.U32(static_cast<std::uint32_t>(tape.fields.size()));
@@ -149,11 +148,11 @@ std::optional<RecoveryRecord> DecodeContents(std::string_view bytes) {
   state.formattedResultText = in.Text();
   TapeSettings& settings = state.settings;
   settings.evaluatedRows = in.I32();
-  settings.formatMode = in.I32();
+  const std::optional<FormatMode> formatMode = FormatModeOfKey(in.I32());
+  settings.formatMode = formatMode.value_or(FormatMode::TwoDecimals);
   settings.rowsTop = in.I32();
   settings.rowsHeight = in.I32();
-  Check(in, InRange(settings.evaluatedRows, 0, kMaxRows) &&
-                InRange(settings.formatMode, 0, kFormatKeys - 1) &&
+  Check(in, InRange(settings.evaluatedRows, 0, kMaxRows) && formatMode.has_value() &&
                 InRange(settings.rowsTop, -kMaxTwips, kMaxTwips) &&
                 InRange(settings.rowsHeight, 0, kMaxTwips));
   // Each field takes at least its row, its kind and its text's length.

@@ -5,9 +5,9 @@
 
 namespace cinta {
 
-void TapeWindow::PressFormat(int Index) {
+void TapeWindow::PressFormat(FormatMode key) {
   const Step step(*this, StepKind::View);
-  PressFormatKey(tape_, Index, formatMode, currencySymbol);
+  PressFormatKey(tape_, key, formatMode, currencySymbol);
 }
 
 void TapeWindow::PressEquals() {

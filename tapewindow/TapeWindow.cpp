@@ -85,7 +85,7 @@ void TapeWindow::ConnectHandlers() {
   }
   for (int index = 0; index < formatKeys.Count(); ++index) {
     connect(&formatKeys(index), &QAbstractButton::clicked, this,
-            [this, index] { PressFormat(index); });
+            [this, index] { PressFormat(static_cast<FormatMode>(index)); });
   }
   for (int index = 0; index < clearKeys.Count(); ++index) {
     connect(&clearKeys(index), &QAbstractButton::clicked, this,

@@ -69,7 +69,7 @@ class TapeWindow : public QWidget {
   void PickPreviousResult();
   void PressClearResults();
   // Format keys and the "=" key.
-  void PressFormat(int Index);
+  void PressFormat(FormatMode key);
   void PressEquals();
   // The save key: writes the report and shows the viewer over this window.
   void PressSave();
@@ -92,7 +92,7 @@ class TapeWindow : public QWidget {
   int LastRow() const { return lastRow; }
   int PaletteRow() const { return paletteRow; }
   int EvaluatedRows() const { return evaluatedRows; }
-  int FormatMode() const { return formatMode; }
+  FormatMode CurrentFormatMode() const { return formatMode; }
   const std::string& CurrencySymbol() const { return currencySymbol; }
   const OperatorNames& OperatorNameList() const { return operatorNames; }
 
@@ -202,7 +202,7 @@ class TapeWindow : public QWidget {
   // Module-level state of the window.
   int lastRow = 0;
   int evaluatedRows = 0;
-  int formatMode = 0;
+  FormatMode formatMode = FormatMode::TwoDecimals;
   int paletteRow = 0;
   std::string currencySymbol;
   OperatorNames operatorNames;

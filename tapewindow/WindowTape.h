@@ -33,7 +33,7 @@ struct TapeControls {
 struct TapeModuleState {
   int& lastRow;
   int& evaluatedRows;
-  int& formatMode;
+  FormatMode& formatMode;
 };
 
 // The tape's fields as the core reads and writes them, bound to the window's controls: a row's

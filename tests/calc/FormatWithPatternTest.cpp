@@ -44,10 +44,10 @@ const ModesCase kModesCases[] = {
 TEST(FormatWithPattern, FormatsEveryModeWithDotGroupsAndCommaDecimals) {
   for (const ModesCase& c : kModesCases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(FormatWithPattern(c.value, PatternForFormatMode(0, "$")), c.mode0);
-    EXPECT_EQ(FormatWithPattern(c.value, PatternForFormatMode(2, "$")), c.mode2);
-    EXPECT_EQ(FormatWithPattern(c.value, PatternForFormatMode(3, "$")), c.mode3);
-    EXPECT_EQ(FormatWithPattern(c.value, PatternForFormatMode(4, "$")), c.mode4);
+    EXPECT_EQ(FormatWithPattern(c.value, PatternForFormatMode(FormatMode(0), "$")), c.mode0);
+    EXPECT_EQ(FormatWithPattern(c.value, PatternForFormatMode(FormatMode(2), "$")), c.mode2);
+    EXPECT_EQ(FormatWithPattern(c.value, PatternForFormatMode(FormatMode(3), "$")), c.mode3);
+    EXPECT_EQ(FormatWithPattern(c.value, PatternForFormatMode(FormatMode(4), "$")), c.mode4);
   }
 }
 
@@ -83,7 +83,8 @@ const SymbolCase kSymbolCases[] = {
 TEST(FormatWithPattern, CopiesTheCurrencySymbolLiterally) {
   for (const SymbolCase& c : kSymbolCases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(FormatWithPattern(1234.56, PatternForFormatMode(c.mode, c.symbol)), c.expected);
+    EXPECT_EQ(FormatWithPattern(1234.56, PatternForFormatMode(*FormatModeOfKey(c.mode), c.symbol)),
+              c.expected);
   }
 }
 

@@ -19,7 +19,7 @@ void PressKey(KeyedTape& k, char key) {
   } else if (const auto code = kOperators.find(key); code != std::string_view::npos) {
     PressOperatorKey(k.tape, static_cast<int>(code), k.evaluatedRows);
   } else if (const auto mode = kFormats.find(key); mode != std::string_view::npos) {
-    PressFormatKey(k.tape, static_cast<int>(mode), k.formatMode, "$");
+    PressFormatKey(k.tape, *FormatModeOfKey(static_cast<int>(mode)), k.formatMode, "$");
   } else if (key == ',') {
     PressCommaKey(k.tape);
   } else if (key == '<') {

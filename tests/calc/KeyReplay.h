@@ -14,7 +14,7 @@ struct KeyedTape {
   MemoryTape tape;
   MemoryPreviousResults list;
   int evaluatedRows = 0;
-  int formatMode = 0;
+  FormatMode formatMode = FormatMode::TwoDecimals;
 };
 
 // Presses the keys named by `keys` on `keyed`, one character per key, with "$" as the currency

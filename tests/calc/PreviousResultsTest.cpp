@@ -73,8 +73,8 @@ TEST(PickEntry, ReplacesTheLastRowAndEvaluates) {
 TEST(PickEntry, LeavesTheFormattedViewAndItsCaptions) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"1", "0"}});
   RecalculateTape(tape, 2);
-  int formatMode = 0;
-  PressFormatKey(tape, 3, formatMode, "$");
+  FormatMode formatMode = FormatMode::TwoDecimals;
+  PressFormatKey(tape, FormatMode::NoDecimals, formatMode, "$");
   int evaluatedRows = 0;
   PickEntry(tape, "8", evaluatedRows);
   EXPECT_EQ(tape.ResultText(), "13");

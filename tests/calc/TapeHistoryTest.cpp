@@ -19,8 +19,8 @@ std::string Dump(const MemoryTape& tape) {
                      std::to_string(tape.IsResultVisible()) +
                      std::to_string(tape.IsFormattedResultVisible());
   const TapeSettings settings = tape.Settings();
-  for (const int value :
-       {settings.evaluatedRows, settings.formatMode, settings.rowsTop, settings.rowsHeight}) {
+  for (const int value : {settings.evaluatedRows, static_cast<int>(settings.formatMode),
+                          settings.rowsTop, settings.rowsHeight}) {
     dump += "|" + std::to_string(value);
   }
   for (int row = 0; row <= tape.LastRow(); ++row) {
@@ -43,20 +43,20 @@ const std::vector<Step>& Steps() {
       {"digit", StepKind::Change,
        [](RestorableTape& tape) {
          tape.SetOperandText(tape.LastRow(), tape.OperandText(tape.LastRow()) + "9");
-         tape.SetSettings({tape.LastRow() + 1, 0, -240, 6375});
+         tape.SetSettings({tape.LastRow() + 1, FormatMode(0), -240, 6375});
          RecalculateTape(tape, tape.LastRow() + 1);
        }},
       {"square root row, which the evaluation rewrites", StepKind::Change,
        [](RestorableTape& tape) {
          tape.AppendRow();
          tape.SetOperatorCode(tape.LastRow(), "6");
-         tape.SetSettings({tape.LastRow() + 1, 0, -905, 7110});
+         tape.SetSettings({tape.LastRow() + 1, FormatMode(0), -905, 7110});
          RecalculateTape(tape, tape.LastRow() + 1);
        }},
       {"format key", StepKind::View,
        [](RestorableTape& tape) {
          ShowFormattedView(tape, "##,##0.00");
-         tape.SetSettings({tape.Settings().evaluatedRows, 2, -905, 7110});
+         tape.SetSettings({tape.Settings().evaluatedRows, FormatMode(2), -905, 7110});
        }},
       {"scroll after the format key, still the same view step", StepKind::View,
        [](RestorableTape& tape) {
@@ -74,7 +74,7 @@ const std::vector<Step>& Steps() {
          tape.RemoveRowsFrom(1);
          tape.SetOperandText(0, "");
          tape.SetResultText("0");
-         tape.SetSettings({tape.Settings().evaluatedRows, 2, -240, 6415});
+         tape.SetSettings({tape.Settings().evaluatedRows, FormatMode(2), -240, 6415});
        }},
       {"digit, back in the edit view", StepKind::Change,
        [](RestorableTape& tape) {

@@ -48,9 +48,9 @@ TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = MakeTape({{"1234.56", "0"}, {"0.4", "0"}});
     RecalculateTape(tape, 2);
-    int formatMode = 0;
-    PressFormatKey(tape, c.key, formatMode, "\u20ac");
-    EXPECT_EQ(formatMode, c.key);
+    FormatMode formatMode = FormatMode(0);
+    PressFormatKey(tape, *FormatModeOfKey(c.key), formatMode, "\u20ac");
+    EXPECT_EQ(formatMode, FormatModeOfKey(c.key));
     EXPECT_EQ(tape.FormattedText(0), c.row0);
     EXPECT_EQ(tape.FormattedText(1), c.row1);
     EXPECT_EQ(tape.FormattedResultText(), c.result);
@@ -64,8 +64,8 @@ TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
 TEST(PressFormatKey, TextsWithoutANumberShowAsZeroButAnErrorStaysOne) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}, {"1E400", "0"}, {"ERROR", "8"}});
   tape.SetResultText("ERROR");
-  int formatMode = 0;
-  PressFormatKey(tape, 2, formatMode, "$");
+  FormatMode formatMode = FormatMode(0);
+  PressFormatKey(tape, FormatMode(2), formatMode, "$");
   EXPECT_EQ(tape.FormattedText(1), "0,00 $");
   EXPECT_EQ(tape.FormattedText(2), "0,00 $");
   EXPECT_EQ(tape.FormattedText(3), "ERROR");
@@ -74,10 +74,10 @@ TEST(PressFormatKey, TextsWithoutANumberShowAsZeroButAnErrorStaysOne) {
 
 TEST(PressFormatKey, EditViewKeyReturnsToTheEditView) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"3", "2"}});
-  int formatMode = 0;
-  PressFormatKey(tape, 3, formatMode, "$");
-  PressFormatKey(tape, 1, formatMode, "$");
-  EXPECT_EQ(formatMode, 1);
+  FormatMode formatMode = FormatMode(0);
+  PressFormatKey(tape, FormatMode(3), formatMode, "$");
+  PressFormatKey(tape, FormatMode(1), formatMode, "$");
+  EXPECT_EQ(formatMode, FormatMode::EditView);
   ExpectEditView(tape);
   // Leaving the formatted view keeps its captions; they are only recomputed by a format key.
   EXPECT_EQ(tape.FormattedText(0), "5");
@@ -86,33 +86,29 @@ TEST(PressFormatKey, EditViewKeyReturnsToTheEditView) {
 TEST(PressFormatKey, FormattedViewIsASnapshotUntilTheNextFormatKey) {
   MemoryTape tape = MakeTape({{"12", "0"}});
   RecalculateTape(tape, 1);
-  int formatMode = 0;
-  PressFormatKey(tape, 0, formatMode, "$");
+  FormatMode formatMode = FormatMode(0);
+  PressFormatKey(tape, FormatMode(0), formatMode, "$");
   tape.SetOperandText(0, "1");  // a backspace changes only the hidden texts
   RecalculateTape(tape, 1);
   EXPECT_EQ(tape.FormattedText(0), "12,00");
   EXPECT_EQ(tape.FormattedResultText(), "12,00");
-  PressFormatKey(tape, 4, formatMode, "$");
+  PressFormatKey(tape, FormatMode(4), formatMode, "$");
   EXPECT_EQ(tape.FormattedText(0), "1 $");
   EXPECT_EQ(tape.FormattedResultText(), "1 $");
 }
 
-TEST(PressFormatKey, UnknownKeyChangesNothing) {
-  MemoryTape tape = MakeTape({{"5", "0"}});
-  int formatMode = 3;
-  PressFormatKey(tape, 5, formatMode, "$");
-  PressFormatKey(tape, -1, formatMode, "$");
-  EXPECT_EQ(formatMode, 3);
-  EXPECT_TRUE(tape.IsEditView());
-  EXPECT_EQ(tape.FormattedText(0), "");
+TEST(FormatModeOfKey, OnlyTheFiveKeysHaveAMode) {
+  EXPECT_EQ(FormatModeOfKey(4), FormatMode::NoDecimalsWithCurrency);
+  EXPECT_FALSE(FormatModeOfKey(5).has_value());
+  EXPECT_FALSE(FormatModeOfKey(-1).has_value());
 }
 
 TEST(PressEqualsKey, ReturnsToEditViewAndEvaluatesTheEmptyLastRow) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"", "2"}});
   RecalculateTape(tape, 1);
   ASSERT_EQ(tape.ResultText(), "5");
-  int formatMode = 0;
-  PressFormatKey(tape, 0, formatMode, "$");
+  FormatMode formatMode = FormatMode(0);
+  PressFormatKey(tape, FormatMode(0), formatMode, "$");
   int evaluatedRows = 1;
   PressEqualsKey(tape, evaluatedRows);
   EXPECT_EQ(evaluatedRows, 2);

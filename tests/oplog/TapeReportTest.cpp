@@ -29,8 +29,8 @@ MemoryTape FormattedFivePlusThree() {
   tape.SetOperandText(0, "5");
   tape.AppendRow("3", "0");
   RecalculateTape(tape, 2);
-  int formatMode = 0;
-  PressFormatKey(tape, 0, formatMode, "$");
+  FormatMode formatMode = FormatMode::TwoDecimals;
+  PressFormatKey(tape, formatMode, formatMode, "$");
   return tape;
 }
 
@@ -62,7 +62,7 @@ TEST(BuildTapeReport, FormatsTheFormattedViewAfresh) {
     } else {
       PressSignKey(tape, evaluatedRows);
     }
-    EXPECT_EQ(BuildTapeReport(tape, 0, "$", Names()), c.expected);
+    EXPECT_EQ(BuildTapeReport(tape, FormatMode::TwoDecimals, "$", Names()), c.expected);
     EXPECT_FALSE(tape.IsEditView());
     EXPECT_EQ(tape.FormattedResultText(), c.shownResult);
   }
@@ -73,7 +73,7 @@ TEST(BuildTapeReport, EditViewTakesTheTypedTexts) {
   MemoryTape tape = FormattedFivePlusThree();
   int evaluatedRows = 2;
   PressDigitKey(tape, 7, evaluatedRows);
-  const std::string report = BuildTapeReport(tape, 0, "$", Names());
+  const std::string report = BuildTapeReport(tape, FormatMode::TwoDecimals, "$", Names());
   EXPECT_NE(report.find("Suma" + Spaces(15) + "37\r\n"), std::string::npos) << report;
   EXPECT_EQ(report.find(','), std::string::npos) << report;
   EXPECT_TRUE(tape.IsEditView());

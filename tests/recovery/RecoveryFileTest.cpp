@@ -30,8 +30,8 @@ std::string Dump(const RestorableTape& tape, const PreviousResultsList& list) {
       "|" + std::to_string(state.editView) + std::to_string(state.resultVisible) +
       std::to_string(state.formattedResultVisible) + "|" +
       std::to_string(state.settings.evaluatedRows) + "," +
-      std::to_string(state.settings.formatMode) + "," + std::to_string(state.settings.rowsTop) +
-      "," + std::to_string(state.settings.rowsHeight);
+      std::to_string(static_cast<int>(state.settings.formatMode)) + "," +
+      std::to_string(state.settings.rowsTop) + "," + std::to_string(state.settings.rowsHeight);
   for (const FieldValue& value : whole.fields) dump += "|" + value.text;
   dump += "\nlist " + std::to_string(list.IsShown()) + " " + list.FieldText() + ":";
   for (int entry = 0; entry < list.EntryCount(); ++entry) dump += " " + list.Entry(entry);
@@ -85,7 +85,7 @@ const std::vector<std::function<void(RestorableTape&, PreviousResultsList&)>>& S
       [](RestorableTape& tape, PreviousResultsList&) { AppendOperatorRow(tape, "6"); },
       [](RestorableTape& tape, PreviousResultsList&) {
         ShowFormattedView(tape, "##,##0.00 \u20ac");
-        tape.SetSettings({3, 2, 425, 7845});
+        tape.SetSettings({3, FormatMode(2), 425, 7845});
       },
       [](RestorableTape& tape, PreviousResultsList& list) {
         StoreResult(list, tape);
@@ -216,7 +216,7 @@ std::string Patched(std::string record, std::size_t offset, std::string_view byt
 // as the first record it leaves no tape, as a later one the tape before it.
 TEST(RecoveryFile, ChecksContentsThatTheChecksumPasses) {
   const TapePatch twoRows{
-      {2, "6", "", true, true, false, {2, 0, -905, 7110}},
+      {2, "6", "", true, true, false, {2, FormatMode(0), -905, 7110}},
       {{0, RowField::Operand, "2"}, {1, RowField::Operator, "2"}, {1, RowField::Operand, "3"}}};
   using Damage = std::function<void(TapePatch&)>;
   const auto record = [&](bool whole, const Damage& damage) {
@@ -252,7 +252,8 @@ TEST(RecoveryFile, ChecksContentsThatTheChecksumPasses) {
       {"RowZeroNotAdd", changed([](TapePatch& p) {
          p.fields.push_back({0, RowField::Operator, "3"});
        })},
-      {"FormatModeBeyondTheKeys", changed([](TapePatch& p) { p.state.settings.formatMode = 5; })},
+      {"FormatModeBeyondTheKeys",
+       changed([](TapePatch& p) { p.state.settings.formatMode = FormatMode(5); })},
       {"EvaluatedRowsBeyondTheRows",
        changed([](TapePatch& p) { p.state.settings.evaluatedRows = 40000; })},
       {"NegativeHeight", changed([](TapePatch& p) { p.state.settings.rowsHeight = -1; })},
@@ -302,7 +303,7 @@ TEST(RecoveryFile, ChecksumIsTheCrc32OfZlib) {
 }
 
 TEST(RecoveryFile, ChangesOfAnotherWindowAreSkipped) {
-  TapePatch patch{{1, "5", "", true, true, false, {1, 0, -240, 6375}},
+  TapePatch patch{{1, "5", "", true, true, false, {1, FormatMode(0), -240, 6375}},
                   {{0, RowField::Operand, "5"}}};
   const std::string header(kRecoveryFileHeader);
   const std::string mine = EncodeRecord(1, true, {}, {});

@@ -94,7 +94,7 @@ QString TapeSnapshot(const TapeWindow& window) {
            std::to_string(window.rowCanvas.Left()) + "," + std::to_string(window.rowCanvas.Top()) +
            " high " + std::to_string(window.rowCanvas.Height()) + " evaluated " +
            std::to_string(window.EvaluatedRows()) + " format " +
-           std::to_string(window.FormatMode()) + "\nlist" +
+           std::to_string(static_cast<int>(window.CurrentFormatMode())) + "\nlist" +
            shown(window.previousResults->Visible()) + shown(window.clearResultsKey->Visible()) +
            " " + window.previousResults->currentText().toStdString() + ":";
   for (int entry = 0; entry < window.previousResults->count(); ++entry) {

@@ -191,9 +191,9 @@ class RowEditorTest : public QObject {
     TapeWindow& w = *window_;
     PressKeys(w, "4");
     RowEditor& editor = OpenEditorOn(0);
-    w.PressFormat(0);
+    w.PressFormat(FormatMode::TwoDecimals);
     QVERIFY(!editor.isVisible());
-    w.PressFormat(1);
+    w.PressFormat(FormatMode::EditView);
     PressKeys(w, "+");
     OpenEditorOn(1);
     w.rowEntries.Unload();
