@@ -80,8 +80,6 @@ class PicturesTest : public QObject {
   void IconHoldsBothSizes();
   void OperatorSymbolIsBlackAndCentredOnWhite_data();
   void OperatorSymbolIsBlackAndCentredOnWhite();
-  void MarginMatchesTheKeyFace_data();
-  void MarginMatchesTheKeyFace();
   void AboutCornersContinueTheBackground_data();
   void AboutCornersContinueTheBackground();
 };
@@ -211,59 +209,6 @@ void PicturesTest::OperatorSymbolIsBlackAndCentredOnWhite() {
            qPrintable(QStringLiteral("left %1, right %2").arg(left).arg(right)));
   QVERIFY2(qAbs(top - bottom) <= 2,
            qPrintable(QStringLiteral("top %1, bottom %2").arg(top).arg(bottom)));
-}
-
-void PicturesTest::MarginMatchesTheKeyFace_data() {
-  QTest::addColumn<int>("idNumber");
-  QTest::addColumn<QColor>("face");
-  for (int digit = 0; digit < kDigitCount; ++digit) {
-    QTest::addRow("digit %d on the digit key", digit)
-        << static_cast<int>(DigitPicture(digit)) << QColor(192, 255, 192);
-  }
-  QTest::newRow("clear entry") << static_cast<int>(PictureId::ClearEntry) << QColor(255, 128, 128);
-  QTest::newRow("clear") << static_cast<int>(PictureId::Clear) << QColor(255, 0, 0);
-  QTest::newRow("backspace") << static_cast<int>(PictureId::Backspace) << QColor(255, 128, 128);
-  QTest::newRow("close") << static_cast<int>(PictureId::Close) << QColor(255, 255, 255);
-  QTest::newRow("edit view") << static_cast<int>(PictureId::EditView) << QColor(255, 255, 192);
-  QTest::newRow("eraser") << static_cast<int>(PictureId::Eraser) << QColor(255, 255, 255);
-  QTest::newRow("scroll up") << static_cast<int>(PictureId::ScrollUp) << QColor(0, 255, 0);
-  QTest::newRow("scroll down") << static_cast<int>(PictureId::ScrollDown) << QColor(255, 255, 0);
-  QTest::newRow("printer") << static_cast<int>(PictureId::Printer) << QColor(192, 255, 255);
-  QTest::newRow("notepad") << static_cast<int>(PictureId::Notepad) << QColor(255, 192, 255);
-  QTest::newRow("font size") << static_cast<int>(PictureId::FontSize) << QColor(255, 255, 192);
-  QTest::newRow("clipboard") << static_cast<int>(PictureId::Clipboard) << QColor(255, 224, 192);
-  // The save key has a white face in one window and a green one in the other.
-  QTest::newRow("camera on any face")
-      << static_cast<int>(PictureId::Camera) << QColor(Qt::transparent);
-  QTest::newRow("icon on any desktop")
-      << static_cast<int>(PictureId::Icon) << QColor(Qt::transparent);
-}
-
-void PicturesTest::MarginMatchesTheKeyFace() {
-  QFETCH(int, idNumber);
-  QFETCH(QColor, face);
-  const auto id = static_cast<PictureId>(idNumber);
-  // JPEG blurs colours a little.
-  const int tolerance = CatalogEntry(id).format == "jpeg" ? 12 : 0;
-  for (const qreal scale : {1.0, 2.0}) {
-    const QImage image = Picture(id, scale).toImage().convertToFormat(QImage::Format_ARGB32);
-    QVERIFY(!image.isNull());
-    const QPoint corners[] = {{0, 0},
-                              {image.width() - 1, 0},
-                              {0, image.height() - 1},
-                              {image.width() - 1, image.height() - 1}};
-    for (const QPoint corner : corners) {
-      QColor actual = image.pixelColor(corner);
-      if (face.alpha() == 0 && actual.alpha() == 0) actual = face;
-      QVERIFY2(ColoursClose(actual, face, tolerance),
-               qPrintable(QStringLiteral("%1 at %2x, (%3, %4) is %5")
-                              .arg(QLatin1StringView(CatalogEntry(id).fileName))
-                              .arg(scale)
-                              .arg(corner.x())
-                              .arg(corner.y())
-                              .arg(actual.name(QColor::HexArgb))));
-    }
-  }
 }
 
 void PicturesTest::AboutCornersContinueTheBackground_data() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "KeyReplay.h"
 #include "TapeBuilder.h"
 #include "calc/RecalculateTape.h"
 #include "calc/TapeHistory.h"
@@ -34,57 +35,20 @@ std::string Dump(const MemoryTape& tape) {
 struct Step {
   const char* name;
   StepKind kind;
-  std::function<void(RestorableTape&)> change;
+  const char* keys;  // as KeyReplay names them
+  int scroll;        // rows the tape is scrolled by after the keys
 };
 
-// Each step as a key of the window makes it.
-const std::vector<Step>& Steps() {
-  static const std::vector<Step> steps = {
-      {"digit", StepKind::Change,
-       [](RestorableTape& tape) {
-         tape.SetOperandText(tape.LastRow(), tape.OperandText(tape.LastRow()) + "9");
-         tape.SetSettings({tape.LastRow() + 1, FormatMode(0), -240, 6375});
-         RecalculateTape(tape, tape.LastRow() + 1);
-       }},
-      {"square root row, which the evaluation rewrites", StepKind::Change,
-       [](RestorableTape& tape) {
-         tape.AppendRow();
-         tape.SetOperatorCode(tape.LastRow(), "6");
-         tape.SetSettings({tape.LastRow() + 1, FormatMode(0), -905, 7110});
-         RecalculateTape(tape, tape.LastRow() + 1);
-       }},
-      {"format key", StepKind::View,
-       [](RestorableTape& tape) {
-         ShowFormattedView(tape, "##,##0.00");
-         tape.SetSettings({tape.Settings().evaluatedRows, FormatMode(2), -905, 7110});
-       }},
-      {"scroll after the format key, still the same view step", StepKind::View,
-       [](RestorableTape& tape) {
-         TapeSettings settings = tape.Settings();
-         settings.rowsTop += 665;
-         tape.SetSettings(settings);
-       }},
-      {"sign key behind the formatted view", StepKind::Change,
-       [](RestorableTape& tape) {
-         tape.SetOperandText(0, "-" + tape.OperandText(0));
-         RecalculateTape(tape, tape.LastRow() + 1);
-       }},
-      {"clear key", StepKind::Change,
-       [](RestorableTape& tape) {
-         tape.RemoveRowsFrom(1);
-         tape.SetOperandText(0, "");
-         tape.SetResultText("0");
-         tape.SetSettings({tape.Settings().evaluatedRows, FormatMode(2), -240, 6415});
-       }},
-      {"digit, back in the edit view", StepKind::Change,
-       [](RestorableTape& tape) {
-         ShowEditView(tape);
-         tape.SetOperandText(0, "7");
-         RecalculateTape(tape, 1);
-       }},
-  };
-  return steps;
-}
+// Each step as the window makes it: the keys' own rules, then the module state written back.
+const Step kSteps[] = {
+    {"digit", StepKind::Change, "9", 0},
+    {"square root row, which the evaluation rewrites", StepKind::Change, "r", 0},
+    {"format key", StepKind::View, "c", 0},
+    {"scroll after the format key, still the same view step", StepKind::View, "", 1},
+    {"clear entry key behind the formatted view", StepKind::Change, "E", 0},
+    {"clear key", StepKind::Change, "C", 0},
+    {"digit, back in the edit view", StepKind::Change, "7", 0},
+};
 
 // Steps on a tape of rows 16, + 9 with unary rows that the evaluation rewrites.
 MemoryTape StartTape() {
@@ -94,22 +58,29 @@ MemoryTape StartTape() {
 }
 
 TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
-  MemoryTape tape = StartTape();
+  KeyedTape keyed{StartTape(), {}, 4, FormatMode::TwoDecimals};
+  MemoryTape& tape = keyed.tape;
   TapeRecorder recorder(tape);
   TapeHistory history;
+  int scrolled = 0;
   // The state before each change, and after it with the view steps that follow it: a view step
   // is taken back and made again with the change before it.
   std::vector<std::string> beforeChange;
   std::vector<std::string> afterSteps;
-  for (const Step& step : Steps()) {
+  for (const Step& step : kSteps) {
     SCOPED_TRACE(step.name);
     if (step.kind == StepKind::Change) {
       beforeChange.push_back(Dump(tape));
       afterSteps.emplace_back();
     }
     recorder.Begin();
-    step.change(tape);
+    PressKeys(keyed, step.keys);
+    scrolled += step.scroll;
+    tape.SetSettings({keyed.evaluatedRows, keyed.formatMode, scrolled, tape.LastRow()});
     history.Record(recorder.End(), step.kind);
+    if (step.kind == StepKind::Change) {
+      EXPECT_NE(Dump(tape), beforeChange.back());
+    }
     afterSteps.back() = Dump(tape);
   }
   for (std::size_t change = beforeChange.size(); change-- > 0;) {

@@ -60,6 +60,10 @@ QPoint CentreInViewport(const TapeWindow& window, const WindowlessControl& contr
   return window.rowCanvas.PixelRect(control).center();
 }
 
+QRect LastRowPlace(const TapeWindow& window) {
+  return window.rowCanvas.PixelRect(window.rowEntries(window.LastRow()));
+}
+
 std::string RowTexts(const TapeWindow& window) {
   std::string texts;
   for (int row = 0; row <= window.LastRow(); ++row) {

@@ -31,6 +31,9 @@ void Pick(TapeWindow& window, int index);
 // The centre of a windowless row control in the tape viewport, where a click on it lands.
 QPoint CentreInViewport(const TapeWindow& window, const WindowlessControl& control);
 
+// Where the last row's entry field stands in the tape's view, in pixels.
+QRect LastRowPlace(const TapeWindow& window);
+
 // The texts of rows 0 to lastRow, joined by "|", as the entry fields hold them.
 std::string RowTexts(const TapeWindow& window);
 

@@ -7,8 +7,6 @@
 namespace cinta {
 namespace {
 
-constexpr int kRowStep = 665;
-
 void ClickC(TapeWindow& window) {
   QTest::mouseClick(&window.clearKeys(0), Qt::LeftButton);
 }
@@ -28,8 +26,12 @@ class ClearKeysTest : public QObject {
   void init() { window_ = OpenWindow(folder_); }
   void cleanup() { window_.reset(); }
 
+  // After C the rows stand as in a window just opened, however far they were scrolled.
   void ClearFilesTheResultAndRestoresTheStartPlace() {
     TapeWindow& w = *window_;
+    const int startLeft = w.rowCanvas.Left();
+    const int startTop = w.rowCanvas.Top();
+    const QRect band = LastRowPlace(w);
     PressKeys(w, "5+3+");
     QTest::mouseClick(&w.scrollKeys(0), Qt::LeftButton);
     ClickC(w);
@@ -41,20 +43,21 @@ class ClearKeysTest : public QObject {
     QCOMPARE(w.resultBox->Text(), QStringLiteral("0"));
     QCOMPARE(w.rowOperatorCodes.Count(), 1);
     QCOMPARE(w.rowOperatorButtons.Count(), 1);
-    QCOMPARE(w.rowCanvas.Left(), -5);
-    QCOMPARE(w.rowCanvas.Top(), -240);
-    QCOMPARE(w.rowCanvas.Height(), 6415);
+    QCOMPARE(w.rowCanvas.Left(), startLeft);
+    QCOMPARE(w.rowCanvas.Top(), startTop);
+    QCOMPARE(LastRowPlace(w), band);
   }
 
   void ClearThenAnOperatorKeyStartsRowOneAgain() {
     TapeWindow& w = *window_;
-    PressKeys(w, "1+2+3");
+    PressKeys(w, "1+");
+    const QRect band = LastRowPlace(w);
+    PressKeys(w, "2+3");
     ClickC(w);
     PressKeys(w, "7*");
     QCOMPARE(w.LastRow(), 1);
     QCOMPARE(w.rowNumbers(1).Caption(), std::string("1"));
-    QCOMPARE(w.rowOperatorButtons(1).Top(), w.rowOperatorButtons(0).Top() + kRowStep);
-    QCOMPARE(w.rowCanvas.Top(), -240 - kRowStep);
+    QCOMPARE(LastRowPlace(w), band);
     QCOMPARE(w.rowOperatorCodes(1).Caption(), std::string("2"));
   }
 
@@ -87,25 +90,25 @@ class ClearKeysTest : public QObject {
     QCOMPARE(w.rowOperatorCodes.Count(), w.LastRow() + 1);
   }
 
-  // CE moves the rows back by one step from wherever the user scrolled them, while C restores
-  // the start position.
+  // CE moves the rows back by one row step from wherever the user scrolled them, while C
+  // restores the place they had at start-up.
   void ClearKeysAfterScrolling_data() {
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("expectedShift");
     QTest::addColumn<bool>("fromStart");
-    QTest::newRow("CE keeps the offset") << 1 << kRowStep << false;
-    QTest::newRow("C returns to the start position") << 0 << -240 << true;
+    QTest::newRow("CE keeps the offset") << 1 << false;
+    QTest::newRow("C returns to the start position") << 0 << true;
   }
   void ClearKeysAfterScrolling() {
     QFETCH(int, key);
-    QFETCH(int, expectedShift);
     QFETCH(bool, fromStart);
     TapeWindow& w = *window_;
+    const int startTop = w.rowCanvas.Top();
     PressKeys(w, "1+2+3");
+    const int step = w.rowOperatorButtons(2).Top() - w.rowOperatorButtons(1).Top();
     for (int press = 0; press < 3; ++press) QTest::mouseClick(&w.scrollKeys(0), Qt::LeftButton);
     const int top = w.rowCanvas.Top();
     QTest::mouseClick(&w.clearKeys(key), Qt::LeftButton);
-    QCOMPARE(w.rowCanvas.Top(), fromStart ? expectedShift : top + expectedShift);
+    QCOMPARE(w.rowCanvas.Top(), fromStart ? startTop : top + step);
   }
 
  private:

@@ -38,7 +38,7 @@ QStringList Repeated(const QString& text, int count) {
 
 // What start-up takes from configuracion/: the operator names, the tooltips of the operator
 // keys and the currency sign. The reader's own cases are tested with it; these check that the
-// window puts what it read where it belongs.
+// window puts what it read where it belongs, and what only the window shows of it.
 class ConfigurationTest : public QObject {
   Q_OBJECT
 
@@ -52,6 +52,14 @@ class ConfigurationTest : public QObject {
     QCOMPARE(Names(*window).at(11), QStringLiteral("Factorial"));
     QCOMPARE(Names(*window).at(12), QString());
     QCOMPARE(window->CurrencySymbol(), std::string("€"));
+    // The names reach the report, in its own encoding, and the sign the currency formats.
+    PressKeys(*window, "2*3");
+    QVERIFY(SaveAndCloseViewer(*window).text.contains("Multiplicación"));
+    QFile report(QDir(folder.Path()).filePath("operacion.txt"));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QVERIFY(report.readAll().contains("Multiplicaci\xF3n"));
+    PressKeys(*window, "Z");
+    QCOMPARE(window->formattedResult->Caption(), QStringLiteral("6 €"));
     for (int code = 0; code < kOperatorCount; ++code) {
       QCOMPARE(window->paletteKeys(code).Picture().cacheKey(),
                window->operatorLegend(code).Picture().cacheKey());
@@ -71,13 +79,6 @@ class ConfigurationTest : public QObject {
     QVERIFY(!window->paletteKeys(11).Picture().isNull());
   }
 
-  void ShortTooltipFileRepeatsItsLastLine() {
-    ProgramFolder folder;
-    folder.WriteConfiguration("ayuda.txt", "a\r\nb\r\nc\r\n");
-    const auto window = OpenWindow(folder);
-    QCOMPARE(Tooltips(*window), QStringList({"a", "b"}) + Repeated("c", 10));
-  }
-
   void TooltipsShowTheirLinesAsWritten_data() {
     QTest::addColumn<QString>("line");
     QTest::newRow("plain") << QStringLiteral("Sumar");
@@ -93,66 +94,6 @@ class ConfigurationTest : public QObject {
     folder.WriteConfiguration("ayuda.txt", line.toUtf8() + "\r\n");
     const auto window = OpenWindow(folder);
     for (const QString& tooltip : Tooltips(*window)) QCOMPARE(ShownTooltip(tooltip), line);
-  }
-
-  // As today's editors save them: UTF-8, perhaps with a byte order mark, lines ending in LF. The
-  // names still reach the report in its own encoding, Windows-1252.
-  void Utf8LfFilesReachTheKeysAndTheReport() {
-    ProgramFolder folder;
-    folder.WriteConfiguration("ayuda.txt", "uno\ndos\nRa\xC3\xADz\n");
-    folder.WriteConfiguration("inicio.txt",
-                              "\xEF\xBB\xBF"
-                              "Suma\nResta\nMultiplicaci\xC3\xB3n\n");
-    const auto window = OpenWindow(folder);
-    QCOMPARE(Tooltips(*window), QStringList({"uno", "dos"}) + Repeated("Raíz", 10));
-    QCOMPARE(Names(*window), QStringList({"Suma", "Resta", "Multiplicación"}) + Repeated({}, 10));
-    PressKeys(*window, "2*3");
-    QVERIFY(SaveAndCloseViewer(*window).text.contains("Multiplicación"));
-    QFile report(QDir(folder.Path()).filePath("operacion.txt"));
-    QVERIFY(report.open(QIODevice::ReadOnly));
-    QVERIFY(report.readAll().contains(" 2 ) Multiplicaci\xF3n "));
-  }
-
-  void NamesBeyondTwelveAreIgnoredAndSpacesKept() {
-    ProgramFolder folder;
-    QByteArray inicio;
-    for (int line = 1; line <= 14; ++line) {
-      inicio += line == 5 ? QByteArray("  Potencia  ") : QByteArray::number(line);
-      inicio += "\r\n";
-    }
-    folder.WriteConfiguration("inicio.txt", inicio);
-    const auto window = OpenWindow(folder);
-    QCOMPARE(Names(*window), QStringList({"1", "2", "3", "4", "  Potencia  ", "6", "7", "8", "9",
-                                          "10", "11", "12", ""}));
-  }
-
-  void CurrencyIsTheFirstCharacter_data() {
-    QTest::addColumn<QByteArray>("moneda");
-    QTest::addColumn<QString>("symbol");
-    QTest::addColumn<QString>("formatted");  // 5 with the "Z$" key
-    QTest::newRow("euro byte") << QByteArray("\x80\r\n") << "€"
-                               << "5 €";
-    QTest::newRow("leading space") << QByteArray(" $\r\n") << " "
-                                   << "5  ";
-    QTest::newRow("word") << QByteArray("EUR\r\n") << "E"
-                          << "5 E";
-    QTest::newRow("empty file") << QByteArray() << ""
-                                << "5 ";
-    QTest::newRow("UTF-8 euro") << QByteArray("\xE2\x82\xAC\n") << "€"
-                                << "5 €";
-    QTest::newRow("UTF-8 with a byte order mark") << QByteArray("\xEF\xBB\xBF\xC2\xA3\r\n") << "£"
-                                                  << "5 £";
-  }
-  void CurrencyIsTheFirstCharacter() {
-    QFETCH(QByteArray, moneda);
-    QFETCH(QString, symbol);
-    QFETCH(QString, formatted);
-    ProgramFolder folder;
-    folder.WriteConfiguration("moneda.txt", moneda);
-    const auto window = OpenWindow(folder);
-    QCOMPARE(QString::fromStdString(window->CurrencySymbol()), symbol);
-    PressKeys(*window, "5Z");
-    QCOMPARE(window->formattedResult->Caption(), formatted);
   }
 };
 

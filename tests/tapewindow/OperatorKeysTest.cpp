@@ -13,6 +13,7 @@ class OperatorKeysTest : public QObject {
   void init() { window_ = OpenWindow(folder_); }
   void cleanup() { window_.reset(); }
 
+  // A new row's controls stand on one line, one row step below the row before, in view.
   void FirstRowIsPlacedOneStepBelowRowZero() {
     TapeWindow& w = *window_;
     QTest::mouseClick(&w.operatorKeys(0), Qt::LeftButton);
@@ -21,7 +22,10 @@ class OperatorKeysTest : public QObject {
     const std::initializer_list<const WindowlessControl*> row = {
         &w.rowOperatorButtons(1), &w.rowEntries(1), &w.rowValues(1), &w.rowNumbers(1),
         &w.rowOperatorCodes(1)};
-    for (const WindowlessControl* control : row) QCOMPARE(control->Top(), 6185);
+    const int top = w.rowOperatorButtons(1).Top();
+    for (const WindowlessControl* control : row) QCOMPARE(control->Top(), top);
+    QVERIFY(top >= w.rowEntries(0).Top() + w.rowEntries(0).Height());
+    QVERIFY(w.tapeView->rect().contains(LastRowPlace(w)));
     // Everything else is copied from row 0.
     QCOMPARE(w.rowEntries(1).Left(), w.rowEntries(0).Left());
     QCOMPARE(w.rowEntries(1).Height(), w.rowEntries(0).Height());
@@ -29,8 +33,6 @@ class OperatorKeysTest : public QObject {
     QCOMPARE(w.rowValues(1).BackColor(), w.rowValues(0).BackColor());
     QCOMPARE(w.rowValues(1).Caption(), std::string("rowValues"));
     QCOMPARE(w.rowEntries(1).Font(), w.rowEntries(0).Font());
-    QCOMPARE(w.rowCanvas.Top(), -905);
-    QCOMPARE(w.rowCanvas.Height(), 7110);
     QCOMPARE(w.rowNumbers(1).Caption(), std::string("1"));
     QCOMPARE(w.rowOperatorCodes(1).Caption(), std::string("0"));
     QCOMPARE(w.rowEntries(1).Text(), std::string());
@@ -53,16 +55,20 @@ class OperatorKeysTest : public QObject {
   void RowsFollowOneAnother() {
     QFETCH(int, rows);
     TapeWindow& w = *window_;
-    for (int n = 1; n <= rows; ++n) QTest::mouseClick(&w.operatorKeys(n % 12), Qt::LeftButton);
+    QTest::mouseClick(&w.operatorKeys(1), Qt::LeftButton);
+    const QRect band = LastRowPlace(w);
+    for (int n = 2; n <= rows; ++n) QTest::mouseClick(&w.operatorKeys(n % 12), Qt::LeftButton);
+    const int step = w.rowOperatorButtons(1).Top() - w.rowOperatorButtons(0).Top();
     for (int n = 1; n <= rows; ++n) {
-      QCOMPARE(w.rowOperatorButtons(n).Top(), 5520 + 665 * n);
+      QCOMPARE(w.rowOperatorButtons(n).Top() - w.rowOperatorButtons(n - 1).Top(), step);
       QCOMPARE(w.rowNumbers(n).Caption(), std::to_string(n));
       QCOMPARE(w.rowOperatorCodes(n).Caption(), std::to_string(n % 12));
       QCOMPARE(w.rowOperatorButtons(n).Picture().cacheKey(),
                w.operatorLegend(n % 12).Picture().cacheKey());
     }
-    QCOMPARE(w.rowCanvas.Top(), -240 - 665 * rows);
-    QCOMPARE(w.rowCanvas.Height(), 6375 + 735 * rows);
+    // The last row stands where each new row does, and the tape holds it whole.
+    QCOMPARE(LastRowPlace(w), band);
+    QVERIFY(w.rowCanvas.Height() >= w.rowEntries(rows).Top() + w.rowEntries(rows).Height());
   }
 
   // A click on a row's operator button goes to OpenPalette, which opens the palette; the

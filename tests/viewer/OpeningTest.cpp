@@ -17,6 +17,7 @@
 #endif
 
 #include "Suites.h"
+#include "support/KeyFaces.h"
 #include "support/TabWalk.h"
 #include "support/ViewerFolder.h"
 #include "viewer/DatedCopyOrder.h"
@@ -105,6 +106,15 @@ class OpeningTest : public QObject {
     names.sort();
     QCOMPARE(names, (QStringList{"Abrir en el editor", "Borrar el archivo", "Copiar",
                                  "Guardar una copia", "Imprimir", "Salir", "Tamaño de letra"}));
+  }
+
+  // A key's picture blends with the face painted around it: no seam where its edge meets it.
+  void PictureMarginsBlendWithTheirFaces() {
+    ViewerFolder folder;
+    const auto viewer = OpenViewer(folder.Path());
+    const PictureMargins margins = CheckPictureMargins(viewer->Surface());
+    QVERIFY(margins.checked > 0);
+    QVERIFY2(margins.seams.isEmpty(), qPrintable(margins.seams.join(QLatin1Char('\n'))));
   }
 
   void EscapeLeavesTheViewerOpen() {
