@@ -21,8 +21,8 @@ class GraphicalButton : public TwipsControl<QAbstractButton> {
   void SetFaceColor(const QColor& color);
   const QPixmap& Picture() const { return picture_; }
   void SetPicture(const QPixmap& picture);
-  QString Caption() const { return text(); }
-  void SetCaption(const QString& caption) { setText(caption); }
+  QString Text() const { return text(); }
+  void SetText(const QString& caption) { setText(caption); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

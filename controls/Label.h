@@ -15,8 +15,8 @@ class Label : public TwipsControl<QLabel> {
  public:
   explicit Label(QWidget* parent = nullptr);
 
-  QString Caption() const { return text(); }
-  void SetCaption(const QString& caption) { setText(caption); }
+  QString Text() const { return text(); }
+  void SetText(const QString& caption) { setText(caption); }
   void SetBackColor(const QColor& color);
   void SetTransparent();
   void SetForeColor(const QColor& color);

@@ -92,7 +92,7 @@ class WindowlessArray : public WindowlessLayer {
   WindowlessControl& Member(int index) override { return (*this)(index); }
 
   // Creates the next member as a hidden copy of member 0 and returns it.
-  T& Load() {
+  T& Append() {
     assert(count_ > 0);
     T& member = Append(T((*this)(0)));
     Adopt(member, false);
@@ -100,10 +100,10 @@ class WindowlessArray : public WindowlessLayer {
   }
 
   // Removes the last member; member 0 stays.
-  void Unload() { UnloadFrom(count_ - 1); }
+  void RemoveLast() { RemoveFrom(count_ - 1); }
 
   // Removes the members from `first` (at least 1) to the end.
-  void UnloadFrom(int first) {
+  void RemoveFrom(int first) {
     assert(first >= 1);
     if (first >= count_) return;
     Removing(first);

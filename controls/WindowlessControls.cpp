@@ -88,9 +88,9 @@ void WindowlessTextBox::Paint(QPainter& painter, const QRect& area, bool) const 
       text);
 }
 
-void WindowlessLabel::SetCaption(std::string_view caption) {
-  if (caption == caption_) return;
-  caption_.assign(caption);
+void WindowlessLabel::SetText(std::string_view caption) {
+  if (caption == text_) return;
+  text_.assign(caption);
   Changed();
 }
 
@@ -106,7 +106,7 @@ void WindowlessLabel::SetForeColor(const QColor& color) {
 
 QFont WindowlessLabel::ShownFont(const QRect& area) const {
   if (!shrinkToFit_) return font_;
-  const int width = QFontMetrics(font_).horizontalAdvance(QString::fromStdString(caption_));
+  const int width = QFontMetrics(font_).horizontalAdvance(QString::fromStdString(text_));
   if (width <= area.width()) return font_;
   QFont smaller = font_;
   // Rounded down, so that the caption fits whole.
@@ -120,7 +120,7 @@ void WindowlessLabel::Paint(QPainter& painter, const QRect& area, bool) const {
   painter.setPen(foreColor_);
   painter.setFont(ShownFont(area));
   painter.drawText(area, static_cast<int>(alignment_ | Qt::TextWordWrap),
-                   QString::fromStdString(caption_));
+                   QString::fromStdString(text_));
 }
 
 }  // namespace cinta

@@ -64,8 +64,8 @@ class WindowlessLabel : public WindowlessControl {
   WindowlessLabel(const TwipsRect& place, const QFont& font, Qt::Alignment alignment)
       : WindowlessControl(place), font_(font), alignment_(alignment) {}
 
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string_view caption);
+  const std::string& Text() const { return text_; }
+  void SetText(std::string_view caption);
   // No back colour means a transparent background.
   std::optional<QColor> BackColor() const { return backColor_; }
   void SetBackColor(const QColor& color);
@@ -87,7 +87,7 @@ class WindowlessLabel : public WindowlessControl {
   bool shrinkToFit_ = false;
   std::optional<QColor> backColor_;
   QColor foreColor_ = Qt::black;
-  std::string caption_;
+  std::string text_;
 };
 
 }  // namespace cinta

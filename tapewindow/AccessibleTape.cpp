@@ -14,7 +14,7 @@ QString AccessibleTape::RowText(int row) const {
   // Numbered from 1, as in the saved report.
   QString text = QStringLiteral("Fila %1").arg(row + 1);
   if (row > 0) {
-    if (const auto code = ParseOperatorCode(controls_.rowOperatorCodes(row).Caption())) {
+    if (const auto code = ParseOperatorCode(controls_.rowOperatorCodes(row).Text())) {
       const auto index = static_cast<std::size_t>(*code);
       const std::string& configured = controls_.operatorNames[index];
       text +=
@@ -22,9 +22,8 @@ QString AccessibleTape::RowText(int row) const {
           (configured.empty() ? SpokenOperatorName(static_cast<int>(index)) : FromUtf8(configured));
     }
   }
-  const std::string& value = controls_.rowEntries(row).Visible()
-                                 ? controls_.rowEntries(row).Text()
-                                 : controls_.rowValues(row).Caption();
+  const std::string& value = controls_.rowEntries(row).Visible() ? controls_.rowEntries(row).Text()
+                                                                 : controls_.rowValues(row).Text();
   return text + QStringLiteral(", ") + (value.empty() ? QStringLiteral("vacía") : FromUtf8(value));
 }
 

@@ -17,7 +17,7 @@ constexpr int kOperatorLegendLefts[] = {120,  600,  960,  1320, 1680, 2040,
 Label* NewAboutLine(QWidget* parent, int top) {
   auto* line = new Label(parent);
   line->Move({240, top, 5175, 375});
-  line->SetCaption(QStringLiteral("aboutLines"));
+  line->SetText(QStringLiteral("aboutLines"));
   line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   line->SetTransparent();
   line->SetForeColor(QColor(255, 255, 255));
@@ -51,7 +51,7 @@ void TapeWindow::CreateBottomStrip() {
   }
   unprotectedSign = new Label(surface);
   unprotectedSign->Move(kUnprotectedSignPlace);
-  unprotectedSign->SetCaption(QStringLiteral("⚠ Sin proteger"));
+  unprotectedSign->SetText(QStringLiteral("⚠ Sin proteger"));
   unprotectedSign->setAlignment(Qt::AlignCenter);
   unprotectedSign->SetBackColor(QColor(255, 255, 192));
   unprotectedSign->SetForeColor(QColor(160, 0, 0));

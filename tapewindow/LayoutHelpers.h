@@ -30,7 +30,7 @@ inline GraphicalButton* NewCaptionButton(QWidget* parent, const TwipsRect& place
                                          const QColor& face, const QString& caption,
                                          double points) {
   GraphicalButton* button = NewButton(parent, place, face);
-  button->SetCaption(caption);
+  button->SetText(caption);
   button->setFont(Arial(points, kBold));
   return button;
 }

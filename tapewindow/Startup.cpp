@@ -18,9 +18,9 @@ const QString kContact = QStringLiteral("cinta@example.org");
 
 }  // namespace
 
-void TapeWindow::Form_Load() {
+void TapeWindow::LoadStartupState() {
   rowCanvas.SetLeft(kContainerStartLeft);
-  rowOperatorCodes(0).SetCaption("0");
+  rowOperatorCodes(0).SetText("0");
   if (const QScreen* display = screen()) {
     const QRect area = display->geometry();
     const int left =
@@ -53,8 +53,8 @@ void TapeWindow::ClickAboutImage() {
     aboutLines(1).SetVisible(false);
     return;
   }
-  aboutLines(0).SetCaption(kAttribution);
-  aboutLines(1).SetCaption(kContact);
+  aboutLines(0).SetText(kAttribution);
+  aboutLines(1).SetText(kContact);
   aboutLines(0).SetVisible(true);
   aboutLines(1).SetVisible(true);
 }

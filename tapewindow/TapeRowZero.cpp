@@ -12,13 +12,13 @@ void TapeWindow::CreateTape() {
   rowCanvas.SetBackColor(QColor(255, 192, 255));
 
   WindowlessLabel rowNumber({240, 5760, 375, 375}, Arial(14.25, kBold), Qt::AlignHCenter);
-  rowNumber.SetCaption("1");
+  rowNumber.SetText("1");
   rowNumber.SetShrinkToFit(true);
   rowNumber.SetVisible(false);
   rowNumbers.Add(rowNumber);
 
   WindowlessLabel code({480, 5760, 375, 375}, Arial(8.25), Qt::AlignLeft);
-  code.SetCaption("rowOperatorCodes");
+  code.SetText("rowOperatorCodes");
   code.SetBackColor(palette().color(QPalette::Button));
   code.SetVisible(false);
   rowOperatorCodes.Add(code);
@@ -29,7 +29,7 @@ void TapeWindow::CreateTape() {
   rowOperatorButtons.Add(operatorButton);
 
   WindowlessLabel formatted({1320, 5520, 4095, 615}, Arial(21.75), Qt::AlignRight);
-  formatted.SetCaption("rowValues");
+  formatted.SetText("rowValues");
   formatted.SetBackColor(QColor(192, 255, 192));
   formatted.SetForeColor(QColor(0, 0, 192));
   formatted.SetVisible(false);

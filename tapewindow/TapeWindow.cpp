@@ -61,7 +61,7 @@ TapeWindow::TapeWindow(std::filesystem::path programDir, std::filesystem::path r
   NameControlsForAssistiveTechnology();
   NameControlsByRole();
   clientArea_->SetBackground(QPixmap::fromImage(background.get()));
-  Form_Load();
+  LoadStartupState();
 }
 
 TapeWindow::~TapeWindow() {

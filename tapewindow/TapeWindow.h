@@ -189,7 +189,7 @@ class TapeWindow : public QWidget {
   // Hides the palette without handing the keyboard focus on to the close key.
   void ClosePalette();
 
-  void Form_Load();
+  void LoadStartupState();
   void LoadConfiguration();
   // Brings back the tape that the recovery file holds, if any.
   void RecoverTape();

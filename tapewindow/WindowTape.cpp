@@ -29,12 +29,12 @@ void WindowTape::SetOperandText(int row, std::string_view text) {
 }
 
 std::string WindowTape::OperatorCode(int row) const {
-  return controls_.rowOperatorCodes(row).Caption();
+  return controls_.rowOperatorCodes(row).Text();
 }
 
 void WindowTape::SetOperatorCode(int row, std::string_view code) {
-  FieldChanging(row, RowField::Operator, controls_.rowOperatorCodes(row).Caption(), code);
-  controls_.rowOperatorCodes(row).SetCaption(code);
+  FieldChanging(row, RowField::Operator, controls_.rowOperatorCodes(row).Text(), code);
+  controls_.rowOperatorCodes(row).SetText(code);
   // The operator button shows the same operator as its face.
   if (const auto op = ParseOperatorCode(code)) {
     controls_.rowOperatorButtons(row).SetPicture(
@@ -43,12 +43,12 @@ void WindowTape::SetOperatorCode(int row, std::string_view code) {
 }
 
 std::string WindowTape::FormattedText(int row) const {
-  return controls_.rowValues(row).Caption();
+  return controls_.rowValues(row).Text();
 }
 
 void WindowTape::SetFormattedText(int row, std::string_view text) {
-  FieldChanging(row, RowField::Formatted, controls_.rowValues(row).Caption(), text);
-  controls_.rowValues(row).SetCaption(text);
+  FieldChanging(row, RowField::Formatted, controls_.rowValues(row).Text(), text);
+  controls_.rowValues(row).SetText(text);
 }
 
 std::string WindowTape::ResultText() const {
@@ -60,11 +60,11 @@ void WindowTape::SetResultText(std::string_view text) {
 }
 
 std::string WindowTape::FormattedResultText() const {
-  return controls_.formattedResult->Caption().toStdString();
+  return controls_.formattedResult->Text().toStdString();
 }
 
 void WindowTape::SetFormattedResultText(std::string_view text) {
-  controls_.formattedResult->SetCaption(FromUtf8(text));
+  controls_.formattedResult->SetText(FromUtf8(text));
 }
 
 void WindowTape::SetEntryVisible(int row, bool visible) {
@@ -97,11 +97,11 @@ bool WindowTape::IsFormattedResultVisible() const {
 
 void WindowTape::AppendRow() {
   const int n = ++state_.lastRow;
-  WindowlessButton& button = controls_.rowOperatorButtons.Load();
-  WindowlessTextBox& entry = controls_.rowEntries.Load();
-  WindowlessLabel& formatted = controls_.rowValues.Load();
-  WindowlessLabel& number = controls_.rowNumbers.Load();
-  WindowlessLabel& code = controls_.rowOperatorCodes.Load();
+  WindowlessButton& button = controls_.rowOperatorButtons.Append();
+  WindowlessTextBox& entry = controls_.rowEntries.Append();
+  WindowlessLabel& formatted = controls_.rowValues.Append();
+  WindowlessLabel& number = controls_.rowNumbers.Append();
+  WindowlessLabel& code = controls_.rowOperatorCodes.Append();
 
   const WindowlessButton& above = controls_.rowOperatorButtons(n - 1);
   const int top = above.Top() + above.Height() + kRowGap;
@@ -111,7 +111,7 @@ void WindowTape::AppendRow() {
   number.SetTop(top);
   code.SetTop(top);
 
-  number.SetCaption(std::to_string(n));
+  number.SetText(std::to_string(n));
   // Four and five digits need more than the label's width: they take the room left of the
   // operator button, one pixel clear of it, and are drawn smaller where they still do not fit.
   if (n >= kFirstWideRowNumber) {
@@ -129,11 +129,11 @@ void WindowTape::AppendRow() {
 
 void WindowTape::RemoveRowsFrom(int first) {
   RowsRemoving(first);
-  controls_.rowEntries.UnloadFrom(first);
-  controls_.rowValues.UnloadFrom(first);
-  controls_.rowOperatorCodes.UnloadFrom(first);
-  controls_.rowOperatorButtons.UnloadFrom(first);
-  controls_.rowNumbers.UnloadFrom(first);
+  controls_.rowEntries.RemoveFrom(first);
+  controls_.rowValues.RemoveFrom(first);
+  controls_.rowOperatorCodes.RemoveFrom(first);
+  controls_.rowOperatorButtons.RemoveFrom(first);
+  controls_.rowNumbers.RemoveFrom(first);
   state_.lastRow = std::min(state_.lastRow, first - 1);
   rowsRemoved_(first);
 }

@@ -77,7 +77,7 @@ ReportViewer::ReportViewer(std::filesystem::path programDir, const QRect& ownerR
   NameControlsForAssistiveTechnology();
   NameControlsByRole();
   ConnectHandlers();
-  Form_Load(ownerRect, report);
+  PlaceAndShowReport(ownerRect, report);
   ShowWriteResult(QStringLiteral("operacion.txt"), reportSaved);
 }
 
@@ -126,7 +126,7 @@ void ReportViewer::ConnectHandlers() {
   connect(savedCopies, &QListWidget::itemSelectionChanged, this, &ReportViewer::PickSavedCopy);
 }
 
-void ReportViewer::Form_Load(const QRect& ownerRect, const std::string& report) {
+void ReportViewer::PlaceAndShowReport(const QRect& ownerRect, const std::string& report) {
   if (ownerRect.isValid()) setGeometry(ownerRect);
   viewerFontSize = kOpeningFontSize;
   SetReportFontSize();

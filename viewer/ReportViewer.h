@@ -83,7 +83,7 @@ class ReportViewer : public QDialog {
   void NameControlsByRole();
   void ConnectHandlers();
 
-  void Form_Load(const QRect& ownerRect, const std::string& report);
+  void PlaceAndShowReport(const QRect& ownerRect, const std::string& report);
   void ShowOperationLog(const std::string& report);
   void ShowFile(const std::filesystem::path& file);
   void SetReportFontSize();

@@ -22,7 +22,7 @@ QString Reason(WriteError error) {
 
 void ReportViewer::ShowWriteResult(const QString& what, const WriteResult& result) {
   if (const std::optional<WriteError> error = result.Error()) {
-    writeFailure->SetCaption(QStringLiteral("No se pudo guardar ") + what + Reason(*error));
+    writeFailure->SetText(QStringLiteral("No se pudo guardar ") + what + Reason(*error));
   }
   writeFailure->SetVisible(!result);
 }

@@ -27,7 +27,7 @@ constexpr int kStep = 665;  // rows one step apart, as on the tape
 template <class T>
 void LoadRows(WindowlessArray<T>& array, int count) {
   for (int i = 1; i < count; ++i) {
-    T& member = array.Load();
+    T& member = array.Append();
     member.SetTop(kStep * i);
     member.SetVisible(true);
   }
@@ -78,15 +78,15 @@ class WindowlessTest : public QObject {
   void LoadCopiesMemberZeroHidden() {
     WindowlessArray<WindowlessLabel> labels;
     WindowlessLabel first({240, 500, 375, 375}, ControlFont("Arial", 14.25, kBold), Qt::AlignRight);
-    first.SetCaption("rowValues");
+    first.SetText("rowValues");
     first.SetBackColor(QColor(192, 255, 192));
     first.SetForeColor(QColor(0, 0, 192));
     labels.Add(first);
-    const WindowlessLabel& copy = labels.Load();
+    const WindowlessLabel& copy = labels.Append();
     QCOMPARE(labels.Count(), 2);
     QVERIFY(!copy.Visible());
     QVERIFY(labels(0).Visible());
-    QCOMPARE(copy.Caption(), std::string("rowValues"));
+    QCOMPARE(copy.Text(), std::string("rowValues"));
     QCOMPARE(copy.BackColor(), std::optional<QColor>(QColor(192, 255, 192)));
     QCOMPARE(copy.ForeColor(), QColor(0, 0, 192));
     QCOMPARE(copy.Font(), labels(0).Font());
@@ -97,26 +97,26 @@ class WindowlessTest : public QObject {
     QCOMPARE(copy.Height(), 375);
   }
 
-  void MembersKeepTheirPlaceAcrossLoadsAndUnloads() {
+  void MembersKeepTheirPlaceAcrossAppendsAndRemovals() {
     WindowlessArray<WindowlessTextBox> fields;
     fields.Add(WindowlessTextBox({0, 0, 100, 100}, QFont(), Qt::AlignRight));
-    fields.Load().SetText("one");
+    fields.Append().SetText("one");
     const WindowlessTextBox* one = &fields(1);
-    for (int i = 0; i < 5000; ++i) fields.Load().SetText(std::to_string(i));
+    for (int i = 0; i < 5000; ++i) fields.Append().SetText(std::to_string(i));
     QCOMPARE(&fields(1), one);
     QCOMPARE(fields(1).Text(), std::string("one"));
     QCOMPARE(fields(4000).Text(), std::string("3998"));
-    fields.UnloadFrom(1500);
+    fields.RemoveFrom(1500);
     QCOMPARE(fields.Count(), 1500);
     QCOMPARE(fields(1499).Text(), std::string("1497"));
-    fields.Unload();
+    fields.RemoveLast();
     QCOMPARE(fields.Count(), 1499);
     // The next member is again a fresh copy of member 0, across a chunk boundary.
-    for (int i = 0; i < 2000; ++i) fields.Load();
+    for (int i = 0; i < 2000; ++i) fields.Append();
     QCOMPARE(fields.Count(), 3499);
     QCOMPARE(fields(3000).Text(), std::string());
     QVERIFY(!fields(3000).Visible());
-    fields.UnloadFrom(1);
+    fields.RemoveFrom(1);
     QCOMPARE(fields.Count(), 1);
     QCOMPARE(&fields(0), &fields(0));
   }
@@ -237,7 +237,7 @@ class WindowlessTest : public QObject {
     buttons.SetClickHandler([&heard](int index) { heard = index; });
     const QPoint centre = container_->PixelRect(buttons(3)).center();
     QTest::mousePress(view_.get(), Qt::LeftButton, {}, centre);
-    buttons.UnloadFrom(2);
+    buttons.RemoveFrom(2);
     QTest::mouseRelease(view_.get(), Qt::LeftButton, {}, centre);
     QCOMPARE(heard, -1);
   }

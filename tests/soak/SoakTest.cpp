@@ -151,14 +151,14 @@ class SoakTest : public QObject {
       qWarning("rows 0 to %d, but %d entry fields", rows - 1, window.rowEntries.Count());
       return false;
     }
-    if (rows > 1 && window.rowNumbers(rows - 1).Caption() != std::to_string(rows - 1)) {
-      qWarning("the last row is numbered %s", window.rowNumbers(rows - 1).Caption().c_str());
+    if (rows > 1 && window.rowNumbers(rows - 1).Text() != std::to_string(rows - 1)) {
+      qWarning("the last row is numbered %s", window.rowNumbers(rows - 1).Text().c_str());
       return false;
     }
     MemoryTape tape;
     tape.SetOperandText(0, window.rowEntries(0).Text());
     for (int row = 1; row < rows; ++row)
-      tape.AppendRow(window.rowEntries(row).Text(), window.rowOperatorCodes(row).Caption());
+      tape.AppendRow(window.rowEntries(row).Text(), window.rowOperatorCodes(row).Text());
     RecalculateTape(tape, std::min(window.EvaluatedRows(), rows));
     if (tape.ResultText() != window.resultBox->Text().toStdString()) {
       qWarning("the window shows %s where the core gives %s", qPrintable(window.resultBox->Text()),

@@ -84,16 +84,15 @@ QString TapeSnapshot(const TapeWindow& window) {
         face = code;
     }
     state += std::to_string(row) + ": " + window.rowEntries(row).Text() +
-             shown(window.rowEntries(row).Visible()) + " " + window.rowValues(row).Caption() +
+             shown(window.rowEntries(row).Visible()) + " " + window.rowValues(row).Text() +
              shown(window.rowValues(row).Visible()) + " code " +
-             window.rowOperatorCodes(row).Caption() +
-             shown(window.rowOperatorCodes(row).Visible()) + " face " + std::to_string(face) +
-             shown(window.rowOperatorButtons(row).Visible()) + " number " +
-             window.rowNumbers(row).Caption() + shown(window.rowNumbers(row).Visible()) + " at " +
-             std::to_string(window.rowOperatorButtons(row).Top()) + "\n";
+             window.rowOperatorCodes(row).Text() + shown(window.rowOperatorCodes(row).Visible()) +
+             " face " + std::to_string(face) + shown(window.rowOperatorButtons(row).Visible()) +
+             " number " + window.rowNumbers(row).Text() + shown(window.rowNumbers(row).Visible()) +
+             " at " + std::to_string(window.rowOperatorButtons(row).Top()) + "\n";
   }
   state += "result " + window.resultBox->Text().toStdString() + shown(window.resultBox->Visible()) +
-           " " + window.formattedResult->Caption().toStdString() +
+           " " + window.formattedResult->Text().toStdString() +
            shown(window.formattedResult->Visible()) + " rows at " +
            std::to_string(window.rowCanvas.Left()) + "," + std::to_string(window.rowCanvas.Top()) +
            " high " + std::to_string(window.rowCanvas.Height()) + " evaluated " +

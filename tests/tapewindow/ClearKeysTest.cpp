@@ -56,9 +56,9 @@ class ClearKeysTest : public QObject {
     ClickC(w);
     PressKeys(w, "7*");
     QCOMPARE(w.LastRow(), 1);
-    QCOMPARE(w.rowNumbers(1).Caption(), std::string("1"));
+    QCOMPARE(w.rowNumbers(1).Text(), std::string("1"));
     QCOMPARE(LastRowPlace(w), band);
-    QCOMPARE(w.rowOperatorCodes(1).Caption(), std::string("2"));
+    QCOMPARE(w.rowOperatorCodes(1).Text(), std::string("2"));
   }
 
   // The container goes back to where it was before the row's operator key, so the new last row

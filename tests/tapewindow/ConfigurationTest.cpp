@@ -59,7 +59,7 @@ class ConfigurationTest : public QObject {
     QVERIFY(report.open(QIODevice::ReadOnly));
     QVERIFY(report.readAll().contains("Multiplicaci\xF3n"));
     PressKeys(*window, "Z");
-    QCOMPARE(window->formattedResult->Caption(), QStringLiteral("6 €"));
+    QCOMPARE(window->formattedResult->Text(), QStringLiteral("6 €"));
     for (int code = 0; code < kOperatorCount; ++code) {
       QCOMPARE(window->paletteKeys(code).Picture().cacheKey(),
                window->operatorLegend(code).Picture().cacheKey());
@@ -74,7 +74,7 @@ class ConfigurationTest : public QObject {
     QCOMPARE(Names(*window), Repeated(QString(), 13));
     // The currency modes then end in the blank before the missing sign.
     PressKeys(*window, "5Z");
-    QCOMPARE(window->formattedResult->Caption(), QStringLiteral("5 "));
+    QCOMPARE(window->formattedResult->Text(), QStringLiteral("5 "));
     // The palette gets its pictures all the same.
     QVERIFY(!window->paletteKeys(11).Picture().isNull());
   }

@@ -45,9 +45,9 @@ class FormatKeysTest : public QObject {
     QFETCH(QString, result);
     TapeWindow& w = *window_;
     PressKeys(w, keys.toStdString());
-    QCOMPARE(QString::fromStdString(w.rowValues(0).Caption()), row0);
-    QCOMPARE(QString::fromStdString(w.rowValues(1).Caption()), row1);
-    QCOMPARE(w.formattedResult->Caption(), result);
+    QCOMPARE(QString::fromStdString(w.rowValues(0).Text()), row0);
+    QCOMPARE(QString::fromStdString(w.rowValues(1).Text()), row1);
+    QCOMPARE(w.formattedResult->Text(), result);
     for (int row = 0; row <= 1; ++row) {
       QVERIFY(!w.rowEntries(row).Visible());
       QVERIFY(w.rowValues(row).Visible());

@@ -35,8 +35,7 @@ void Type(const QString& text, const QList<Stroke>& strokes = {}) {
 // What the user sees of a tape.
 QString TapeState(const TapeWindow& window) {
   return QString::fromStdString(RowTexts(window)) + " = " + window.resultBox->Text() + " / " +
-         window.formattedResult->Caption() +
-         (window.rowEntries(0).Visible() ? " edit" : " formatted");
+         window.formattedResult->Text() + (window.rowEntries(0).Visible() ? " edit" : " formatted");
 }
 
 }  // namespace
@@ -128,7 +127,7 @@ class KeyboardTest : public QObject {
     Type("", {{Qt::Key_Escape}});
     QVERIFY(!w.operatorPalette->isVisible());
     QCOMPARE(TapeState(w), QStringLiteral("4|5 = 9 /  edit"));
-    QCOMPARE(w.rowOperatorCodes(1).Caption(), std::string("0"));
+    QCOMPARE(w.rowOperatorCodes(1).Text(), std::string("0"));
     QVERIFY(!w.previousResults->isVisible());
     Type("", {{Qt::Key_Escape}});
     QCOMPARE(w.LastRow(), 0);

@@ -31,10 +31,10 @@ class OperatorKeysTest : public QObject {
     QCOMPARE(w.rowEntries(1).Height(), w.rowEntries(0).Height());
     QCOMPARE(w.rowValues(1).Width(), w.rowValues(0).Width());
     QCOMPARE(w.rowValues(1).BackColor(), w.rowValues(0).BackColor());
-    QCOMPARE(w.rowValues(1).Caption(), std::string("rowValues"));
+    QCOMPARE(w.rowValues(1).Text(), std::string("rowValues"));
     QCOMPARE(w.rowEntries(1).Font(), w.rowEntries(0).Font());
-    QCOMPARE(w.rowNumbers(1).Caption(), std::string("1"));
-    QCOMPARE(w.rowOperatorCodes(1).Caption(), std::string("0"));
+    QCOMPARE(w.rowNumbers(1).Text(), std::string("1"));
+    QCOMPARE(w.rowOperatorCodes(1).Text(), std::string("0"));
     QCOMPARE(w.rowEntries(1).Text(), std::string());
     QCOMPARE(w.rowOperatorButtons(1).Picture().cacheKey(),
              w.operatorLegend(0).Picture().cacheKey());
@@ -61,8 +61,8 @@ class OperatorKeysTest : public QObject {
     const int step = w.rowOperatorButtons(1).Top() - w.rowOperatorButtons(0).Top();
     for (int n = 1; n <= rows; ++n) {
       QCOMPARE(w.rowOperatorButtons(n).Top() - w.rowOperatorButtons(n - 1).Top(), step);
-      QCOMPARE(w.rowNumbers(n).Caption(), std::to_string(n));
-      QCOMPARE(w.rowOperatorCodes(n).Caption(), std::to_string(n % 12));
+      QCOMPARE(w.rowNumbers(n).Text(), std::to_string(n));
+      QCOMPARE(w.rowOperatorCodes(n).Text(), std::to_string(n % 12));
       QCOMPARE(w.rowOperatorButtons(n).Picture().cacheKey(),
                w.operatorLegend(n % 12).Picture().cacheKey());
     }

@@ -196,7 +196,7 @@ class RowEditorTest : public QObject {
     w.PressFormat(FormatMode::EditView);
     PressKeys(w, "+");
     OpenEditorOn(1);
-    w.rowEntries.Unload();
+    w.rowEntries.RemoveLast();
     QVERIFY(!editor.isVisible());
   }
 

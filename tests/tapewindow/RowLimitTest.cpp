@@ -29,12 +29,12 @@ class RowLimitTest : public QObject {
     for (int row = 2; row < 32767; ++row) w.operatorKeys(0).click();
     PressKeys(w, "+2");
     QCOMPARE(w.LastRow(), 32767);
-    QCOMPARE(w.rowNumbers(32767).Caption(), std::string("32767"));
+    QCOMPARE(w.rowNumbers(32767).Text(), std::string("32767"));
     // Every row number shows whole, clear of the row's operator button.
     for (const int row : {999, 1000, 32767}) {
       const WindowlessLabel& number = w.rowNumbers(row);
       const QRect place = w.rowCanvas.PixelRect(number);
-      const QString caption = QString::fromStdString(number.Caption());
+      const QString caption = QString::fromStdString(number.Text());
       QVERIFY(QFontMetrics(number.ShownFont(place)).horizontalAdvance(caption) <= place.width());
       QVERIFY(place.right() < w.rowCanvas.PixelRect(w.rowOperatorButtons(row)).left());
     }

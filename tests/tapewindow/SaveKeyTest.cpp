@@ -35,9 +35,9 @@ QStringList ShownValues(const TapeWindow& window) {
   const bool edit = window.resultBox->Visible();
   for (int row = 0; row <= window.LastRow(); ++row) {
     values << QString::fromStdString(edit ? window.rowEntries(row).Text()
-                                          : window.rowValues(row).Caption());
+                                          : window.rowValues(row).Text());
   }
-  values << (edit ? window.resultBox->Text() : window.formattedResult->Caption());
+  values << (edit ? window.resultBox->Text() : window.formattedResult->Text());
   return values;
 }
 
@@ -117,7 +117,7 @@ class SaveKeyTest : public QObject {
     PressKeys(w, kKeys);
     QString failure;
     const ViewerSeen seen = SaveAndCloseViewer(w, [&](ReportViewer& viewer) {
-      if (viewer.writeFailure->Visible()) failure = viewer.writeFailure->Caption();
+      if (viewer.writeFailure->Visible()) failure = viewer.writeFailure->Text();
     });
     QVERIFY(seen.opened);
     // Windows reports a folder in the way as a denied access, Linux as no reason it names.
@@ -167,7 +167,7 @@ class SaveKeyTest : public QObject {
     const ViewerSeen seen = [&] {
       const FileSizeLimit fullDisk(64);
       return SaveAndCloseViewer(w, [&](ReportViewer& viewer) {
-        if (viewer.writeFailure->Visible()) failure = viewer.writeFailure->Caption();
+        if (viewer.writeFailure->Visible()) failure = viewer.writeFailure->Text();
       });
     }();
     QCOMPARE(ReadBytes(folder_.Path() / "operacion.txt"), old);

@@ -94,7 +94,7 @@ class StartupTest : public QObject {
     TapeWindow& w = *window_;
     // Row 0, the one typed into, stands whole in the tape's view.
     QVERIFY(w.tapeView->rect().contains(w.rowCanvas.PixelRect(w.rowEntries(0))));
-    QCOMPARE(w.rowOperatorCodes(0).Caption(), std::string("0"));
+    QCOMPARE(w.rowOperatorCodes(0).Text(), std::string("0"));
     QVERIFY(!w.aboutLines(0).Visible());
     QVERIFY(!w.aboutLines(1).Visible());
     QCOMPARE(w.LastRow(), 0);
@@ -143,9 +143,9 @@ class StartupTest : public QObject {
     TapeWindow& w = *window_;
     int captions = 0;
     for (const GraphicalButton* key : w.Surface()->findChildren<GraphicalButton*>()) {
-      if (key->Caption().isEmpty()) continue;
+      if (key->Text().isEmpty()) continue;
       ++captions;
-      const QSize text = QFontMetrics(key->font()).size(Qt::TextSingleLine, key->Caption());
+      const QSize text = QFontMetrics(key->font()).size(Qt::TextSingleLine, key->Text());
       QVERIFY2(text.width() <= key->width() - 4 && text.height() <= key->height() - 4,
                qPrintable(key->objectName()));
     }
@@ -164,23 +164,23 @@ class StartupTest : public QObject {
     QTest::mouseClick(w.aboutImage, Qt::LeftButton);
     QVERIFY(w.aboutLines(0).Visible());
     QVERIFY(w.aboutLines(1).Visible());
-    const QString attribution = w.aboutLines(0).Caption();
-    const QString contact = w.aboutLines(1).Caption();
+    const QString attribution = w.aboutLines(0).Text();
+    const QString contact = w.aboutLines(1).Text();
     QVERIFY(attribution != QStringLiteral("aboutLines"));
     QVERIFY(contact.contains(QLatin1Char('@')));
     // Each line fits its label: a wrapped line would run into the one below.
     for (int line = 0; line < 2; ++line) {
       const Label& label = w.aboutLines(line);
-      const int width = QFontMetrics(label.font()).horizontalAdvance(label.Caption());
-      QVERIFY2(width <= label.contentsRect().width(), qPrintable(label.Caption()));
+      const int width = QFontMetrics(label.font()).horizontalAdvance(label.Text());
+      QVERIFY2(width <= label.contentsRect().width(), qPrintable(label.Text()));
     }
     QTest::mouseClick(w.aboutImage, Qt::LeftButton);
     QVERIFY(!w.aboutLines(0).Visible());
     QVERIFY(!w.aboutLines(1).Visible());
     QTest::mouseClick(w.aboutImage, Qt::LeftButton);
     QVERIFY(w.aboutLines(0).Visible());
-    QCOMPARE(w.aboutLines(0).Caption(), attribution);
-    QCOMPARE(w.aboutLines(1).Caption(), contact);
+    QCOMPARE(w.aboutLines(0).Text(), attribution);
+    QCOMPARE(w.aboutLines(1).Text(), contact);
   }
 
   // Where the window system offers no move of its own (as here), the window follows the

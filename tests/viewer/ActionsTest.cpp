@@ -188,7 +188,7 @@ class ActionsTest : public QObject {
     QVERIFY(ListedNames(*viewer).isEmpty());
     QCOMPARE(viewer->reportText->Text(), QStringLiteral("texto"));
     QVERIFY(!viewer->writeFailure->isHidden());
-    QCOMPARE(viewer->writeFailure->Caption(), said);
+    QCOMPARE(viewer->writeFailure->Text(), said);
 
     QVERIFY(!QFileInfo(operaciones).isFile() || QFile::remove(operaciones));
     QVERIFY(QDir(folder.FilePath(".")).mkpath(QStringLiteral("operaciones")));
