@@ -37,7 +37,7 @@ class ClientArea;
 // to the core); the handlers below do their listed steps and leave the arithmetic to the core.
 // Every change goes through that binding, which tells a recorder, so that undo can take it back
 // and the recovery file keeps the tape if the program ends other than by its close keys. The
-// controls are named by their role and are public, as a form's controls are.
+// controls are named by their role and are public, so that tests click and read them.
 class TapeWindow : public QWidget {
  public:
   // `programDir` holds configuracion/ (read at start-up) and operaciones/. The window keeps its

@@ -25,9 +25,9 @@ class ClientArea;
 
 // The viewer of finished operations: the operation log or a saved copy in a large editable text
 // box, the saved copies of operaciones/ in a list on the left, and the keys that act on the shown
-// text. The controls are named by their role and are public, as a form's controls are. A report
-// or copy that could not be written is said in a line of its own above the text; other file steps
-// that fail are skipped silently. Nothing is ever reported by a dialog.
+// text. The controls are named by their role and are public, so that tests click and read them. A
+// report or copy that could not be written is said in a line of its own above the text; other file
+// steps that fail are skipped silently. Nothing is ever reported by a dialog.
 class ReportViewer : public QDialog {
  public:
   using Clock = std::function<QDateTime()>;
