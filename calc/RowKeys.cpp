@@ -10,26 +10,26 @@
 namespace cinta {
 namespace {
 
-bool IsOperatorIndex(int index) {
-  return index >= 0 && index < kOperatorCount;
+std::string CodeText(OperatorCode code) {
+  return std::to_string(static_cast<int>(code));
 }
 
 }  // namespace
 
-bool PressOperatorKey(TapeFields& tape, int index, int& evaluatedRows) {
-  if (!IsOperatorIndex(index) || tape.LastRow() >= kLastRow) return false;
+bool PressOperatorKey(TapeFields& tape, OperatorCode code, int& evaluatedRows) {
+  if (tape.LastRow() >= kLastRow) return false;
   if (!tape.IsEditView()) ShowEditView(tape);
   tape.AppendRow();
   const int row = tape.LastRow();
-  tape.SetOperatorCode(row, std::to_string(index));
-  evaluatedRows = IsUnary(static_cast<OperatorCode>(index)) ? row + 1 : row;
+  tape.SetOperatorCode(row, CodeText(code));
+  evaluatedRows = IsUnary(code) ? row + 1 : row;
   RecalculateTape(tape, evaluatedRows);
   return true;
 }
 
-void PressPaletteKey(TapeFields& tape, int row, int index, int& evaluatedRows) {
-  if (!IsOperatorIndex(index) || row < 0 || row > tape.LastRow()) return;
-  tape.SetOperatorCode(row, std::to_string(index));
+void PressPaletteKey(TapeFields& tape, int row, OperatorCode code, int& evaluatedRows) {
+  if (row < 0 || row > tape.LastRow()) return;
+  tape.SetOperatorCode(row, CodeText(code));
   evaluatedRows = tape.LastRow() + 1;
   RecalculateTape(tape, evaluatedRows);
 }

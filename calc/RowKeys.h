@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc/OperatorCode.h"
 #include "calc/TapeFields.h"
 
 namespace cinta {
@@ -8,15 +9,14 @@ namespace cinta {
 // Rows are numbered 0 to kLastRow; the last one can have no successor.
 inline constexpr int kLastRow = 32767;
 
-// Operator key `index` (an operator code): back to the edit view if needed, then a new last row
-// with that code. A binary operator waits for its number, so the new row is left out of the
-// evaluation; a unary one acts on the running total at once, so its row counts. Returns whether
-// a row was added: not for an index that names no operator, nor after row kLastRow.
-bool PressOperatorKey(TapeFields& tape, int index, int& evaluatedRows);
+// An operator key: back to the edit view if needed, then a new last row with its code. A binary
+// operator waits for its number, so the new row is left out of the evaluation; a unary one acts
+// on the running total at once, so its row counts. Returns whether a row was added: not after
+// row kLastRow.
+bool PressOperatorKey(TapeFields& tape, OperatorCode code, int& evaluatedRows);
 
-// Palette key `index` chosen for row `row`: gives the row that operator and evaluates every row,
-// in the view the tape shows. A row that no longer exists, or an index that names no operator,
-// changes nothing.
-void PressPaletteKey(TapeFields& tape, int row, int index, int& evaluatedRows);
+// The palette key of `code` chosen for row `row`: gives the row that operator and evaluates every
+// row, in the view the tape shows. A row that no longer exists changes nothing.
+void PressPaletteKey(TapeFields& tape, int row, OperatorCode code, int& evaluatedRows);
 
 }  // namespace cinta

@@ -3,9 +3,11 @@
 
 #include <QString>
 
+#include "calc/OperatorCode.h"
+
 namespace cinta {
 
-// How a screen reader names the operator of `code` (0 to 11) when no name was configured.
-QString SpokenOperatorName(int code);
+// How a screen reader names the operator of `code` when no name was configured.
+QString SpokenOperatorName(OperatorCode code);
 
 }  // namespace cinta

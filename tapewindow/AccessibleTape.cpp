@@ -15,11 +15,9 @@ QString AccessibleTape::RowText(int row) const {
   QString text = QStringLiteral("Fila %1").arg(row + 1);
   if (row > 0) {
     if (const auto code = ParseOperatorCode(controls_.rowOperatorCodes(row).Text())) {
-      const auto index = static_cast<std::size_t>(*code);
-      const std::string& configured = controls_.operatorNames[index];
-      text +=
-          QStringLiteral(", ") +
-          (configured.empty() ? SpokenOperatorName(static_cast<int>(index)) : FromUtf8(configured));
+      const std::string& configured = controls_.operatorNames[static_cast<std::size_t>(*code)];
+      text += QStringLiteral(", ") +
+              (configured.empty() ? SpokenOperatorName(*code) : FromUtf8(configured));
     }
   }
   const std::string& value = controls_.rowEntries(row).Visible() ? controls_.rowEntries(row).Text()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The bottom strip: the two about lines, the small operator pictures that the row buttons show,
 // and the sign of a tape that the recovery file does not protect.
+#include "assets/Pictures.h"
 #include "controls/ClientArea.h"
 #include "tapewindow/LayoutHelpers.h"
 #include "tapewindow/TapeWindow.h"

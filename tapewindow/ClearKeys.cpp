@@ -15,19 +15,21 @@ constexpr int kContainerExtraHeight = 400;
 
 }  // namespace
 
-void TapeWindow::PressClear(int Index) {
+void TapeWindow::PressClear() {
   const Step step(*this, StepKind::Change);
-  if (Index == 0) {
-    PressClearKey(tape_, previousResults_);
-    rowCanvas.SetLeft(kContainerStartLeft);
-    rowCanvas.SetHeight(tapeView->Height() + kContainerExtraHeight);
-    rowCanvas.SetTop(kContainerStartTop);
-  } else if (Index == 1 && PressClearEntryKey(tape_, evaluatedRows)) {
-    rowCanvas.SetHeight(rowCanvas.Height() - RowGrowth());
-    // Back by the step the row's operator key moved it, so the new last row stays where rows
-    // are entered and the user can go on typing into it in view.
-    rowCanvas.SetTop(rowCanvas.Top() + RowStep());
-  }
+  PressClearKey(tape_, previousResults_);
+  rowCanvas.SetLeft(kContainerStartLeft);
+  rowCanvas.SetHeight(tapeView->Height() + kContainerExtraHeight);
+  rowCanvas.SetTop(kContainerStartTop);
+}
+
+void TapeWindow::PressClearEntry() {
+  const Step step(*this, StepKind::Change);
+  if (!PressClearEntryKey(tape_, evaluatedRows)) return;
+  rowCanvas.SetHeight(rowCanvas.Height() - RowGrowth());
+  // Back by the step the row's operator key moved it, so the new last row stays where rows are
+  // entered and the user can go on typing into it in view.
+  rowCanvas.SetTop(rowCanvas.Top() + RowStep());
 }
 
 }  // namespace cinta

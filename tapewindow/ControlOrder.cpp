@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 // How the controls stack and the order in which Tab visits them.
+#include <algorithm>
+#include <utility>
+
 #include "controls/RowEditor.h"
+#include "tapewindow/KeyTable.h"
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
@@ -16,20 +20,17 @@ void TapeWindow::StackSurfaceControls() {
 }
 
 void TapeWindow::SetFocusOrder() {
-  // The row editor stands in for the rows' entry fields, which follow the tape.
-  std::vector<QWidget*> order = {tapeView, &tapeView->Editor()};
-  for (int digit = 0; digit < digitKeys.Count(); ++digit) order.push_back(&digitKeys(digit));
-  for (int code = 0; code <= 3; ++code) order.push_back(&operatorKeys(code));
-  order.insert(order.end(),
-               {resultBox, decimalKey, equalsKey, &scrollKeys(0), &scrollKeys(1), &clearKeys(0),
-                previousResults, &formatKeys(0), &formatKeys(1), backspaceKey, signKey});
-  for (int code = 4; code <= 8; ++code) order.push_back(&operatorKeys(code));
-  order.insert(order.end(), {saveKey, &operatorKeys(9), &operatorKeys(10), &formatKeys(2),
-                             &formatKeys(3), &operatorKeys(11), clearResultsKey, &formatKeys(4),
-                             &clearKeys(1), operatorPalette});
-  for (int code = 0; code < paletteKeys.Count(); ++code) order.push_back(&paletteKeys(code));
-  order.push_back(quitKey);
-  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  // The focus stops that are not keys, among the keys' places. The row editor stands in for the
+  // rows' entry fields, which follow the tape.
+  std::vector<std::pair<int, QWidget*>> order = {{kTapeTabPlace, tapeView},
+                                                 {kRowEditorTabPlace, &tapeView->Editor()},
+                                                 {kResultBoxTabPlace, resultBox},
+                                                 {kPreviousResultsTabPlace, previousResults},
+                                                 {kOperatorPaletteTabPlace, operatorPalette}};
+  for (const KeyDeclaration& key : KeyDeclarations())
+    order.emplace_back(key.tabPlace, KeyButton(key.key));
+  std::sort(order.begin(), order.end());
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
   // The window opens with the focus on its first stop, so the first Tab enters the row.
   tapeView->setFocus();
 }

@@ -8,11 +8,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <algorithm>
 
-#include "calc/OperatorCode.h"
 #include "calc/RowEntry.h"
 #include "controls/RowEditor.h"
 #include "controls/Utf8Text.h"
+#include "tapewindow/KeyTable.h"
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
@@ -29,59 +30,48 @@ bool TextBoxHasFocus() {
          qobject_cast<const QAbstractSpinBox*>(focus) != nullptr;
 }
 
+// Whether `event` presses `key`. Typed keys go by the character, so that the numeric keypad and
+// every layout that has the character work alike.
+bool PressedBy(const KeyDeclaration& key, const QKeyEvent& event) {
+  if (key.shortcut != QKeySequence::UnknownKey && event.matches(key.shortcut)) return true;
+  if (event.key() != kNoNamedKey &&
+      std::find(key.named.begin(), key.named.end(), event.key()) != key.named.end())
+    return true;
+  const QString text = event.text();
+  return text.size() == 1 && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+         key.typed.find(text.front().unicode()) != std::u16string_view::npos;
+}
+
+// The key that `event` presses, if any.
+std::optional<Key> KeyOfKeyboard(const QKeyEvent& event) {
+  for (const KeyDeclaration& key : KeyDeclarations()) {
+    if (PressedBy(key, event)) return key.key;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 QAbstractButton* TapeWindow::KeyboardKey(const QKeyEvent& event) {
-  if (event.matches(QKeySequence::Save)) return saveKey;
-  switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return equalsKey;
-    case Qt::Key_Backspace:
-      return backspaceKey;
-    case Qt::Key_Delete:
-      return &clearKeys(1);
-    case Qt::Key_Escape:
-      return &clearKeys(0);
-    default:
-      break;
-  }
-  // The other keys by the character they type, so that the numeric keypad and every layout
-  // that has the character work alike.
-  const QString text = event.text();
-  if (text.size() != 1 || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    return nullptr;
-  }
-  const char16_t character = text.front().unicode();
-  if (character >= u'0' && character <= u'9') return &digitKeys(character - u'0');
-  constexpr std::u16string_view kOperators = u"+-*/^%";  // operator codes 0 to 5
-  if (const auto code = kOperators.find(character); code != std::u16string_view::npos) {
-    return &operatorKeys(static_cast<int>(code));
-  }
-  if (character == u',' || character == u'.') return decimalKey;
-  if (character == u'=') return equalsKey;
-  return nullptr;
+  const std::optional<Key> key = KeyOfKeyboard(event);
+  return key ? KeyButton(*key) : nullptr;
 }
 
 bool TapeWindow::RowEntryKey(const QKeyEvent& event) {
   RowEditor& editor = tapeView->Editor();
-  QAbstractButton* key = nullptr;
-  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-    key = equalsKey;
-  } else if (event.key() != Qt::Key_Escape) {
-    // A minus typed into an empty entry is the row's sign; anywhere else it subtracts.
-    const QString typed = event.text();
-    const bool calculatorKey = typed.size() == 1 && QStringLiteral("+-*/^%=").contains(typed) &&
-                               !(typed == QStringLiteral("-") && editor.text().isEmpty());
-    if (!calculatorKey || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-      return false;
-    key = KeyboardKey(event);
+  std::optional<Key> key;
+  if (event.key() != Qt::Key_Escape) {
+    // "=" and the operator keys act on the tape, but a minus typed into an empty entry is the
+    // row's sign.
+    key = KeyOfKeyboard(event);
+    const bool rowSign = key == OperatorKey(OperatorCode::Subtract) && editor.text().isEmpty();
+    if (!key || !(*key == Key::Equals || OperatorOf(*key)) || rowSign) return false;
   }
   // The row's edit ends first, so the key acts on the tape and the keyboard goes on pressing
   // keys; Escape only leaves the row.
   editor.Close();
   tapeView->setFocus(Qt::OtherFocusReason);
-  if (key != nullptr) key->click();
+  if (key) KeyButton(*key)->click();
   return true;
 }
 

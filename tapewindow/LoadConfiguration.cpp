@@ -3,6 +3,7 @@
 #include <QTextDocument>
 
 #include "config/Configuration.h"
+#include "tapewindow/KeyTable.h"
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
@@ -19,9 +20,11 @@ QString PlainTooltip(const std::string& line) {
 void TapeWindow::LoadConfiguration() {
   Configuration configuration = ReadConfiguration(programDir_);
   operatorNames = std::move(configuration.operatorNames);
-  for (int code = 0; code < kOperatorCount; ++code) {
-    operatorKeys(code).setToolTip(
-        PlainTooltip(configuration.tooltips[static_cast<std::size_t>(code)]));
+  for (const KeyDeclaration& key : KeyDeclarations()) {
+    if (key.tooltipLine) {
+      KeyButton(key.key)->setToolTip(
+          PlainTooltip(configuration.tooltips[static_cast<std::size_t>(*key.tooltipLine)]));
+    }
   }
   currencySymbol = std::move(configuration.currencySymbol);
   // The palette shows the same pictures as the images, shared rather than copied.

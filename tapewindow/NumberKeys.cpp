@@ -9,9 +9,9 @@
 
 namespace cinta {
 
-void TapeWindow::PressDigit(int Index) {
+void TapeWindow::PressDigit(int digit) {
   const Step step(*this, StepKind::Change);
-  if (!PressDigitKey(tape_, Index, evaluatedRows)) QApplication::beep();
+  if (!PressDigitKey(tape_, digit, evaluatedRows)) QApplication::beep();
 }
 
 void TapeWindow::PressDecimal() {
@@ -29,9 +29,9 @@ void TapeWindow::PressSign() {
   if (!PressSignKey(tape_, evaluatedRows)) QApplication::beep();
 }
 
-void TapeWindow::EditRow(int Index, std::string_view text) {
+void TapeWindow::EditRow(int row, std::string_view text) {
   const Step step(*this, StepKind::Change);
-  TypeRowText(tape_, Index, text, evaluatedRows);
+  TypeRowText(tape_, row, text, evaluatedRows);
 }
 
 }  // namespace cinta

@@ -5,9 +5,9 @@
 
 namespace cinta {
 
-void TapeWindow::PressOperator(int Index) {
+void TapeWindow::PressOperator(OperatorCode code) {
   const Step step(*this, StepKind::Change);
-  if (!PressOperatorKey(tape_, Index, evaluatedRows)) return;
+  if (!PressOperatorKey(tape_, code, evaluatedRows)) return;
   // The rows move up by the new row's step, so it stands where the row before was entered.
   rowCanvas.SetHeight(rowCanvas.Height() + RowGrowth());
   rowCanvas.SetTop(rowCanvas.Top() - RowStep());

@@ -7,17 +7,17 @@
 
 namespace cinta {
 
-void TapeWindow::OpenPalette(int Index) {
+void TapeWindow::OpenPalette(int row) {
   operatorPalette->SetVisible(true);
-  paletteRow = Index;
+  paletteRow = row;
 }
 
-void TapeWindow::PickFromPalette(int Index) {
+void TapeWindow::PickFromPalette(OperatorCode code) {
   {
     const Step step(*this, StepKind::Change);
     // After a clear key removed the row while the choice was pending, paletteRow names no row
     // and nothing changes.
-    PressPaletteKey(tape_, paletteRow, Index, evaluatedRows);
+    PressPaletteKey(tape_, paletteRow, code, evaluatedRows);
   }
   ClosePalette();
 }

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The right side: the list of previous results, the tape viewport with its scroll keys and
-// operator palette, and the result box.
+// The right side: the list of previous results, the tape viewport with its operator palette, and
+// the result box. Its keys, the palette's too, are built from their declarations.
+#include "assets/Pictures.h"
 #include "controls/ClientArea.h"
 #include "tapewindow/AccessibleTape.h"
+#include "tapewindow/KeyTable.h"
 #include "tapewindow/LayoutHelpers.h"
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
 
 using layout::Arial;
-using layout::NewButton;
-using layout::NewPictureButton;
 
 void TapeWindow::CreateRightSide() {
   QWidget* surface = clientArea_;
@@ -19,8 +19,7 @@ void TapeWindow::CreateRightSide() {
   previousResults->SetFieldText(QStringLiteral("Resultados anteriores"));
   previousResults->SetVisible(false);
 
-  clearResultsKey =
-      NewPictureButton(surface, {10680, 360, 1455, 735}, QColor(255, 255, 255), PictureId::Eraser);
+  // The eraser shows with the list.
   clearResultsKey->SetVisible(false);
 
   tapeView = new TapeViewport(surface, rowCanvas);
@@ -30,11 +29,6 @@ void TapeWindow::CreateRightSide() {
   tapeView->setFocusPolicy(Qt::StrongFocus);
   // The rows' own focus stops: Tab enters the entry field of the row being typed.
   tapeView->SetTabField([this] { return WindowlessContainer::Hit{&rowEntries, lastRow}; });
-
-  scrollKeys.Add(
-      NewPictureButton(surface, {11520, 1200, 615, 3015}, QColor(0, 255, 0), PictureId::ScrollUp));
-  scrollKeys.Add(NewPictureButton(surface, {11520, 4200, 615, 3015}, QColor(255, 255, 0),
-                                  PictureId::ScrollDown));
 
   resultRule = new LineControl(surface, 5760, 7320, 12120, 7320, QColor(0, 255, 0), 3);
 
@@ -67,11 +61,8 @@ void TapeWindow::CreatePalette() {
   operatorPalette->SetBackColor(QColor(255, 255, 0));
   operatorPalette->setFocusPolicy(Qt::StrongFocus);
   operatorPalette->SetVisible(false);
-  // Four columns and three rows in index order; no face until start-up gives them pictures.
-  const QColor defaultFace = palette().color(QPalette::Button);
-  for (int code = 0; code < kOperatorCount; ++code) {
-    paletteKeys.Add(NewButton(
-        operatorPalette, {120 + 480 * (code % 4), 120 + 480 * (code / 4), 375, 375}, defaultFace));
+  for (const KeyDeclaration& declaration : KeyDeclarations()) {
+    if (PaletteOperatorOf(declaration.key)) AdoptKey(declaration, operatorPalette);
   }
 }
 

@@ -9,12 +9,14 @@ void TapeWindow::NameControlsByRole() {
   NameByRole(digitKeys, "digitKeys");
   NameByRole(operatorKeys, "operatorKeys");
   NameByRole(formatKeys, "formatKeys");
-  NameByRole(clearKeys, "clearKeys");
-  NameByRole(scrollKeys, "scrollKeys");
   NameByRole(paletteKeys, "paletteKeys");
   NameByRole(aboutLines, "aboutLines");
   NameByRole(operatorLegend, "operatorLegend");
   NameByRole(saveKey, "saveKey");
+  NameByRole(clearKey, "clearKey");
+  NameByRole(clearEntryKey, "clearEntryKey");
+  NameByRole(scrollUpKey, "scrollUpKey");
+  NameByRole(scrollDownKey, "scrollDownKey");
   NameByRole(backspaceKey, "backspaceKey");
   NameByRole(quitKey, "quitKey");
   NameByRole(signKey, "signKey");

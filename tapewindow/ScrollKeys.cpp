@@ -4,15 +4,16 @@
 
 namespace cinta {
 
-void TapeWindow::PressScroll(int Index) {
-  // Undo puts the rows back where they stood before the change it takes back, not before a
-  // scroll.
+// Undo puts the rows back where they stood before the change it takes back, not before a scroll:
+// the steps are not kept.
+void TapeWindow::PressScrollUp() {
   const Step step(*this, std::nullopt);
-  if (Index == 1) {
-    rowCanvas.SetTop(rowCanvas.Top() - RowStep());
-  } else if (Index == 0) {
-    rowCanvas.SetTop(rowCanvas.Top() + RowStep());
-  }
+  rowCanvas.SetTop(rowCanvas.Top() + RowStep());
+}
+
+void TapeWindow::PressScrollDown() {
+  const Step step(*this, std::nullopt);
+  rowCanvas.SetTop(rowCanvas.Top() - RowStep());
 }
 
 }  // namespace cinta

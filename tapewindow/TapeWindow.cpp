@@ -48,8 +48,7 @@ TapeWindow::TapeWindow(std::filesystem::path programDir, std::filesystem::path r
   clientArea_ =
       SetUpThinFramedWindow(this, kClientWidth, kClientHeight, QColor(255, 192, 128), QPixmap());
   setWindowIcon(PictureIcon(PictureId::Icon));
-  CreateTopStrip();
-  CreateKeypad();
+  CreateKeys();
   CreateRightSide();
   CreatePalette();
   // The row buttons take their face from operatorLegend, so the images come first.
@@ -75,42 +74,15 @@ QWidget* TapeWindow::Surface() const {
 }
 
 void TapeWindow::ConnectHandlers() {
-  for (int index = 0; index < digitKeys.Count(); ++index) {
-    connect(&digitKeys(index), &QAbstractButton::clicked, this,
-            [this, index] { PressDigit(index); });
-  }
-  for (int index = 0; index < operatorKeys.Count(); ++index) {
-    connect(&operatorKeys(index), &QAbstractButton::clicked, this,
-            [this, index] { PressOperator(index); });
-  }
-  for (int index = 0; index < formatKeys.Count(); ++index) {
-    connect(&formatKeys(index), &QAbstractButton::clicked, this,
-            [this, index] { PressFormat(static_cast<FormatMode>(index)); });
-  }
-  for (int index = 0; index < clearKeys.Count(); ++index) {
-    connect(&clearKeys(index), &QAbstractButton::clicked, this,
-            [this, index] { PressClear(index); });
-  }
-  for (int index = 0; index < scrollKeys.Count(); ++index) {
-    connect(&scrollKeys(index), &QAbstractButton::clicked, this,
-            [this, index] { PressScroll(index); });
-  }
-  for (int index = 0; index < paletteKeys.Count(); ++index) {
-    connect(&paletteKeys(index), &QAbstractButton::clicked, this,
-            [this, index] { PickFromPalette(index); });
+  for (int index = 0; index < kKeyCount; ++index) {
+    const auto key = static_cast<Key>(index);
+    connect(KeyButton(key), &QAbstractButton::clicked, this, [this, key] { Press(key); });
   }
   // Only a choice of the user, by mouse or keyboard; entries the program adds pick nothing.
   connect(previousResults, &ComboBox::picked, this, [this] { PickPreviousResult(); });
-  connect(clearResultsKey, &QAbstractButton::clicked, this, [this] { PressClearResults(); });
-  connect(decimalKey, &QAbstractButton::clicked, this, [this] { PressDecimal(); });
-  connect(backspaceKey, &QAbstractButton::clicked, this, [this] { PressBackspace(); });
-  connect(signKey, &QAbstractButton::clicked, this, [this] { PressSign(); });
-  connect(equalsKey, &QAbstractButton::clicked, this, [this] { PressEquals(); });
-  connect(saveKey, &QAbstractButton::clicked, this, [this] { PressSave(); });
-  connect(quitKey, &QAbstractButton::clicked, this, [this] { PressQuit(); });
   connect(aboutImage, &ImageControl::clicked, this, [this] { ClickAboutImage(); });
-  rowOperatorButtons.SetClickHandler([this](int index) { OpenPalette(index); });
-  rowEntries.SetEditHandler([this](int index, std::string_view text) { EditRow(index, text); });
+  rowOperatorButtons.SetClickHandler([this](int row) { OpenPalette(row); });
+  rowEntries.SetEditHandler([this](int row, std::string_view text) { EditRow(row, text); });
   tapeView->Editor().SetEditRule(&TypeIntoRowEntry);
   connect(new QShortcut(kUndoKey, this), &QShortcut::activated, this, [this] { Undo(); });
   for (const QKeySequence& keys : kRedoKeys) {

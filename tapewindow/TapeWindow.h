@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "calc/Key.h"
 #include "calc/OperatorCode.h"
 #include "calc/TapeHistory.h"
 #include "calc/TapeRecorder.h"
@@ -32,6 +34,7 @@ namespace cinta {
 
 class AccessibleTape;
 class ClientArea;
+struct KeyDeclaration;
 
 // The calculator's main window. Its controls are the storage of the tape (WindowTape binds them
 // to the core); the handlers below do their listed steps and leave the arithmetic to the core.
@@ -49,22 +52,26 @@ class TapeWindow : public QWidget {
   explicit TapeWindow(const std::filesystem::path& programDir);
   ~TapeWindow() override;
 
+  // Any key, as a click on it does: the handler below that it stands for.
+  void Press(Key key);
   // Number entry keys.
-  void PressDigit(int Index);
+  void PressDigit(int digit);
   void PressDecimal();
   void PressBackspace();
   void PressSign();
-  // The user typed into row Index's entry field, which is to hold `text`.
-  void EditRow(int Index, std::string_view text);
+  // The user typed into row `row`'s entry field, which is to hold `text`.
+  void EditRow(int row, std::string_view text);
   // Operator keys: each opens a new row carrying its operator.
-  void PressOperator(int Index);
+  void PressOperator(OperatorCode code);
   // A row's operator button opens the palette for its row; a palette key changes that row.
-  void OpenPalette(int Index);
-  void PickFromPalette(int Index);
-  // C (0) files the result and clears the tape; CE (1) removes the last row.
-  void PressClear(int Index);
-  // The scroll keys: up (0) and down (1) by one row step.
-  void PressScroll(int Index);
+  void OpenPalette(int row);
+  void PickFromPalette(OperatorCode code);
+  // C files the result and clears the tape; CE removes the last row.
+  void PressClear();
+  void PressClearEntry();
+  // The scroll keys move the rows by one row step.
+  void PressScrollUp();
+  void PressScrollDown();
   // The previous results: an entry picked from the list, and the eraser key.
   void PickPreviousResult();
   void PressClearResults();
@@ -82,6 +89,8 @@ class TapeWindow : public QWidget {
 
   // The client area: the window's own surface, under every control.
   QWidget* Surface() const;
+  // The on-screen key of `key`.
+  QAbstractButton* KeyButton(Key key) const;
 
   // What each row adds to the container beyond its entry field's height.
   static constexpr int kContainerGrowth = 150;
@@ -98,7 +107,8 @@ class TapeWindow : public QWidget {
 
   // Top strip.
   GraphicalButton* saveKey = nullptr;
-  ControlArray<GraphicalButton> clearKeys;
+  GraphicalButton* clearKey = nullptr;
+  GraphicalButton* clearEntryKey = nullptr;
   GraphicalButton* backspaceKey = nullptr;
   GraphicalButton* quitKey = nullptr;
   // Keypad.
@@ -112,7 +122,8 @@ class TapeWindow : public QWidget {
   ComboBox* previousResults = nullptr;
   GraphicalButton* clearResultsKey = nullptr;
   TapeViewport* tapeView = nullptr;
-  ControlArray<GraphicalButton> scrollKeys;
+  GraphicalButton* scrollUpKey = nullptr;
+  GraphicalButton* scrollDownKey = nullptr;
   LineControl* resultRule = nullptr;
   TextBox* resultBox = nullptr;
   Label* formattedResult = nullptr;
@@ -155,8 +166,11 @@ class TapeWindow : public QWidget {
     bool outermost_;
   };
 
-  void CreateTopStrip();
-  void CreateKeypad();
+  // Builds every key but the palette's from its declaration.
+  void CreateKeys();
+  // Builds the key `declaration` declares on `parent`, and makes it the member of its role.
+  void AdoptKey(const KeyDeclaration& declaration, QWidget* parent);
+  GraphicalButton*& KeyMember(Key key);
   void CreateRightSide();
   void CreatePalette();
   void CreateTape();
@@ -212,6 +226,8 @@ class TapeWindow : public QWidget {
   // Whether the save key failed to write the report last time it was pressed.
   bool lastSaveFailed_ = false;
   ClientArea* clientArea_ = nullptr;
+  // Every key, by its Key.
+  std::array<GraphicalButton*, kKeyCount> keyButtons_{};
   std::unique_ptr<AccessibleTape> accessibleTape_;
   WindowTape tape_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, rowOperatorCodes,
                     operatorLegend, resultBox, formattedResult, rowCanvas},

@@ -22,7 +22,7 @@ TapeWindow& Window() {
 // A 1 followed by empty sums up to the last row: every key still evaluates the whole tape.
 void FillTape(TapeWindow& window) {
   if (window.LastRow() == 0) window.PressDigit(1);
-  while (window.LastRow() < kLastRow) window.PressOperator(0);
+  while (window.LastRow() < kLastRow) window.PressOperator(OperatorCode::Add);
   QCoreApplication::processEvents();
 }
 
@@ -49,10 +49,10 @@ void BM_ClearEntryKey(benchmark::State& state) {
   FillTape(window);
   std::vector<double> samples;
   for (auto _ : state) {
-    const double seconds = TimeKey(window, [&] { window.PressClear(1); });
+    const double seconds = TimeKey(window, [&] { window.PressClearEntry(); });
     state.SetIterationTime(seconds);
     samples.push_back(seconds * 1000.0);
-    window.PressOperator(0);
+    window.PressOperator(OperatorCode::Add);
   }
   Report(state, samples);
 }
@@ -66,7 +66,7 @@ void BM_PaletteChoice(benchmark::State& state) {
   std::vector<double> samples;
   for (auto _ : state) {
     window.OpenPalette(kLastRow);
-    const double seconds = TimeKey(window, [&] { window.PickFromPalette(0); });
+    const double seconds = TimeKey(window, [&] { window.PickFromPalette(OperatorCode::Add); });
     state.SetIterationTime(seconds);
     samples.push_back(seconds * 1000.0);
   }
@@ -81,7 +81,7 @@ void BM_ClearKey(benchmark::State& state) {
   std::vector<double> samples;
   for (auto _ : state) {
     FillTape(window);
-    const double seconds = TimeKey(window, [&] { window.PressClear(0); });
+    const double seconds = TimeKey(window, [&] { window.PressClear(); });
     state.SetIterationTime(seconds);
     samples.push_back(seconds * 1000.0);
   }
@@ -97,7 +97,7 @@ void BM_UndoClearKey(benchmark::State& state) {
   FillTape(window);
   std::vector<double> samples;
   for (auto _ : state) {
-    window.PressClear(0);
+    window.PressClear();
     QCoreApplication::processEvents();
     const double seconds = TimeKey(window, [&] { window.Undo(); });
     if (window.LastRow() != kLastRow) {

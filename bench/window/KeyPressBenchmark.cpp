@@ -28,7 +28,7 @@ TapeWindow& Window() {
 void GrowTo(TapeWindow& window, int rows) {
   while (window.LastRow() < rows) {
     const int code = (window.LastRow() + 1) % 4;
-    window.PressOperator(code);
+    window.PressOperator(static_cast<OperatorCode>(code));
     window.PressDigit(code >= 2 ? 3 : 1 + window.LastRow() % 9);
   }
   QCoreApplication::processEvents();

@@ -24,7 +24,7 @@ void BM_SaveKeyOnLongestTape(benchmark::State& state) {
   window.show();
   QCoreApplication::processEvents();
   while (window.LastRow() < 32767) {
-    window.PressOperator(0);
+    window.PressOperator(OperatorCode::Add);
     window.PressDigit(1 + window.LastRow() % 9);
   }
   std::vector<double> samples;

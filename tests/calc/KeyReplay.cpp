@@ -7,40 +7,39 @@
 #include "calc/NumberKeys.h"
 #include "calc/RowKeys.h"
 #include "calc/Views.h"
+#include "support/KeyAlphabet.h"
 
 namespace cinta {
 namespace {
 
-void PressKey(KeyedTape& k, char key) {
-  constexpr std::string_view kOperators = "+-*/^%riRmq!";
-  constexpr std::string_view kFormats = "aeczZ";
-  if (key >= '0' && key <= '9') {
-    PressDigitKey(k.tape, key - '0', k.evaluatedRows);
-  } else if (const auto code = kOperators.find(key); code != std::string_view::npos) {
-    PressOperatorKey(k.tape, static_cast<int>(code), k.evaluatedRows);
-  } else if (const auto mode = kFormats.find(key); mode != std::string_view::npos) {
-    PressFormatKey(k.tape, *FormatModeOfKey(static_cast<int>(mode)), k.formatMode, "$");
-  } else if (key == ',') {
+void PressKey(KeyedTape& k, Key key) {
+  if (const auto digit = DigitOf(key)) {
+    PressDigitKey(k.tape, *digit, k.evaluatedRows);
+  } else if (const auto code = OperatorOf(key)) {
+    PressOperatorKey(k.tape, *code, k.evaluatedRows);
+  } else if (const auto mode = FormatModeOf(key)) {
+    PressFormatKey(k.tape, *mode, k.formatMode, "$");
+  } else if (key == Key::Decimal) {
     PressCommaKey(k.tape);
-  } else if (key == '<') {
+  } else if (key == Key::Backspace) {
     PressBackspaceKey(k.tape, k.evaluatedRows);
-  } else if (key == '~') {
+  } else if (key == Key::Sign) {
     PressSignKey(k.tape, k.evaluatedRows);
-  } else if (key == '=') {
+  } else if (key == Key::Equals) {
     PressEqualsKey(k.tape, k.evaluatedRows);
-  } else if (key == 'C') {
+  } else if (key == Key::Clear) {
     PressClearKey(k.tape, k.list);
-  } else if (key == 'E') {
+  } else if (key == Key::ClearEntry) {
     PressClearEntryKey(k.tape, k.evaluatedRows);
   } else {
-    throw std::invalid_argument(std::string("no key for '") + key + "'");
+    throw std::invalid_argument("a key that only the window has");
   }
 }
 
 }  // namespace
 
 void PressKeys(KeyedTape& keyed, std::string_view keys) {
-  for (const char key : keys) PressKey(keyed, key);
+  for (const char letter : keys) PressKey(keyed, KeyOfLetter(letter));
 }
 
 std::string OperandTexts(const MemoryTape& tape) {

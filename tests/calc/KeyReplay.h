@@ -17,12 +17,8 @@ struct KeyedTape {
   FormatMode formatMode = FormatMode::TwoDecimals;
 };
 
-// Presses the keys named by `keys` on `keyed`, one character per key, with "$" as the currency
-// symbol:
-//   0-9 digits  , decimal  < backspace  ~ sign  = equals  C clear  E clear entry
-//   + - * / ^ %  add, subtract, multiply, divide, power, percent
-//   r i R m q !  square root, reciprocal, x-th root, remainder, integer quotient, factorial
-//   a e c z Z    format keys ",00" (0), edit view (1), ",00$" (2), "Z" (3), "Z$" (4)
+// Presses the keys named by `keys` (support/KeyAlphabet.h) on `keyed`, with "$" as the currency
+// symbol.
 void PressKeys(KeyedTape& keyed, std::string_view keys);
 
 // The operand texts of every row, joined by "|".

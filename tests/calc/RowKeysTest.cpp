@@ -29,7 +29,7 @@ TEST(PressOperatorKey, EvaluatesTheNewRowOnlyForUnaryKeys) {
     SCOPED_TRACE(c.code);
     KeyedTape k;
     PressKeys(k, "4");
-    EXPECT_TRUE(PressOperatorKey(k.tape, c.code, k.evaluatedRows));
+    EXPECT_TRUE(PressOperatorKey(k.tape, static_cast<OperatorCode>(c.code), k.evaluatedRows));
     EXPECT_EQ(k.tape.LastRow(), 1);
     EXPECT_EQ(k.tape.OperatorCode(1), std::to_string(c.code));
     EXPECT_EQ(k.tape.ResultText(), c.result);
@@ -61,25 +61,12 @@ TEST(PressOperatorKey, RowsAndViews) {
   }
 }
 
-TEST(PressOperatorKey, AddsNoRowPastTheLastOrForNoOperator) {
-  struct Case {
-    const char* name;
-    int rows;
-    int index;
-  };
-  const Case cases[] = {
-      {"AtTheLastRow", kLastRow + 1, 0},
-      {"IndexBelowTheCodes", 1, -1},
-      {"IndexAboveTheCodes", 1, 12},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    MemoryTape tape = MakeTape(std::vector<RowTexts>(static_cast<std::size_t>(c.rows), {"2", "0"}));
-    int evaluatedRows = 7;
-    EXPECT_FALSE(PressOperatorKey(tape, c.index, evaluatedRows));
-    EXPECT_EQ(tape.LastRow(), c.rows - 1);
-    EXPECT_EQ(evaluatedRows, 7);
-  }
+TEST(PressOperatorKey, AddsNoRowPastTheLast) {
+  MemoryTape tape = MakeTape(std::vector<RowTexts>(kLastRow + 1, {"2", "0"}));
+  int evaluatedRows = 7;
+  EXPECT_FALSE(PressOperatorKey(tape, OperatorCode::Add, evaluatedRows));
+  EXPECT_EQ(tape.LastRow(), kLastRow);
+  EXPECT_EQ(evaluatedRows, 7);
 }
 
 TEST(PressPaletteKey, ChangesTheRowAndEvaluatesInTheViewShown) {
@@ -87,25 +74,24 @@ TEST(PressPaletteKey, ChangesTheRowAndEvaluatesInTheViewShown) {
     const char* name;
     const char* keys;
     int row;
-    int index;
+    OperatorCode code;
     const char* codes;  // the codes of rows 1 to the last
     const char* result;
     const char* formattedResult;
   };
   const Case cases[] = {
-      {"ChangesTheRowItIsGiven", "1+2+3+4+5+6", 5, 3, "00003", "2.5", ""},
-      {"CountsAnEmptyLastRow", "5*", 1, 2, "2", "0", ""},
-      {"KeepsTheFormattedViewAndItsCaptions", "2+3a", 1, 2, "2", "6", "5,00"},
-      {"RowNoLongerThereChangesNothing", "8+2+1E", 2, 1, "0", "10", ""},
-      {"NoRowChangesNothing", "8+2", -1, 1, "0", "10", ""},
-      {"IndexAboveTheCodesChangesNothing", "8+2", 1, 12, "0", "10", ""},
+      {"ChangesTheRowItIsGiven", "1+2+3+4+5+6", 5, OperatorCode::Divide, "00003", "2.5", ""},
+      {"CountsAnEmptyLastRow", "5*", 1, OperatorCode::Multiply, "2", "0", ""},
+      {"KeepsTheFormattedViewAndItsCaptions", "2+3a", 1, OperatorCode::Multiply, "2", "6", "5,00"},
+      {"RowNoLongerThereChangesNothing", "8+2+1E", 2, OperatorCode::Subtract, "0", "10", ""},
+      {"NoRowChangesNothing", "8+2", -1, OperatorCode::Subtract, "0", "10", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     KeyedTape k;
     PressKeys(k, c.keys);
     const bool editView = k.tape.IsEditView();
-    PressPaletteKey(k.tape, c.row, c.index, k.evaluatedRows);
+    PressPaletteKey(k.tape, c.row, c.code, k.evaluatedRows);
     std::string codes;
     for (int row = 1; row <= k.tape.LastRow(); ++row) codes += k.tape.OperatorCode(row);
     EXPECT_EQ(codes, c.codes);

@@ -38,8 +38,9 @@ void PressRandomKey(TapeWindow& window, std::mt19937& random) {
   if ((choice -= 8) < 0) return window.Undo();
   if ((choice -= 5) < 0) return window.Redo();
   if ((choice -= 5) < 0) return window.formatKeys(Below(random, window.formatKeys.Count())).click();
-  if ((choice -= 4) < 0) return window.clearKeys(1).click();
-  if ((choice -= 4) < 0) return window.scrollKeys(Below(random, 2)).click();
+  if ((choice -= 4) < 0) return window.clearEntryKey->click();
+  if ((choice -= 4) < 0)
+    return window.KeyButton(Below(random, 2) == 0 ? Key::ScrollUp : Key::ScrollDown)->click();
   if ((choice -= 4) < 0 && last > 0) {
     window.OpenPalette(1 + Below(random, last));
     return window.paletteKeys(Below(random, kOperatorCount)).click();
@@ -57,7 +58,7 @@ void PressRandomKey(TapeWindow& window, std::mt19937& random) {
   }
   if ((choice -= 2) < 0) return window.equalsKey->click();
   if ((choice -= 1) < 0) return window.clearResultsKey->click();
-  window.clearKeys(0).click();
+  window.clearKey->click();
 }
 
 // The child: the window over `folder`, which reports the tape it starts with, then presses keys

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QtTest>
 
+#include "support/KeyAlphabet.h"
 #include "viewer/ReportViewer.h"
 
 namespace cinta {
@@ -18,34 +19,9 @@ std::unique_ptr<TapeWindow> OpenWindow(const ProgramFolder& folder) {
   return window;
 }
 
-namespace {
-
-QAbstractButton* KeyFor(TapeWindow& window, char key) {
-  if (key >= '0' && key <= '9') return &window.digitKeys(key - '0');
-  constexpr std::string_view kOperators = "+-*/^%riRmq!";
-  if (const auto code = kOperators.find(key); code != std::string_view::npos)
-    return &window.operatorKeys(static_cast<int>(code));
-  constexpr std::string_view kFormats = "aeczZ";
-  if (const auto mode = kFormats.find(key); mode != std::string_view::npos)
-    return &window.formatKeys(static_cast<int>(mode));
-  switch (key) {
-    case ',':
-      return window.decimalKey;
-    case '<':
-      return window.backspaceKey;
-    case '~':
-      return window.signKey;
-    case '=':
-      return window.equalsKey;
-    default:
-      qFatal("no key for '%c'", key);
-  }
-}
-
-}  // namespace
-
 void PressKeys(TapeWindow& window, std::string_view keys) {
-  for (const char key : keys) QTest::mouseClick(KeyFor(window, key), Qt::LeftButton);
+  for (const char letter : keys)
+    QTest::mouseClick(window.KeyButton(KeyOfLetter(letter)), Qt::LeftButton);
 }
 
 void Pick(TapeWindow& window, int index) {

@@ -18,11 +18,7 @@ class ReportViewer;
 // A main window over `folder` with an empty tape, shown, active and exposed, as a user meets it.
 std::unique_ptr<TapeWindow> OpenWindow(const ProgramFolder& folder);
 
-// Clicks the keys named by `keys` with the mouse, one character per key:
-//   0-9 digits  , decimal  < backspace  ~ sign  = equals
-//   + - * / ^ %  add, subtract, multiply, divide, power, percent
-//   r i R m q !  square root, reciprocal, x-th root, remainder, integer quotient, factorial
-//   a e c z Z    format keys ",00" (0), edit view (1), ",00$" (2), "Z" (3), "Z$" (4)
+// Clicks the keys named by `keys` (support/KeyAlphabet.h) with the mouse.
 void PressKeys(TapeWindow& window, std::string_view keys);
 
 // Picks the previous result at `index` as the user does, with the keyboard on the open list.

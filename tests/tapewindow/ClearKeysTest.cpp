@@ -8,11 +8,11 @@ namespace cinta {
 namespace {
 
 void ClickC(TapeWindow& window) {
-  QTest::mouseClick(&window.clearKeys(0), Qt::LeftButton);
+  QTest::mouseClick(window.clearKey, Qt::LeftButton);
 }
 
 void ClickCE(TapeWindow& window) {
-  QTest::mouseClick(&window.clearKeys(1), Qt::LeftButton);
+  QTest::mouseClick(window.clearEntryKey, Qt::LeftButton);
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ class ClearKeysTest : public QObject {
     const int startTop = w.rowCanvas.Top();
     const QRect band = LastRowPlace(w);
     PressKeys(w, "5+3+");
-    QTest::mouseClick(&w.scrollKeys(0), Qt::LeftButton);
+    QTest::mouseClick(w.scrollUpKey, Qt::LeftButton);
     ClickC(w);
     QCOMPARE(w.previousResults->count(), 1);
     QCOMPARE(w.previousResults->currentText(), QStringLiteral("8"));
@@ -95,8 +95,8 @@ class ClearKeysTest : public QObject {
   void ClearKeysAfterScrolling_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("fromStart");
-    QTest::newRow("CE keeps the offset") << 1 << false;
-    QTest::newRow("C returns to the start position") << 0 << true;
+    QTest::newRow("CE keeps the offset") << static_cast<int>(Key::ClearEntry) << false;
+    QTest::newRow("C returns to the start position") << static_cast<int>(Key::Clear) << true;
   }
   void ClearKeysAfterScrolling() {
     QFETCH(int, key);
@@ -105,9 +105,9 @@ class ClearKeysTest : public QObject {
     const int startTop = w.rowCanvas.Top();
     PressKeys(w, "1+2+3");
     const int step = w.rowOperatorButtons(2).Top() - w.rowOperatorButtons(1).Top();
-    for (int press = 0; press < 3; ++press) QTest::mouseClick(&w.scrollKeys(0), Qt::LeftButton);
+    for (int press = 0; press < 3; ++press) QTest::mouseClick(w.scrollUpKey, Qt::LeftButton);
     const int top = w.rowCanvas.Top();
-    QTest::mouseClick(&w.clearKeys(key), Qt::LeftButton);
+    QTest::mouseClick(w.KeyButton(static_cast<Key>(key)), Qt::LeftButton);
     QCOMPARE(w.rowCanvas.Top(), fromStart ? startTop : top + step);
   }
 

@@ -15,11 +15,11 @@ void Click(QAbstractButton* key) {
 }
 
 void ClickC(TapeWindow& window) {
-  Click(&window.clearKeys(0));
+  Click(window.clearKey);
 }
 
 void ClickCE(TapeWindow& window) {
-  Click(&window.clearKeys(1));
+  Click(window.clearEntryKey);
 }
 
 // Opens the palette with a click on the operator button of `row`, which must be in view.
@@ -172,9 +172,9 @@ class EditingKeysTest : public QObject {
     QTest::mousePress(w.tapeView, Qt::LeftButton, {}, grip);
     for (const QChar key : keysWhileHeld) {
       if (key == QLatin1Char('v')) {
-        w.scrollKeys(1).click();
+        w.scrollDownKey->click();
       } else if (key == QLatin1Char('^')) {
-        w.scrollKeys(0).click();
+        w.scrollUpKey->click();
       } else {
         PressKeys(w, QString(key).toStdString());
       }
@@ -203,8 +203,8 @@ class EditingKeysTest : public QObject {
     PressKeys(w, "2+3");
     ClickRowOperator(w, 1);
     PressKeys(w, "4*5az=");
-    Click(&w.scrollKeys(0));
-    Click(&w.scrollKeys(1));
+    Click(w.scrollUpKey);
+    Click(w.scrollDownKey);
     QVERIFY(w.operatorPalette->isVisible());
   }
 
@@ -241,7 +241,7 @@ class EditingKeysTest : public QObject {
     TapeWindow& w = *window_;
     for (int row = 0; row < 300; ++row) {
       w.PressDigit(1);
-      w.PressOperator(0);
+      w.PressOperator(OperatorCode::Add);
     }
     w.PressDigit(1);
     QCOMPARE(w.resultBox->Text(), QStringLiteral("301"));
@@ -258,13 +258,13 @@ class EditingKeysTest : public QObject {
     PressKeys(w, "1+2");
     const int top = w.rowCanvas.Top();
     const int step = w.rowOperatorButtons(1).Top() - w.rowOperatorButtons(0).Top();
-    Click(&w.scrollKeys(0));
+    Click(w.scrollUpKey);
     QCOMPARE(w.rowCanvas.Top(), top + step);
-    Click(&w.scrollKeys(1));
+    Click(w.scrollDownKey);
     QCOMPARE(w.rowCanvas.Top(), top);
-    for (int i = 0; i < 40; ++i) Click(&w.scrollKeys(1));
+    for (int i = 0; i < 40; ++i) Click(w.scrollDownKey);
     QCOMPARE(w.rowCanvas.Top(), top - 40 * step);
-    for (int i = 0; i < 40; ++i) Click(&w.scrollKeys(0));
+    for (int i = 0; i < 40; ++i) Click(w.scrollUpKey);
     QCOMPARE(w.rowCanvas.Top(), top);
     QCOMPARE(RowTexts(w), std::string("1|2"));
     QCOMPARE(w.resultBox->Text(), QStringLiteral("3"));
@@ -274,7 +274,7 @@ class EditingKeysTest : public QObject {
   void NewRowAfterScrollingKeepsTheOffset() {
     TapeWindow& w = *window_;
     const int start = w.rowCanvas.Top();
-    Click(&w.scrollKeys(0));
+    Click(w.scrollUpKey);
     const int scrolled = w.rowCanvas.Top();
     PressKeys(w, "4+");
     const int step = w.rowOperatorButtons(1).Top() - w.rowOperatorButtons(0).Top();

@@ -103,14 +103,14 @@ class KeyboardTest : public QObject {
     Type("4+5", {{Qt::Key_Delete}});
     const std::unique_ptr<TapeWindow> mouse = OpenWindow(folder_);
     PressKeys(*mouse, "4+5");
-    QTest::mouseClick(&mouse->clearKeys(1), Qt::LeftButton);
+    QTest::mouseClick(mouse->clearEntryKey, Qt::LeftButton);
     QCOMPARE(TapeState(w), TapeState(*mouse));
     // Back to the typed window, which the second one took the keyboard from.
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     w.digitKeys(0).setFocus();
     Type("", {{Qt::Key_Escape}});
-    QTest::mouseClick(&mouse->clearKeys(0), Qt::LeftButton);
+    QTest::mouseClick(mouse->clearKey, Qt::LeftButton);
     QCOMPARE(TapeState(w), TapeState(*mouse));
     QCOMPARE(w.previousResults->isVisible(), mouse->previousResults->isVisible());
     QCOMPARE(w.previousResults->currentText(), mouse->previousResults->currentText());

@@ -50,7 +50,7 @@ class RowEditorTest : public QObject {
     TapeWindow& w = *window_;
     for (const QChar key : keys) {
       if (key == QLatin1Char('v')) {
-        w.scrollKeys(1).click();
+        w.scrollDownKey->click();
       } else {
         PressKeys(w, QString(key).toStdString());
       }

@@ -8,7 +8,7 @@ namespace cinta {
 namespace {
 
 void PressC(TapeWindow& window) {
-  QTest::mouseClick(&window.clearKeys(0), Qt::LeftButton);
+  QTest::mouseClick(window.clearKey, Qt::LeftButton);
 }
 
 }  // namespace

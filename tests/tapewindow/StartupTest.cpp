@@ -342,9 +342,9 @@ class StartupTest : public QObject {
     QFETCH(bool, kept);
     const QString empty = TapeSnapshot(*window_);
     PressKeys(*window_, "5+3");
-    QTest::mouseClick(&window_->clearKeys(0), Qt::LeftButton);
+    QTest::mouseClick(window_->clearKey, Qt::LeftButton);
     PressKeys(*window_, "12*4,5a");
-    QTest::mouseClick(&window_->scrollKeys(0), Qt::LeftButton);
+    QTest::mouseClick(window_->scrollUpKey, Qt::LeftButton);
     // No report can replace a folder at its name.
     const std::filesystem::path log = folder_.Path() / "operacion.txt";
     if (saves.startsWith("failed")) std::filesystem::create_directory(log);

@@ -9,17 +9,11 @@ namespace cinta {
 namespace {
 
 // Presses `keys` as PressKeys does, with some more:
-//   C clear  E CE  P the palette on the last row, choosing multiply  L the first previous result
+//   P the palette on the last row, choosing multiply  L the first previous result
 //   T "5" typed into the last row  S scroll up
 void Press(TapeWindow& window, const QString& keys) {
   for (const QChar key : keys) {
     switch (key.unicode()) {
-      case 'C':
-        QTest::mouseClick(&window.clearKeys(0), Qt::LeftButton);
-        break;
-      case 'E':
-        QTest::mouseClick(&window.clearKeys(1), Qt::LeftButton);
-        break;
       case 'P':
         QTest::mouseClick(window.tapeView, Qt::LeftButton, {},
                           CentreInViewport(window, window.rowOperatorButtons(window.LastRow())));
@@ -34,7 +28,7 @@ void Press(TapeWindow& window, const QString& keys) {
         QTest::keyClick(&window.tapeView->Editor(), '5');
         break;
       case 'S':
-        QTest::mouseClick(&window.scrollKeys(0), Qt::LeftButton);
+        QTest::mouseClick(window.scrollUpKey, Qt::LeftButton);
         break;
       default:
         PressKeys(window, std::string(1, static_cast<char>(key.unicode())));
