@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The clear key C, which files the result and starts a new tape, and CE, which removes the last
 // row.
-#include "calc/ClearKeys.h"
-
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
@@ -17,7 +15,7 @@ constexpr int kContainerExtraHeight = 400;
 
 void TapeWindow::PressClear() {
   const Step step(*this, StepKind::Change);
-  PressClearKey(tape_, previousResults_);
+  session_.Press(Key::Clear);
   rowCanvas.SetLeft(kContainerStartLeft);
   rowCanvas.SetHeight(tapeView->Height() + kContainerExtraHeight);
   rowCanvas.SetTop(kContainerStartTop);
@@ -25,7 +23,7 @@ void TapeWindow::PressClear() {
 
 void TapeWindow::PressClearEntry() {
   const Step step(*this, StepKind::Change);
-  if (!PressClearEntryKey(tape_, evaluatedRows)) return;
+  if (!session_.Press(Key::ClearEntry)) return;
   rowCanvas.SetHeight(rowCanvas.Height() - RowGrowth());
   // Back by the step the row's operator key moved it, so the new last row stays where rows are
   // entered and the user can go on typing into it in view.

@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The format keys, which switch between the two views, and the "=" key.
-#include "calc/Views.h"
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
 
-void TapeWindow::PressFormat(FormatMode key) {
+void TapeWindow::PressFormat(FormatMode mode) {
   const Step step(*this, StepKind::View);
-  PressFormatKey(tape_, key, formatMode, currencySymbol);
+  session_.Press(FormatKey(mode));
 }
 
 void TapeWindow::PressEquals() {
   const Step step(*this, StepKind::Change);
-  PressEqualsKey(tape_, evaluatedRows);
+  session_.Press(Key::Equals);
 }
 
 }  // namespace cinta

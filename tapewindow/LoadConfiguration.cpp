@@ -26,7 +26,7 @@ void TapeWindow::LoadConfiguration() {
           PlainTooltip(configuration.tooltips[static_cast<std::size_t>(*key.tooltipLine)]));
     }
   }
-  currencySymbol = std::move(configuration.currencySymbol);
+  session_.SetCurrencySymbol(std::move(configuration.currencySymbol));
   // The palette shows the same pictures as the images, shared rather than copied.
   for (int code = 0; code < kOperatorCount; ++code)
     paletteKeys(code).SetPicture(operatorLegend(code).Picture());

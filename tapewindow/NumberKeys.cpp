@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The keys that edit the current row's text: digits, decimal comma, backspace and sign; and
 // typing into a row.
-#include "calc/NumberKeys.h"
-
 #include <QApplication>
 
 #include "tapewindow/TapeWindow.h"
@@ -11,27 +9,27 @@ namespace cinta {
 
 void TapeWindow::PressDigit(int digit) {
   const Step step(*this, StepKind::Change);
-  if (!PressDigitKey(tape_, digit, evaluatedRows)) QApplication::beep();
+  if (!session_.Press(DigitKey(digit))) QApplication::beep();
 }
 
 void TapeWindow::PressDecimal() {
   const Step step(*this, StepKind::Change);
-  if (!PressCommaKey(tape_)) QApplication::beep();
+  if (!session_.Press(Key::Decimal)) QApplication::beep();
 }
 
 void TapeWindow::PressBackspace() {
   const Step step(*this, StepKind::Change);
-  PressBackspaceKey(tape_, evaluatedRows);
+  session_.Press(Key::Backspace);
 }
 
 void TapeWindow::PressSign() {
   const Step step(*this, StepKind::Change);
-  if (!PressSignKey(tape_, evaluatedRows)) QApplication::beep();
+  if (!session_.Press(Key::Sign)) QApplication::beep();
 }
 
 void TapeWindow::EditRow(int row, std::string_view text) {
   const Step step(*this, StepKind::Change);
-  TypeRowText(tape_, row, text, evaluatedRows);
+  session_.EditRow(row, text);
 }
 
 }  // namespace cinta

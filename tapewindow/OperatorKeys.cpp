@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The operator keys, which end the current row and open the next one.
-#include "calc/RowKeys.h"
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
 
 void TapeWindow::PressOperator(OperatorCode code) {
   const Step step(*this, StepKind::Change);
-  if (!PressOperatorKey(tape_, code, evaluatedRows)) return;
+  if (!session_.Press(OperatorKey(code))) return;
   // The rows move up by the new row's step, so it stands where the row before was entered.
   rowCanvas.SetHeight(rowCanvas.Height() + RowGrowth());
   rowCanvas.SetTop(rowCanvas.Top() - RowStep());

@@ -2,7 +2,6 @@
 // The operator palette, through which a row's operator button changes that row's operator.
 #include <QApplication>
 
-#include "calc/RowKeys.h"
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
@@ -17,7 +16,7 @@ void TapeWindow::PickFromPalette(OperatorCode code) {
     const Step step(*this, StepKind::Change);
     // After a clear key removed the row while the choice was pending, paletteRow names no row
     // and nothing changes.
-    PressPaletteKey(tape_, paletteRow, code, evaluatedRows);
+    session_.PickFromPalette(paletteRow, code);
   }
   ClosePalette();
 }

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // The list of previous results and its eraser key.
-#include "calc/PreviousResults.h"
 #include "tapewindow/TapeWindow.h"
 
 namespace cinta {
@@ -9,13 +8,13 @@ void TapeWindow::PickPreviousResult() {
   const int selected = previousResults->currentIndex();
   if (selected < 0) return;
   const Step step(*this, StepKind::Change);
-  PickEntry(tape_, previousResults->itemText(selected).toStdString(), evaluatedRows);
+  session_.PickPreviousResult(previousResults->itemText(selected).toStdString());
 }
 
 void TapeWindow::PressClearResults() {
   // The list is no part of the tape: undo leaves it as it is.
   const Step step(*this, std::nullopt);
-  EmptyList(previousResults_);
+  session_.Press(Key::ClearResults);
 }
 
 }  // namespace cinta

@@ -13,6 +13,7 @@
 #include "calc/OperatorCode.h"
 #include "calc/TapeHistory.h"
 #include "calc/TapeRecorder.h"
+#include "calc/TapeSession.h"
 #include "controls/ComboBox.h"
 #include "controls/ControlArray.h"
 #include "controls/GraphicalButton.h"
@@ -76,7 +77,7 @@ class TapeWindow : public QWidget {
   void PickPreviousResult();
   void PressClearResults();
   // Format keys and the "=" key.
-  void PressFormat(FormatMode key);
+  void PressFormat(FormatMode mode);
   void PressEquals();
   // The save key: writes the report and shows the viewer over this window.
   void PressSave();
@@ -100,9 +101,9 @@ class TapeWindow : public QWidget {
   // The module-level state, read-only.
   int LastRow() const { return lastRow; }
   int PaletteRow() const { return paletteRow; }
-  int EvaluatedRows() const { return evaluatedRows; }
-  FormatMode CurrentFormatMode() const { return formatMode; }
-  const std::string& CurrencySymbol() const { return currencySymbol; }
+  int EvaluatedRows() const { return session_.EvaluatedRows(); }
+  FormatMode CurrentFormatMode() const { return session_.CurrentFormatMode(); }
+  const std::string& CurrencySymbol() const { return session_.CurrencySymbol(); }
   const OperatorNames& OperatorNameList() const { return operatorNames; }
 
   // Top strip.
@@ -215,10 +216,7 @@ class TapeWindow : public QWidget {
 
   // Module-level state of the window.
   int lastRow = 0;
-  int evaluatedRows = 0;
-  FormatMode formatMode = FormatMode::TwoDecimals;
   int paletteRow = 0;
-  std::string currencySymbol;
   OperatorNames operatorNames;
 
   std::filesystem::path programDir_;
@@ -229,9 +227,11 @@ class TapeWindow : public QWidget {
   // Every key, by its Key.
   std::array<GraphicalButton*, kKeyCount> keyButtons_{};
   std::unique_ptr<AccessibleTape> accessibleTape_;
+  // The keys' rules and state, over the tape below; bound before either is made.
+  TapeSession session_{tape_, previousResults_};
   WindowTape tape_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, rowOperatorCodes,
                     operatorLegend, resultBox, formattedResult, rowCanvas},
-                   {lastRow, evaluatedRows, formatMode},
+                   {lastRow, session_.State()},
                    // A palette opened for a removed row has no row left to change.
                    [this](int first) {
                      if (paletteRow >= first) paletteRow = kNoPaletteRow;

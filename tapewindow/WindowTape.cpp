@@ -139,13 +139,13 @@ void WindowTape::RemoveRowsFrom(int first) {
 }
 
 TapeSettings WindowTape::Settings() const {
-  return {state_.evaluatedRows, state_.formatMode, controls_.rowCanvas.Top(),
+  return {state_.keys.evaluatedRows, state_.keys.formatMode, controls_.rowCanvas.Top(),
           controls_.rowCanvas.Height()};
 }
 
 void WindowTape::SetSettings(const TapeSettings& settings) {
-  state_.evaluatedRows = settings.evaluatedRows;
-  state_.formatMode = settings.formatMode;
+  state_.keys.evaluatedRows = settings.evaluatedRows;
+  state_.keys.formatMode = settings.formatMode;
   controls_.rowCanvas.SetTop(settings.rowsTop);
   controls_.rowCanvas.SetHeight(settings.rowsHeight);
 }

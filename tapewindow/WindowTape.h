@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "calc/RestorableTape.h"
+#include "calc/TapeSession.h"
 #include "controls/ControlArray.h"
 #include "controls/ImageControl.h"
 #include "controls/Label.h"
@@ -29,11 +30,10 @@ struct TapeControls {
   WindowlessContainer& rowCanvas;
 };
 
-// The window's module state that goes with the tape.
+// The window's state that goes with the tape: its last row, and the keys' state of its session.
 struct TapeModuleState {
   int& lastRow;
-  int& evaluatedRows;
-  FormatMode& formatMode;
+  KeyState& keys;
 };
 
 // The tape's fields as the core reads and writes them, bound to the window's controls: a row's

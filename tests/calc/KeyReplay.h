@@ -6,19 +6,25 @@
 
 #include "calc/MemoryPreviousResults.h"
 #include "calc/MemoryTape.h"
+#include "calc/TapeSession.h"
 
 namespace cinta {
 
-// A tape, its list of previous results and the module state, as the keys leave them.
+// A session over a tape and its list of previous results, with "$" as the currency symbol, and
+// its keys' state at hand for the rules that take it.
 struct KeyedTape {
+  KeyedTape() { session.SetCurrencySymbol("$"); }
+  KeyedTape(const KeyedTape&) = delete;
+  KeyedTape& operator=(const KeyedTape&) = delete;
+
   MemoryTape tape;
   MemoryPreviousResults list;
-  int evaluatedRows = 0;
-  FormatMode formatMode = FormatMode::TwoDecimals;
+  TapeSession session{tape, list};
+  int& evaluatedRows = session.State().evaluatedRows;
+  FormatMode& formatMode = session.State().formatMode;
 };
 
-// Presses the keys named by `keys` (support/KeyAlphabet.h) on `keyed`, with "$" as the currency
-// symbol.
+// Presses the keys named by `keys` (support/KeyAlphabet.h) on `keyed`'s session.
 void PressKeys(KeyedTape& keyed, std::string_view keys);
 
 // The operand texts of every row, joined by "|".

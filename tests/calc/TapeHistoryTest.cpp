@@ -58,7 +58,9 @@ MemoryTape StartTape() {
 }
 
 TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
-  KeyedTape keyed{StartTape(), {}, 4, FormatMode::TwoDecimals};
+  KeyedTape keyed;
+  keyed.tape = StartTape();
+  keyed.evaluatedRows = 4;
   MemoryTape& tape = keyed.tape;
   TapeRecorder recorder(tape);
   TapeHistory history;

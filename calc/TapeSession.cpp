@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "calc/TapeSession.h"
+
+#include "calc/ClearKeys.h"
+#include "calc/NumberKeys.h"
+#include "calc/RowKeys.h"
+#include "calc/Views.h"
+
+namespace cinta {
+
+bool TapeSession::Press(Key key) {
+  int& evaluatedRows = state_.evaluatedRows;
+  if (const auto digit = DigitOf(key)) return PressDigitKey(tape_, *digit, evaluatedRows);
+  if (const auto code = OperatorOf(key)) return PressOperatorKey(tape_, *code, evaluatedRows);
+  if (const auto mode = FormatModeOf(key)) {
+    PressFormatKey(tape_, *mode, state_.formatMode, currencySymbol_);
+    return true;
+  }
+  switch (key) {
+    case Key::Decimal:
+      return PressCommaKey(tape_);
+    case Key::Sign:
+      return PressSignKey(tape_, evaluatedRows);
+    case Key::ClearEntry:
+      return PressClearEntryKey(tape_, evaluatedRows);
+    case Key::Backspace:
+      PressBackspaceKey(tape_, evaluatedRows);
+      return true;
+    case Key::Equals:
+      PressEqualsKey(tape_, evaluatedRows);
+      return true;
+    case Key::Clear:
+      PressClearKey(tape_, list_);
+      return true;
+    case Key::ClearResults:
+      EmptyList(list_);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TapeSession::PickFromPalette(int row, OperatorCode code) {
+  PressPaletteKey(tape_, row, code, state_.evaluatedRows);
+}
+
+void TapeSession::EditRow(int row, std::string_view text) {
+  TypeRowText(tape_, row, text, state_.evaluatedRows);
+}
+
+void TapeSession::PickPreviousResult(std::string_view entry) {
+  PickEntry(tape_, entry, state_.evaluatedRows);
+}
+
+}  // namespace cinta

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "calc/FormatMode.h"
+#include "calc/Key.h"
+#include "calc/PreviousResults.h"
+#include "calc/TapeFields.h"
+
+namespace cinta {
+
+// What the keys keep besides the rows: how many rows the last evaluation took, and the format
+// key last pressed.
+struct KeyState {
+  int evaluatedRows = 0;
+  FormatMode formatMode = FormatMode::TwoDecimals;
+};
+
+// A tape, its list of previous results and the state of its keys: the core side of every key
+// the user presses, so that no key's rule reaches into the window's state.
+class TapeSession {
+ public:
+  // `tape` and `list` are bound, not used, until the first key.
+  TapeSession(TapeFields& tape, PreviousResultsList& list) : tape_(tape), list_(list) {}
+
+  // Presses `key` on the tape. False when the row refused it (a digit past the row's limit, a
+  // second decimal mark, a sign the row cannot take), when it added or removed no row (an
+  // operator key after the last row, CE on the first row), and for the keys whose work is the
+  // window's: scroll, save, quit and the palette's keys.
+  bool Press(Key key);
+  // The palette key of `code` chosen for row `row`.
+  void PickFromPalette(int row, OperatorCode code);
+  // Row `row` typed into, now to hold `text`.
+  void EditRow(int row, std::string_view text);
+  // An entry of the list of previous results picked, for the last row.
+  void PickPreviousResult(std::string_view entry);
+
+  int EvaluatedRows() const { return state_.evaluatedRows; }
+  FormatMode CurrentFormatMode() const { return state_.formatMode; }
+  // The state that undo and the recovery file keep and put back.
+  KeyState& State() { return state_; }
+
+  // The currency sign of the formats that show one.
+  const std::string& CurrencySymbol() const { return currencySymbol_; }
+  void SetCurrencySymbol(std::string symbol) { currencySymbol_ = std::move(symbol); }
+
+ private:
+  TapeFields& tape_;
+  PreviousResultsList& list_;
+  KeyState state_;
+  std::string currencySymbol_;
+};
+
+}  // namespace cinta
