@@ -20,8 +20,7 @@ bool PressClearEntryKey(TapeFields& tape, int& evaluatedRows) {
   } else {
     tape.SetOperandText(0, "");
   }
-  evaluatedRows = tape.LastRow() + 1;
-  RecalculateTape(tape, evaluatedRows);
+  EvaluateEveryRow(tape, evaluatedRows);
   return lastRow != 0;
 }
 

@@ -17,11 +17,6 @@ std::size_t WithoutLastCharacter(const std::string& text) {
   return end;
 }
 
-void EvaluateEveryRow(TapeFields& tape, int& evaluatedRows) {
-  evaluatedRows = tape.LastRow() + 1;
-  RecalculateTape(tape, evaluatedRows);
-}
-
 }  // namespace
 
 bool PressDigitKey(TapeFields& tape, int digit, int& evaluatedRows) {
@@ -29,7 +24,7 @@ bool PressDigitKey(TapeFields& tape, int digit, int& evaluatedRows) {
   const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.size() >= kMaxRowTextLength) return false;
-  if (!tape.IsEditView()) ShowEditView(tape);
+  BackToEditView(tape);
   tape.SetOperandText(row, text + static_cast<char>('0' + digit));
   EvaluateEveryRow(tape, evaluatedRows);
   return true;

@@ -15,10 +15,8 @@ void StoreResult(PreviousResultsList& list, const TapeFields& tape) {
 }
 
 void PickEntry(TapeFields& tape, std::string_view entry, int& evaluatedRows) {
-  const int lastRow = tape.LastRow();
-  tape.SetOperandText(lastRow, entry);
-  evaluatedRows = lastRow + 1;
-  RecalculateTape(tape, evaluatedRows);
+  tape.SetOperandText(tape.LastRow(), entry);
+  EvaluateEveryRow(tape, evaluatedRows);
 }
 
 void EmptyList(PreviousResultsList& list) {

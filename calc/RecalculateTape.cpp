@@ -65,4 +65,9 @@ void RecalculateTape(TapeFields& tape, int evaluatedRows) {
   if (!refused) tape.SetResultText(NumberToText(total));
 }
 
+void EvaluateEveryRow(TapeFields& tape, int& evaluatedRows) {
+  evaluatedRows = tape.LastRow() + 1;
+  RecalculateTape(tape, evaluatedRows);
+}
+
 }  // namespace cinta

@@ -10,4 +10,8 @@ namespace cinta {
 // refused or an operation failed. Unary rows get the value they act on written into their text.
 void RecalculateTape(TapeFields& tape, int evaluatedRows);
 
+// Evaluates every row, as each key that changes a number or an operator does; only an operator
+// key leaves its new, still empty row out.
+void EvaluateEveryRow(TapeFields& tape, int& evaluatedRows);
+
 }  // namespace cinta

@@ -18,7 +18,7 @@ std::string CodeText(OperatorCode code) {
 
 bool PressOperatorKey(TapeFields& tape, OperatorCode code, int& evaluatedRows) {
   if (tape.LastRow() >= kLastRow) return false;
-  if (!tape.IsEditView()) ShowEditView(tape);
+  BackToEditView(tape);
   tape.AppendRow();
   const int row = tape.LastRow();
   tape.SetOperatorCode(row, CodeText(code));
@@ -30,8 +30,7 @@ bool PressOperatorKey(TapeFields& tape, OperatorCode code, int& evaluatedRows) {
 void PressPaletteKey(TapeFields& tape, int row, OperatorCode code, int& evaluatedRows) {
   if (row < 0 || row > tape.LastRow()) return;
   tape.SetOperatorCode(row, CodeText(code));
-  evaluatedRows = tape.LastRow() + 1;
-  RecalculateTape(tape, evaluatedRows);
+  EvaluateEveryRow(tape, evaluatedRows);
 }
 
 }  // namespace cinta

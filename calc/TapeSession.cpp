@@ -35,6 +35,9 @@ bool TapeSession::Press(Key key) {
     case Key::ClearResults:
       EmptyList(list_);
       return true;
+    case Key::Save:
+      RefreshFormattedView(tape_, state_.formatMode, currencySymbol_);
+      return true;
     default:
       return false;
   }

@@ -54,6 +54,10 @@ void ShowFormattedView(TapeFields& tape, std::string_view pattern) {
   tape.SetFormattedResultVisible(true);
 }
 
+void BackToEditView(TapeFields& tape) {
+  if (!tape.IsEditView()) ShowEditView(tape);
+}
+
 void PressFormatKey(TapeFields& tape, FormatMode key, FormatMode& formatMode,
                     std::string_view currencySymbol) {
   formatMode = key;
@@ -64,10 +68,14 @@ void PressFormatKey(TapeFields& tape, FormatMode key, FormatMode& formatMode,
   }
 }
 
+void RefreshFormattedView(TapeFields& tape, FormatMode formatMode,
+                          std::string_view currencySymbol) {
+  if (!tape.IsEditView()) ShowFormattedView(tape, PatternForFormatMode(formatMode, currencySymbol));
+}
+
 void PressEqualsKey(TapeFields& tape, int& evaluatedRows) {
-  if (!tape.IsEditView()) ShowEditView(tape);
-  evaluatedRows = tape.LastRow() + 1;
-  RecalculateTape(tape, evaluatedRows);
+  BackToEditView(tape);
+  EvaluateEveryRow(tape, evaluatedRows);
 }
 
 }  // namespace cinta

@@ -16,6 +16,10 @@ std::string PatternForFormatMode(FormatMode formatMode, std::string_view currenc
 // Entry boxes and result box shown, formatted labels hidden; no text changes.
 void ShowEditView(TapeFields& tape);
 
+// The edit view, unless it shows: the keys that add a row or type into the last one show the
+// rows as typed.
+void BackToEditView(TapeFields& tape);
+
 // Formats every row's text and the result with `pattern` and shows the formatted labels in
 // place of the entry boxes. A snapshot: later changes of the texts do not reach it. "ERROR"
 // stays "ERROR"; other texts that hold no number show as a formatted 0.
@@ -28,6 +32,12 @@ void PressFormatKey(TapeFields& tape, FormatMode key, FormatMode& formatMode,
 
 // The "=" key: back to the edit view if needed, then sets evaluatedRows to every row, the last
 // one even while it is still empty, and evaluates them.
+// The save key's part: the formatted view keeps the captions of its last format key while the
+// sign, backspace, palette, previous-results and clear keys change the tape behind it; a report
+// is a record of the tape, so they are formatted afresh with the pattern of `formatMode`, and the
+// tape then shows the values saved. The edit view is left as it is.
+void RefreshFormattedView(TapeFields& tape, FormatMode formatMode, std::string_view currencySymbol);
+
 void PressEqualsKey(TapeFields& tape, int& evaluatedRows);
 
 }  // namespace cinta

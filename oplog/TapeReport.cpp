@@ -3,16 +3,13 @@
 
 #include <vector>
 
-#include "calc/Views.h"
 #include "oplog/BuildReport.h"
 
 namespace cinta {
 
-std::string BuildTapeReport(RestorableTape& tape, FormatMode formatMode,
-                            std::string_view currencySymbol, const OperatorNames& names) {
+std::string BuildTapeReport(const RestorableTape& tape, const OperatorNames& names) {
   // The view is decided once, so every line of one report is aligned the same way.
   const bool editView = tape.IsEditView();
-  if (!editView) ShowFormattedView(tape, PatternForFormatMode(formatMode, currencySymbol));
   std::vector<ReportRow> rows;
   rows.reserve(static_cast<std::size_t>(tape.LastRow()) + 1);
   for (int row = 0; row <= tape.LastRow(); ++row) {

@@ -17,8 +17,8 @@ void TapeWindow::PressSave() {
     // Saving in the formatted view formats its captions afresh; in the edit view nothing changes
     // and the step keeps nothing.
     const Step step(*this, StepKind::View);
-    report = BuildTapeReport(tape_, session_.CurrentFormatMode(), session_.CurrencySymbol(),
-                             operatorNames);
+    session_.Press(Key::Save);
+    report = BuildTapeReport(tape_, operatorNames);
   }
   // The viewer is handed the report in memory rather than reading the file back: whether or not
   // it could be written, and however large, it shows this tape's report, never an older file or

@@ -35,8 +35,9 @@ MemoryTape FormattedFivePlusThree() {
 }
 
 // Keys that change the tape without leaving the formatted view leave its captions as they were;
-// the report is still the tape's, not 5 + 3 = 8, and the tape then shows what was saved.
-TEST(BuildTapeReport, FormatsTheFormattedViewAfresh) {
+// once the save key formats them afresh, the report is still the tape's, not 5 + 3 = 8, and the
+// tape then shows what was saved.
+TEST(BuildTapeReport, ReportsTheCaptionsTheSaveKeyFormatsAfresh) {
   struct Case {
     const char* name;
     bool clearEntry;  // CE instead of the sign key
@@ -62,7 +63,8 @@ TEST(BuildTapeReport, FormatsTheFormattedViewAfresh) {
     } else {
       PressSignKey(tape, evaluatedRows);
     }
-    EXPECT_EQ(BuildTapeReport(tape, FormatMode::TwoDecimals, "$", Names()), c.expected);
+    RefreshFormattedView(tape, FormatMode::TwoDecimals, "$");
+    EXPECT_EQ(BuildTapeReport(tape, Names()), c.expected);
     EXPECT_FALSE(tape.IsEditView());
     EXPECT_EQ(tape.FormattedResultText(), c.shownResult);
   }
@@ -73,7 +75,8 @@ TEST(BuildTapeReport, EditViewTakesTheTypedTexts) {
   MemoryTape tape = FormattedFivePlusThree();
   int evaluatedRows = 2;
   PressDigitKey(tape, 7, evaluatedRows);
-  const std::string report = BuildTapeReport(tape, FormatMode::TwoDecimals, "$", Names());
+  RefreshFormattedView(tape, FormatMode::TwoDecimals, "$");
+  const std::string report = BuildTapeReport(tape, Names());
   EXPECT_NE(report.find("Suma" + Spaces(15) + "37\r\n"), std::string::npos) << report;
   EXPECT_EQ(report.find(','), std::string::npos) << report;
   EXPECT_TRUE(tape.IsEditView());
