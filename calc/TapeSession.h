@@ -42,6 +42,7 @@ class TapeSession {
   FormatMode CurrentFormatMode() const { return state_.formatMode; }
   // The state that undo and the recovery file keep and put back.
   KeyState& State() { return state_; }
+  const KeyState& State() const { return state_; }
 
   // The currency sign of the formats that show one.
   const std::string& CurrencySymbol() const { return currencySymbol_; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/OperatorCode.h"
+#include "calc/TapeFields.h"
 #include "controls/AccessibleRows.h"
 #include "controls/WindowlessArray.h"
 #include "controls/WindowlessContainer.h"
@@ -9,12 +10,13 @@
 
 namespace cinta {
 
-// The controls of the rows that a screen reader reads, and the operator names it speaks.
+// The controls of the rows that a screen reader reads, the tape whose operators they show, and
+// the operator names it speaks.
 struct SpokenTapeControls {
   const WindowlessArray<WindowlessButton>& rowOperatorButtons;
   const WindowlessArray<WindowlessTextBox>& rowEntries;
   const WindowlessArray<WindowlessLabel>& rowValues;
-  const WindowlessArray<WindowlessLabel>& rowOperatorCodes;
+  const TapeFields& tape;
   const WindowlessContainer& rowCanvas;
   const OperatorNames& operatorNames;
 };

@@ -20,7 +20,7 @@ const QString kContact = QStringLiteral("cinta@example.org");
 
 void TapeWindow::LoadStartupState() {
   rowCanvas.SetLeft(kContainerStartLeft);
-  rowOperatorCodes(0).SetText("0");
+  tape_.TakeStartState();
   if (const QScreen* display = screen()) {
     const QRect area = display->geometry();
     const int left =

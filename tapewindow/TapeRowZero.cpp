@@ -17,12 +17,6 @@ void TapeWindow::CreateTape() {
   rowNumber.SetVisible(false);
   rowNumbers.Add(rowNumber);
 
-  WindowlessLabel code({480, 5760, 375, 375}, Arial(8.25), Qt::AlignLeft);
-  code.SetText("rowOperatorCodes");
-  code.SetBackColor(palette().color(QPalette::Button));
-  code.SetVisible(false);
-  rowOperatorCodes.Add(code);
-
   WindowlessButton operatorButton({720, 5520, 615, 615}, QColor(255, 255, 255));
   operatorButton.SetPicture(operatorLegend(0).Picture());
   operatorButton.SetVisible(false);
@@ -39,7 +33,7 @@ void TapeWindow::CreateTape() {
 
   // Labels lie on the container's surface, below the button and the entry field.
   for (WindowlessLayer* layer : std::initializer_list<WindowlessLayer*>{
-           &rowOperatorCodes, &rowValues, &rowNumbers, &rowOperatorButtons, &rowEntries}) {
+           &rowValues, &rowNumbers, &rowOperatorButtons, &rowEntries}) {
     rowCanvas.AddLayer(*layer);
   }
 }

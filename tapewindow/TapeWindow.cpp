@@ -39,7 +39,7 @@ TapeWindow::TapeWindow(std::filesystem::path programDir, std::filesystem::path r
       programDir_(std::move(programDir)),
       recoveryFile_(std::move(recoveryFile)),
       accessibleTape_(std::make_unique<AccessibleTape>(SpokenTapeControls{
-          rowOperatorButtons, rowEntries, rowValues, rowOperatorCodes, rowCanvas, operatorNames})) {
+          rowOperatorButtons, rowEntries, rowValues, tape_, rowCanvas, operatorNames})) {
   // The font system's list of faces and the background take milliseconds each to load; they
   // load on other threads while this one builds the keys from their small pictures.
   const FontSystemWarmUp fontWarmUp;

@@ -103,6 +103,8 @@ class TapeWindow : public QWidget {
   int PaletteRow() const { return paletteRow; }
   int EvaluatedRows() const { return session_.EvaluatedRows(); }
   FormatMode CurrentFormatMode() const { return session_.CurrentFormatMode(); }
+  // The tape the controls show.
+  const RestorableTape& Tape() const { return tape_; }
   const std::string& CurrencySymbol() const { return session_.CurrencySymbol(); }
   const OperatorNames& OperatorNameList() const { return operatorNames; }
 
@@ -138,7 +140,6 @@ class TapeWindow : public QWidget {
   WindowlessArray<WindowlessTextBox> rowEntries;
   WindowlessArray<WindowlessLabel> rowValues;
   WindowlessArray<WindowlessLabel> rowNumbers;
-  WindowlessArray<WindowlessLabel> rowOperatorCodes;
   // Bottom strip.
   ControlArray<Label> aboutLines;
   ControlArray<ImageControl> operatorLegend;
@@ -226,22 +227,23 @@ class TapeWindow : public QWidget {
   ClientArea* clientArea_ = nullptr;
   // Every key, by its Key.
   std::array<GraphicalButton*, kKeyCount> keyButtons_{};
-  std::unique_ptr<AccessibleTape> accessibleTape_;
-  // The keys' rules and state, over the tape below; bound before either is made.
-  TapeSession session_{tape_, previousResults_};
-  WindowTape tape_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, rowOperatorCodes,
-                    operatorLegend, resultBox, formattedResult, rowCanvas},
-                   {lastRow, session_.State()},
+  // The tape and the list, then the keys' rules and state over them: each is made before what
+  // uses it, and bound to what is made after it, the session, only by reference.
+  WindowTape tape_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend,
+                    resultBox, formattedResult, rowCanvas},
+                   {lastRow, session_},
                    // A palette opened for a removed row has no row left to change.
                    [this](int first) {
                      if (paletteRow >= first) paletteRow = kNoPaletteRow;
                    }};
+  PreviousResultsControls previousResults_{previousResults, clearResultsKey};
+  TapeSession session_{tape_, previousResults_};
+  std::unique_ptr<AccessibleTape> accessibleTape_;
   // Notes what each step changes on the tape, for undo and the recovery file.
   TapeRecorder recorder_{tape_};
   TapeHistory history_;
   RecoveryJournal journal_{recoveryFile_};
   bool inStep_ = false;
-  PreviousResultsControls previousResults_{previousResults, clearResultsKey};
 };
 
 }  // namespace cinta

@@ -15,26 +15,38 @@ constexpr int kFirstWideRowNumber = 1000;
 
 }  // namespace
 
+void WindowTape::TakeStartState() {
+  model_.SetOperandText(0, controls_.rowEntries(0).Text());
+  model_.SetFormattedText(0, controls_.rowValues(0).Text());
+  model_.SetEntryVisible(0, controls_.rowEntries(0).Visible());
+  model_.SetFormattedVisible(0, controls_.rowValues(0).Visible());
+  model_.SetResultText(controls_.resultBox->Text().toStdString());
+  model_.SetFormattedResultText(controls_.formattedResult->Text().toStdString());
+  model_.SetResultVisible(controls_.resultBox->Visible());
+  model_.SetFormattedResultVisible(controls_.formattedResult->Visible());
+}
+
 int WindowTape::LastRow() const {
   return state_.lastRow;
 }
 
 std::string WindowTape::OperandText(int row) const {
-  return controls_.rowEntries(row).Text();
+  return model_.OperandText(row);
 }
 
 void WindowTape::SetOperandText(int row, std::string_view text) {
-  FieldChanging(row, RowField::Operand, controls_.rowEntries(row).Text(), text);
+  FieldChanging(row, RowField::Operand, model_.OperandText(row), text);
+  model_.SetOperandText(row, text);
   controls_.rowEntries(row).SetText(text);
 }
 
 std::string WindowTape::OperatorCode(int row) const {
-  return controls_.rowOperatorCodes(row).Text();
+  return model_.OperatorCode(row);
 }
 
 void WindowTape::SetOperatorCode(int row, std::string_view code) {
-  FieldChanging(row, RowField::Operator, controls_.rowOperatorCodes(row).Text(), code);
-  controls_.rowOperatorCodes(row).SetText(code);
+  FieldChanging(row, RowField::Operator, model_.OperatorCode(row), code);
+  model_.SetOperatorCode(row, code);
   // The operator button shows the same operator as its face.
   if (const auto op = ParseOperatorCode(code)) {
     controls_.rowOperatorButtons(row).SetPicture(
@@ -43,65 +55,74 @@ void WindowTape::SetOperatorCode(int row, std::string_view code) {
 }
 
 std::string WindowTape::FormattedText(int row) const {
-  return controls_.rowValues(row).Text();
+  return model_.FormattedText(row);
 }
 
 void WindowTape::SetFormattedText(int row, std::string_view text) {
-  FieldChanging(row, RowField::Formatted, controls_.rowValues(row).Text(), text);
+  FieldChanging(row, RowField::Formatted, model_.FormattedText(row), text);
+  model_.SetFormattedText(row, text);
   controls_.rowValues(row).SetText(text);
 }
 
 std::string WindowTape::ResultText() const {
-  return controls_.resultBox->Text().toStdString();
+  return model_.ResultText();
 }
 
 void WindowTape::SetResultText(std::string_view text) {
+  model_.SetResultText(text);
   controls_.resultBox->SetText(FromUtf8(text));
 }
 
 std::string WindowTape::FormattedResultText() const {
-  return controls_.formattedResult->Text().toStdString();
+  return model_.FormattedResultText();
 }
 
 void WindowTape::SetFormattedResultText(std::string_view text) {
+  model_.SetFormattedResultText(text);
   controls_.formattedResult->SetText(FromUtf8(text));
 }
 
 void WindowTape::SetEntryVisible(int row, bool visible) {
+  model_.SetEntryVisible(row, visible);
   controls_.rowEntries(row).SetVisible(visible);
 }
 
 void WindowTape::SetFormattedVisible(int row, bool visible) {
+  model_.SetFormattedVisible(row, visible);
   controls_.rowValues(row).SetVisible(visible);
 }
 
 void WindowTape::SetResultVisible(bool visible) {
+  model_.SetResultVisible(visible);
   controls_.resultBox->SetVisible(visible);
 }
 
 void WindowTape::SetFormattedResultVisible(bool visible) {
+  model_.SetFormattedResultVisible(visible);
   controls_.formattedResult->SetVisible(visible);
 }
 
 bool WindowTape::IsEditView() const {
-  return controls_.rowEntries(0).Visible();
+  return model_.IsEditView();
 }
 
 bool WindowTape::IsResultVisible() const {
-  return controls_.resultBox->Visible();
+  return model_.IsResultVisible();
 }
 
 bool WindowTape::IsFormattedResultVisible() const {
-  return controls_.formattedResult->Visible();
+  return model_.IsFormattedResultVisible();
 }
 
 void WindowTape::AppendRow() {
   const int n = ++state_.lastRow;
+  // The new row's controls are copies of row 0's, texts included, until the row's own are set.
+  model_.AppendRow();
+  model_.SetFormattedText(n, model_.FormattedText(0));
   WindowlessButton& button = controls_.rowOperatorButtons.Append();
   WindowlessTextBox& entry = controls_.rowEntries.Append();
   WindowlessLabel& formatted = controls_.rowValues.Append();
   WindowlessLabel& number = controls_.rowNumbers.Append();
-  WindowlessLabel& code = controls_.rowOperatorCodes.Append();
 
   const WindowlessButton& above = controls_.rowOperatorButtons(n - 1);
   const int top = above.Top() + above.Height() + kRowGap;
@@ -109,7 +130,6 @@ void WindowTape::AppendRow() {
   entry.SetTop(top);
   formatted.SetTop(top);
   number.SetTop(top);
-  code.SetTop(top);
 
   number.SetText(std::to_string(n));
   // Four and five digits need more than the label's width: they take the room left of the
@@ -129,9 +149,9 @@ void WindowTape::AppendRow() {
 
 void WindowTape::RemoveRowsFrom(int first) {
   RowsRemoving(first);
+  model_.RemoveRowsFrom(first);
   controls_.rowEntries.RemoveFrom(first);
   controls_.rowValues.RemoveFrom(first);
-  controls_.rowOperatorCodes.RemoveFrom(first);
   controls_.rowOperatorButtons.RemoveFrom(first);
   controls_.rowNumbers.RemoveFrom(first);
   state_.lastRow = std::min(state_.lastRow, first - 1);
@@ -139,13 +159,13 @@ void WindowTape::RemoveRowsFrom(int first) {
 }
 
 TapeSettings WindowTape::Settings() const {
-  return {state_.keys.evaluatedRows, state_.keys.formatMode, controls_.rowCanvas.Top(),
+  const KeyState& keys = state_.session.State();
+  return {keys.evaluatedRows, keys.formatMode, controls_.rowCanvas.Top(),
           controls_.rowCanvas.Height()};
 }
 
 void WindowTape::SetSettings(const TapeSettings& settings) {
-  state_.keys.evaluatedRows = settings.evaluatedRows;
-  state_.keys.formatMode = settings.formatMode;
+  state_.session.State() = {settings.evaluatedRows, settings.formatMode};
   controls_.rowCanvas.SetTop(settings.rowsTop);
   controls_.rowCanvas.SetHeight(settings.rowsHeight);
 }

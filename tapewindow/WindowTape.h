@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "calc/MemoryTape.h"
 #include "calc/RestorableTape.h"
 #include "calc/TapeSession.h"
 #include "controls/ControlArray.h"
@@ -22,7 +23,6 @@ struct TapeControls {
   WindowlessArray<WindowlessTextBox>& rowEntries;
   WindowlessArray<WindowlessLabel>& rowValues;
   WindowlessArray<WindowlessLabel>& rowNumbers;
-  WindowlessArray<WindowlessLabel>& rowOperatorCodes;
   // The operator pictures, which the row buttons show as their face.
   const ControlArray<ImageControl>& operatorLegend;
   TextBox* const& resultBox;
@@ -30,17 +30,19 @@ struct TapeControls {
   WindowlessContainer& rowCanvas;
 };
 
-// The window's state that goes with the tape: its last row, and the keys' state of its session.
+// The window's state that goes with the tape: its last row, and the session whose keys' state
+// the settings hold.
 struct TapeModuleState {
   int& lastRow;
-  KeyState& keys;
+  TapeSession& session;
 };
 
-// The tape's fields as the core reads and writes them, bound to the window's controls: a row's
-// text is rowEntries(i), its operator code rowOperatorCodes(i) with the face of
-// rowOperatorButtons(i), its formatted value rowValues(i); the result is resultBox and the
-// formatted result formattedResult. Rows are added and removed with their five controls; the
-// settings are the module state and the place of rowCanvas.
+// The tape's fields as the core reads and writes them: held in a model of plain memory, from
+// which every read comes, and shown by the window's controls, which every write goes through to:
+// a row's text is shown by rowEntries(i), its operator code by the face of rowOperatorButtons(i),
+// its formatted value by rowValues(i); the result by resultBox and the formatted result by
+// formattedResult. Rows are added and removed with their four controls; the settings are the
+// keys' state and the place of rowCanvas.
 class WindowTape final : public RestorableTape {
  public:
   // The gap between a row's operator button and the next row; one row step is that button's
@@ -51,6 +53,9 @@ class WindowTape final : public RestorableTape {
   WindowTape(const TapeControls& controls, const TapeModuleState& state,
              std::function<void(int first)> rowsRemoved)
       : controls_(controls), state_(state), rowsRemoved_(std::move(rowsRemoved)) {}
+
+  // The model takes what the controls show once the window is built: row 0 and the results.
+  void TakeStartState();
 
   int LastRow() const override;
   std::string OperandText(int row) const override;
@@ -79,6 +84,7 @@ class WindowTape final : public RestorableTape {
  private:
   TapeControls controls_;
   TapeModuleState state_;
+  MemoryTape model_;
   std::function<void(int first)> rowsRemoved_;
 };
 

@@ -146,7 +146,7 @@ class SoakTest : public QObject {
   static bool TapeIsWholeAndExact(const TapeWindow& window) {
     const int rows = window.LastRow() + 1;
     if (window.rowEntries.Count() != rows || window.rowNumbers.Count() != rows ||
-        window.rowValues.Count() != rows || window.rowOperatorCodes.Count() != rows ||
+        window.rowValues.Count() != rows || window.Tape().LastRow() + 1 != rows ||
         window.rowOperatorButtons.Count() != rows) {
       qWarning("rows 0 to %d, but %d entry fields", rows - 1, window.rowEntries.Count());
       return false;
@@ -158,7 +158,7 @@ class SoakTest : public QObject {
     MemoryTape tape;
     tape.SetOperandText(0, window.rowEntries(0).Text());
     for (int row = 1; row < rows; ++row)
-      tape.AppendRow(window.rowEntries(row).Text(), window.rowOperatorCodes(row).Text());
+      tape.AppendRow(window.rowEntries(row).Text(), window.Tape().OperatorCode(row));
     RecalculateTape(tape, std::min(window.EvaluatedRows(), rows));
     if (tape.ResultText() != window.resultBox->Text().toStdString()) {
       qWarning("the window shows %s where the core gives %s", qPrintable(window.resultBox->Text()),

@@ -192,8 +192,8 @@ class EditingKeysTest : public QObject {
     ClickRowOperator(w, 5);
     Click(&w.paletteKeys(3));
     QVERIFY(!w.operatorPalette->isVisible());
-    QCOMPARE(w.rowOperatorCodes(2).Text(), std::string("0"));
-    QCOMPARE(w.rowOperatorCodes(5).Text(), std::string("3"));
+    QCOMPARE(w.Tape().OperatorCode(2), std::string("0"));
+    QCOMPARE(w.Tape().OperatorCode(5), std::string("3"));
     QCOMPARE(w.rowOperatorButtons(5).Picture().toImage(), w.paletteKeys(3).Picture().toImage());
     QCOMPARE(w.resultBox->Text(), QStringLiteral("2.5"));
   }
@@ -231,7 +231,7 @@ class EditingKeysTest : public QObject {
     Click(&w.paletteKeys(1));
     QVERIFY(!w.operatorPalette->isVisible());
     for (int row = 1; row <= w.LastRow(); ++row) {
-      QCOMPARE(w.rowOperatorCodes(row).Text(), std::string("0"));
+      QCOMPARE(w.Tape().OperatorCode(row), std::string("0"));
     }
     QCOMPARE(RowTexts(w), rows);
     QCOMPARE(w.resultBox->Text(), result);
@@ -248,8 +248,8 @@ class EditingKeysTest : public QObject {
     ClickRowOperator(w, 300);
     QCOMPARE(w.PaletteRow(), 300);
     Click(&w.paletteKeys(1));
-    QCOMPARE(w.rowOperatorCodes(300).Text(), std::string("1"));
-    QCOMPARE(w.rowOperatorCodes(44).Text(), std::string("0"));
+    QCOMPARE(w.Tape().OperatorCode(300), std::string("1"));
+    QCOMPARE(w.Tape().OperatorCode(44), std::string("0"));
     QCOMPARE(w.resultBox->Text(), QStringLiteral("299"));
   }
 

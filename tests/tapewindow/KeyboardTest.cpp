@@ -127,7 +127,7 @@ class KeyboardTest : public QObject {
     Type("", {{Qt::Key_Escape}});
     QVERIFY(!w.operatorPalette->isVisible());
     QCOMPARE(TapeState(w), QStringLiteral("4|5 = 9 /  edit"));
-    QCOMPARE(w.rowOperatorCodes(1).Text(), std::string("0"));
+    QCOMPARE(w.Tape().OperatorCode(1), std::string("0"));
     QVERIFY(!w.previousResults->isVisible());
     Type("", {{Qt::Key_Escape}});
     QCOMPARE(w.LastRow(), 0);
