@@ -26,10 +26,10 @@ class TapeSession {
   // `tape` and `list` are bound, not used, until the first key.
   TapeSession(TapeFields& tape, PreviousResultsList& list) : tape_(tape), list_(list) {}
 
-  // Presses `key` on the tape. False when the row refused it (a digit past the row's limit, a
-  // second decimal mark, a sign the row cannot take), when it added or removed no row (an
-  // operator key after the last row, CE on the first row), and for the keys whose work is the
-  // window's: scroll, quit and the palette's keys. The save key readies the tape for its report.
+  // Presses `key` on the tape. False when the row refused it (a digit, decimal mark or sign past
+  // the row's limit), when it added or removed no row (an operator key after the last row, CE on
+  // the first row), and for the keys whose work is the window's: scroll, quit and the palette's
+  // keys. The save key readies the tape for its report.
   bool Press(Key key);
   // The palette key of `code` chosen for row `row`.
   void PickFromPalette(int row, OperatorCode code);
