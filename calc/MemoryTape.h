@@ -9,9 +9,9 @@
 
 namespace cinta {
 
-// The tape over plain vectors, for tests and benchmarks. Starts as a fresh tape: row 0 empty
-// with code "0", result "0", the edit view shown and, as in the window at start, the formatted
-// result still visible behind the result box.
+// The tape over plain vectors: the main window's model, and the tape of tests and benchmarks.
+// Starts as a fresh tape: row 0 empty with code "0", result "0", the edit view shown and, as in
+// the window at start, the formatted result still visible behind the result box.
 class MemoryTape : public RestorableTape {
  public:
   MemoryTape();

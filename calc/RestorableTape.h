@@ -37,9 +37,9 @@ class RowChangeListener {
 };
 
 // The tape as undo and the recovery file see it: every field read back as well as written, rows
-// added and removed at the end, and the settings. The main window implements it over its
-// controls and module state; MemoryTape over plain members. Both tell a listener of every change
-// of the rows, from inside, so that reading the tape costs nothing more for it.
+// added and removed at the end, and the settings. MemoryTape implements it over plain members;
+// the main window over a MemoryTape, its controls and its session. Both tell a listener of every
+// change of the rows, from inside, so that reading the tape costs nothing more for it.
 class RestorableTape : public TapeFields {
  public:
   // The listener told of changes from now on, or nullptr for none.

@@ -6,8 +6,8 @@
 
 namespace cinta {
 
-// The fields of the tape as the core sees them. The main window implements this over its
-// controls (which are the tape's only storage); MemoryTape implements it over plain vectors.
+// The fields of the tape as the core sees them. MemoryTape implements this over plain vectors;
+// the main window over such a model, writing every change through to the controls that show it.
 // Rows are 0 to LastRow(); texts are UTF-8.
 class TapeFields {
  public:

@@ -37,11 +37,11 @@ class AccessibleTape;
 class ClientArea;
 struct KeyDeclaration;
 
-// The calculator's main window. Its controls are the storage of the tape (WindowTape binds them
-// to the core); the handlers below do their listed steps and leave the arithmetic to the core.
-// Every change goes through that binding, which tells a recorder, so that undo can take it back
-// and the recovery file keeps the tape if the program ends other than by its close keys. The
-// controls are named by their role and are public, so that tests click and read them.
+// The calculator's main window. Its controls show the tape that WindowTape keeps in a model; the
+// handlers below press the session's keys, which hold the rules, and move the view. Every change
+// goes through WindowTape, which tells a recorder, so that undo can take it back and the recovery
+// file keeps the tape if the program ends other than by its close keys. The controls are named by
+// their role and are public, so that tests click and read them.
 class TapeWindow : public QWidget {
  public:
   // `programDir` holds configuracion/ (read at start-up) and operaciones/. The window keeps its
