@@ -142,7 +142,8 @@ class SoakTest : public QObject {
   }
 
  private:
-  // The rows are 0 to lastRow with no gaps, and the result box holds the core's result.
+  // The rows are 0 to lastRow with no gaps, the controls show what the tape's model holds, and
+  // the result box holds the core's result.
   static bool TapeIsWholeAndExact(const TapeWindow& window) {
     const int rows = window.LastRow() + 1;
     if (window.rowEntries.Count() != rows || window.rowNumbers.Count() != rows ||
@@ -153,6 +154,19 @@ class SoakTest : public QObject {
     }
     if (rows > 1 && window.rowNumbers(rows - 1).Text() != std::to_string(rows - 1)) {
       qWarning("the last row is numbered %s", window.rowNumbers(rows - 1).Text().c_str());
+      return false;
+    }
+    const RestorableTape& model = window.Tape();
+    for (int row = 0; row < rows; ++row) {
+      if (window.rowEntries(row).Text() != model.OperandText(row) ||
+          window.rowValues(row).Text() != model.FormattedText(row)) {
+        qWarning("row %d shows other texts than the tape holds", row);
+        return false;
+      }
+    }
+    if (window.resultBox->Text().toStdString() != model.ResultText() ||
+        window.formattedResult->Text().toStdString() != model.FormattedResultText()) {
+      qWarning("the results shown are not the tape's");
       return false;
     }
     MemoryTape tape;
