@@ -4,10 +4,12 @@
 #include <QSet>
 #include <QtTest>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "Suites.h"
 #include "controls/RowEditor.h"
+#include "recovery/RecoveryFile.h"
 #include "support/KeyFaces.h"
 #include "support/TabWalk.h"
 #include "support/WindowHarness.h"
@@ -449,6 +451,43 @@ class StartupTest : public QObject {
     QVERIFY(none.File().empty());
     const TapeWindow crowded(folder.Path(), none.File());
     QVERIFY(!crowded.unprotectedSign->isHidden());
+  }
+
+  // A lock file left without its owner's details, by a window killed as it started or by a power
+  // cut, does not keep the tape beside it from coming back; a running window's lock stays its own
+  // however its file reads.
+  void LocksLeftHalfWrittenDoNotHideTheTape() {
+    window_.reset();
+    const struct {
+      const char* name;
+      std::optional<QByteArray> lock;
+      std::optional<QByteArray> removalLock;
+      bool held;
+    } cases[] = {
+        {"empty lock", "", std::nullopt, false},
+        {"lock cut after the process number", "4242\n", std::nullopt, false},
+        {"empty removal lock beside an ended window's lock", "999999\ncinta\n\n", "", false},
+        {"lock of a running window, read empty", std::nullopt, std::nullopt, true},
+    };
+    for (const auto& leftOver : cases) {
+      const ProgramFolder folder;
+      const std::filesystem::path tape = RecoveryFilePath(folder.Path());
+      QVERIFY(QFile(tape).open(QIODevice::WriteOnly));
+      const QString lockPath = QFile::decodeName(tape.c_str()) + ".lock";
+      const auto leave = [](const QString& path, const std::optional<QByteArray>& bytes) {
+        QFile file(path);
+        QVERIFY(!bytes || (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size()));
+      };
+      leave(lockPath, leftOver.lock);
+      leave(lockPath + ".rmlock", leftOver.removalLock);
+      QLockFile running(lockPath);
+      if (leftOver.held) {
+        QVERIFY(running.tryLock(0));
+        // Where the system lets the file be emptied under its owner, the details are gone too.
+        QFile(lockPath).resize(0);
+      }
+      QVERIFY2((RecoverySlot(folder.Path()).File() == tape) != leftOver.held, leftOver.name);
+    }
   }
 
  private:
