@@ -27,4 +27,8 @@ std::optional<OperatorCode> ParseOperatorCode(std::string_view text) {
   return std::nullopt;
 }
 
+std::string CodeText(OperatorCode code) {
+  return std::to_string(static_cast<int>(code));
+}
+
 }  // namespace cinta

@@ -34,6 +34,8 @@ constexpr bool IsUnary(OperatorCode code) {
 
 // The code held as text in a row ("0" to "11", exact match); anything else is no operator.
 std::optional<OperatorCode> ParseOperatorCode(std::string_view text);
+// The text a row holds for `code`.
+std::string CodeText(OperatorCode code);
 
 // Names of the operators as written in the report: entries 0 to 11 name the codes, entry 12
 // is never filled. An empty entry and an unset one behave the same.

@@ -84,8 +84,9 @@ bool StripDecoration(std::string_view& text, int& negatives) {
   return false;
 }
 
-// Which of "." and "," is the decimal mark of `body`, or '\0' when it has none.
-char DecimalMark(std::string_view body) {
+// Which of "." and "," `body` shows as its decimal mark, '?' when a single mark before three
+// digits leaves it unclear, or '\0' when it has none.
+char DecimalMarkShown(std::string_view body) {
   const std::size_t lastPoint = body.rfind('.');
   const std::size_t lastComma = body.rfind(',');
   if (lastPoint != std::string_view::npos && lastComma != std::string_view::npos)
@@ -96,8 +97,18 @@ char DecimalMark(std::string_view body) {
   // A mark that appears twice can only group.
   if (body.find(mark) != at) return '\0';
   const std::size_t digitsAfter = body.size() - at - 1;
-  if (digitsAfter == 3 && at > 0) return mark == ',' ? ',' : '\0';
+  if (digitsAfter == 3 && at > 0) return '?';
   return mark;
+}
+
+// The figure's body: `text` without blanks and decorations, and how many negatives those held;
+// nullopt when the decorations contradict.
+std::optional<std::string_view> Body(std::string_view text, int& negatives) {
+  std::string_view body = Trimmed(text);
+  negatives = 0;
+  while (StripDecoration(body, negatives)) body = Trimmed(body);
+  if (negatives > 1 || body.empty()) return std::nullopt;
+  return body;
 }
 
 // The digits of the integer part, when its groups are those of a written figure: one group, or
@@ -124,14 +135,18 @@ std::optional<std::string> IntegerDigits(std::string_view part, char groupMark) 
 
 }  // namespace
 
-std::optional<std::string> ReadFigure(std::string_view text) {
+std::optional<std::string> ReadFigure(std::string_view text, DecimalMark unclear) {
   const std::string plain = Plain(text);
-  std::string_view body = Trimmed(plain);
   int negatives = 0;
-  while (StripDecoration(body, negatives)) body = Trimmed(body);
-  if (negatives > 1 || body.empty()) return std::nullopt;
+  const std::optional<std::string_view> read = Body(plain, negatives);
+  if (!read) return std::nullopt;
+  const std::string_view body = *read;
 
-  const char decimal = DecimalMark(body);
+  char decimal = DecimalMarkShown(body);
+  if (decimal == '?') {
+    const char mark = body.find('.') != std::string_view::npos ? '.' : ',';
+    decimal = mark == static_cast<char>(unclear) ? mark : '\0';
+  }
   // The other mark groups; without a decimal mark, the mark the figure has.
   char group = decimal == ',' ? '.' : ',';
   if (decimal == '\0' && body.find('.') != std::string_view::npos) group = '.';
@@ -146,6 +161,21 @@ std::optional<std::string> ReadFigure(std::string_view text) {
   figure += *integer;
   if (decimal != '\0') figure.append(".").append(fraction);
   return figure;
+}
+
+std::optional<DecimalMark> ShownDecimalMark(std::string_view text) {
+  const std::string plain = Plain(text);
+  int negatives = 0;
+  const std::optional<std::string_view> body = Body(plain, negatives);
+  if (!body || !ReadFigure(text)) return std::nullopt;
+  switch (DecimalMarkShown(*body)) {
+    case ',':
+      return DecimalMark::Comma;
+    case '.':
+      return DecimalMark::Point;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace cinta

@@ -8,13 +8,6 @@
 #include "calc/Views.h"
 
 namespace cinta {
-namespace {
-
-std::string CodeText(OperatorCode code) {
-  return std::to_string(static_cast<int>(code));
-}
-
-}  // namespace
 
 bool PressOperatorKey(TapeFields& tape, OperatorCode code, int& evaluatedRows) {
   if (tape.LastRow() >= kLastRow) return false;

@@ -3,6 +3,7 @@
 
 #include "calc/ClearKeys.h"
 #include "calc/NumberKeys.h"
+#include "calc/RecalculateTape.h"
 #include "calc/RowKeys.h"
 #include "calc/Views.h"
 
@@ -53,6 +54,25 @@ void TapeSession::EditRow(int row, std::string_view text) {
 
 void TapeSession::PickPreviousResult(std::string_view entry) {
   PickEntry(tape_, entry, state_.evaluatedRows);
+}
+
+bool TapeSession::AppendFigures(const std::vector<std::string>& figures) {
+  if (figures.empty()) return false;
+  BackToEditView(tape_);
+  auto figure = figures.begin();
+  const int last = tape_.LastRow();
+  const auto code = ParseOperatorCode(tape_.OperatorCode(last));
+  const bool waitsForNumber = last == 0 || !code || !IsUnary(*code);
+  if (waitsForNumber && tape_.OperandText(last).empty()) tape_.SetOperandText(last, *figure++);
+  for (; figure != figures.end() && tape_.LastRow() < kLastRow; ++figure) {
+    const bool negative = figure->starts_with('-');
+    tape_.AppendRow();
+    const int row = tape_.LastRow();
+    tape_.SetOperatorCode(row, CodeText(negative ? OperatorCode::Subtract : OperatorCode::Add));
+    tape_.SetOperandText(row, std::string_view(*figure).substr(negative ? 1 : 0));
+  }
+  EvaluateEveryRow(tape_, state_.evaluatedRows);
+  return figure == figures.end();
 }
 
 }  // namespace cinta

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "calc/FormatMode.h"
 #include "calc/Key.h"
@@ -37,6 +38,12 @@ class TapeSession {
   void EditRow(int row, std::string_view text);
   // An entry of the list of previous results picked, for the last row.
   void PickPreviousResult(std::string_view entry);
+  // Figures (number texts) pasted or dropped on the tape, each as if typed into a row at its end:
+  // the first into the last row while that still waits for its number, every other into a new
+  // row that adds it, or subtracts its magnitude when it is negative, as an adding machine prints
+  // it. The tape is evaluated once, at the end. False when there was no figure, or when the rows
+  // ran out before the figures did.
+  bool AppendFigures(const std::vector<std::string>& figures);
 
   int EvaluatedRows() const { return state_.evaluatedRows; }
   FormatMode CurrentFormatMode() const { return state_.formatMode; }

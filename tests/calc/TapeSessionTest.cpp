@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "KeyReplay.h"
 #include "calc/RowEntry.h"
+#include "calc/RowKeys.h"
 #include "support/KeyAlphabet.h"
 
 namespace cinta {
@@ -44,6 +47,56 @@ TEST(TapeSession, PressTellsWhetherTheKeyActed) {
     EXPECT_EQ(k.session.Press(c.key), c.acted);
     EXPECT_EQ(OperandTexts(k.tape), std::string(c.rows) == "=" ? before : c.rows);
   }
+}
+
+// The rows in the key alphabet: each row after the first with its operator's letter.
+std::string Rows(const MemoryTape& tape) {
+  std::string rows = tape.OperandText(0);
+  for (int row = 1; row <= tape.LastRow(); ++row) {
+    rows += '|';
+    rows += std::string_view("+-*/^%riRmq!")[std::stoul(tape.OperatorCode(row))];
+    rows += tape.OperandText(row);
+  }
+  return rows;
+}
+
+// Figures pasted or dropped make the rows an adding machine would print, evaluated at once.
+TEST(TapeSession, FiguresBecomeRowsAtTheEnd) {
+  struct Case {
+    const char* name;
+    const char* keys;  // pressed first
+    std::vector<std::string> figures;
+    bool allTaken;
+    const char* rows;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"IntoAnEmptyTape", "", {"12.5", "-2", "0.5"}, true, "12.5|-2|+0.5", "11"},
+      {"NegativeFirst", "", {"-3", "1"}, true, "-3|+1", "-2"},
+      {"IntoTheRowAnOperatorOpened", "10*", {"3", "4"}, true, "10|*3|+4", "34"},
+      {"AfterATypedRow", "7", {"3"}, true, "7|+3", "10"},
+      {"AfterAUnaryRow", "9r", {"1"}, true, "9|r9|+1", "4"},
+      {"FromTheFormattedView", "5a", {"1"}, true, "5|+1", "6"},
+      {"Nothing", "5", {}, false, "5", "5"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    KeyedTape k;
+    PressKeys(k, c.keys);
+    EXPECT_EQ(k.session.AppendFigures(c.figures), c.allTaken);
+    EXPECT_EQ(Rows(k.tape), c.rows);
+    EXPECT_EQ(k.tape.ResultText(), c.result);
+    EXPECT_TRUE(k.tape.IsEditView());
+  }
+}
+
+// At the row limit the rows are filled up to it and the rest is left out.
+TEST(TapeSession, FiguresStopAtTheRowLimit) {
+  KeyedTape k;
+  const std::vector<std::string> figures(kLastRow + 2, "1");
+  EXPECT_FALSE(k.session.AppendFigures(figures));
+  EXPECT_EQ(k.tape.LastRow(), kLastRow);
+  EXPECT_EQ(k.tape.ResultText(), std::to_string(kLastRow + 1));
 }
 
 }  // namespace
