@@ -11,15 +11,16 @@
 
 namespace cinta {
 
+std::string TapeWindow::ReportOfTape() {
+  // In the formatted view the captions are formatted afresh first; in the edit view nothing
+  // changes and the step keeps nothing.
+  const Step step(*this, StepKind::View);
+  session_.Press(Key::Save);
+  return BuildTapeReport(tape_, operatorNames);
+}
+
 void TapeWindow::PressSave() {
-  std::string report;
-  {
-    // Saving in the formatted view formats its captions afresh; in the edit view nothing changes
-    // and the step keeps nothing.
-    const Step step(*this, StepKind::View);
-    session_.Press(Key::Save);
-    report = BuildTapeReport(tape_, operatorNames);
-  }
+  const std::string report = ReportOfTape();
   // The viewer is handed the report in memory rather than reading the file back: whether or not
   // it could be written, and however large, it shows this tape's report, never an older file or
   // an empty box.

@@ -73,9 +73,10 @@ void TapeWindow::EndProgram() {
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
   // The text boxes would take Ctrl+Z for their own undo, which knows only their own typing and
   // nothing of the keys; in this window it takes back the last change of the tape wherever the
-  // focus is.
+  // focus is. So do the clipboard keys that are the window's in a text box.
   if (event->type() == QEvent::ShortcutOverride &&
-      IsUndoOrRedoKey(*static_cast<QKeyEvent*>(event))) {
+      (IsUndoOrRedoKey(*static_cast<QKeyEvent*>(event)) ||
+       ClipboardKeyForTheWindow(*static_cast<QKeyEvent*>(event), watched))) {
     event->ignore();
     return true;
   }

@@ -88,6 +88,7 @@ void TapeWindow::ConnectHandlers() {
   for (const QKeySequence& keys : kRedoKeys) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { Redo(); });
   }
+  OfferFiguresInAndOut();
   // The window has no title bar: dragging its bare surface moves it.
   new WindowDrag(this, clientArea_);
   // The text boxes that would take Ctrl+Z for themselves. The combo box hands its keys to its

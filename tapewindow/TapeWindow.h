@@ -87,6 +87,14 @@ class TapeWindow : public QWidget {
   // Ctrl+Z takes back the last change of the tape, Ctrl+Y and Ctrl+Shift+Z make it again.
   void Undo();
   void Redo();
+  // The figures of a text, one per line, as rows at the end of the tape, in one step (see
+  // ReadFigureColumn and TapeSession::AppendFigures); beeps when it found none or the rows ran
+  // out. Ctrl+V and Shift+Insert paste the clipboard's text so, and a drop its text or file.
+  void AppendFigures(std::string_view text);
+  void PasteFigures();
+  // Ctrl+C: the result as a spreadsheet in Spanish reads it; Ctrl+Shift+C: the tape's report.
+  void CopyResult();
+  void CopyTape();
 
   // The client area: the window's own surface, under every control.
   QWidget* Surface() const;
@@ -148,6 +156,8 @@ class TapeWindow : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   // While no text box has the focus, the keyboard presses the on-screen keys.
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -180,6 +190,12 @@ class TapeWindow : public QWidget {
   void StackSurfaceControls();
   void SetFocusOrder();
   void ConnectHandlers();
+  // The clipboard's keys, the drop of figures and the tape's tooltip that tells of both.
+  void OfferFiguresInAndOut();
+  // Whether the clipboard key `event`, pressed in `textBox`, is the window's rather than the box's.
+  bool ClipboardKeyForTheWindow(const QKeyEvent& event, const QObject* textBox) const;
+  // The tape's report as the save key writes it, its formatted view formatted afresh first.
+  std::string ReportOfTape();
   void NameControlsForAssistiveTechnology();
   void NameControlsByRole();
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QClipboard>
+#include <QMimeData>
 #include <QtTest>
+#include <filesystem>
 
 #include "Suites.h"
 #include "support/WindowHarness.h"
@@ -19,7 +21,7 @@ void Paste(const QString& text) {
 }  // namespace
 
 // What a paste makes of a row: one figure as written elsewhere, or nothing; a megabyte would make
-// every later key copy it. The result box takes no paste at all.
+// every later key copy it. Elsewhere a paste or a drop is a column of figures for the tape.
 class LongInputTest : public QObject {
   Q_OBJECT
 
@@ -55,13 +57,84 @@ class LongInputTest : public QObject {
     QCOMPARE(w.resultBox->Text(), result);
   }
 
-  void ResultBoxTakesNoPaste() {
+  // A column pasted where no row is edited, or dropped as text or as a file in either encoding,
+  // becomes rows at the end of the tape, which one undo takes back.
+  void ColumnPastedOrDropped_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QByteArray>("column");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("result");
+    const QByteArray statement =
+        "Factura 17\t1.234,56 \xe2\x82\xac\r\nDevoluci\xc3\xb3n\t12,50-\r\n";
+    QTest::newRow("pasted on the tape") << "tape" << statement << "5|1234.56|12.50"
+                                        << "1227.06";
+    QTest::newRow("pasted in the result box")
+        << "result" << QByteArray("2,000\n1.5\nx\n") << "5|2000|1.5"
+        << "2006.5";
+    QTest::newRow("dropped text") << "text" << statement << "5|1234.56|12.50"
+                                  << "1227.06";
+    QTest::newRow("dropped UTF-8 file") << "cifras.csv"
+                                        << "\xef\xbb\xbf" + statement << "5|1234.56|12.50"
+                                        << "1227.06";
+    QTest::newRow("dropped Windows-1252 file")
+        << "cifras.txt" << QByteArray("Total;(1.234,56 \x80)\r\n") << "5|1234.56"
+        << "-1229.56";
+  }
+  void ColumnPastedOrDropped() {
+    QFETCH(QString, how);
+    QFETCH(QByteArray, column);
+    QFETCH(QString, rows);
+    QFETCH(QString, result);
     TapeWindow& w = *window_;
-    PressKeys(w, "4+5");
-    w.resultBox->setFocus();
-    w.resultBox->selectAll();
-    Paste(QStringLiteral("100"));
-    QCOMPARE(w.resultBox->Text(), QStringLiteral("9"));
+    PressKeys(w, "5");
+    const QString before = TapeSnapshot(w);
+    QMimeData dropped;
+    if (how == "tape" || how == "result") {
+      (how == "tape" ? static_cast<QWidget*>(w.tapeView) : w.resultBox)->setFocus();
+      Paste(QString::fromUtf8(column));
+    } else if (how == "text") {
+      dropped.setText(QString::fromUtf8(column));
+    } else {
+      const std::filesystem::path file = folder_.Path() / how.toStdString();
+      QFile out(file);
+      QVERIFY(out.open(QIODevice::WriteOnly) && out.write(column) == column.size());
+      out.close();
+      dropped.setUrls({QUrl::fromLocalFile(QFile::decodeName(file.c_str()))});
+    }
+    if (how != "tape" && how != "result") {
+      const QPoint at = w.tapeView->mapTo(&w, w.tapeView->rect().center());
+      QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+      QApplication::sendEvent(&w, &enter);
+      QVERIFY(enter.isAccepted());
+      QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+      QApplication::sendEvent(&w, &drop);
+    }
+    QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
+    QCOMPARE(w.resultBox->Text(), result);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(TapeSnapshot(w), before);
+  }
+
+  // Ctrl+C copies the result as a spreadsheet in Spanish reads it, or nothing while it is an
+  // error, also from an entry with nothing selected; Ctrl+Shift+C copies the saved report's text.
+  void CopyResultAndTape() {
+    TapeWindow& w = *window_;
+    QClipboard* clipboard = QApplication::clipboard();
+    PressKeys(w, "1234,5+1000*2");
+    QTest::mouseClick(w.tapeView, Qt::LeftButton, {}, CentreInViewport(w, w.rowEntries(1)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("4469"));
+    PressKeys(w, ",5");
+    QTest::keyClick(w.tapeView, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("5586,25"));
+    QTest::keyClick(w.tapeView, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString tape = clipboard->text();
+    QCOMPARE(tape,
+             SaveAndCloseViewer(w).text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    PressKeys(w, "/0");
+    QCOMPARE(w.resultBox->Text(), QStringLiteral("ERROR"));
+    QTest::keyClick(w.tapeView, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), tape);
   }
 
  private:
