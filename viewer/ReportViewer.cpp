@@ -26,26 +26,36 @@ struct ButtonDesign {
   TwipsRect rect;
   QColor face;
   PictureId picture;
+  // What a click on the key does.
+  void (ReportViewer::*press)();
 };
 
-// actionKeys by index. Along the top edge they stand 0, 2, 3, 1, 4 from left to right.
-constexpr int kActionKeyCount = 5;
-const ButtonDesign kActionKeys[kActionKeyCount] = {
-    {{5880, 120, 855, 735}, QColor(192, 255, 192), PictureId::Camera},
-    {{8640, 120, 735, 735}, QColor(255, 224, 192), PictureId::Clipboard},
-    {{6840, 120, 855, 735}, QColor(192, 255, 255), PictureId::Printer},
-    {{7800, 120, 735, 735}, QColor(255, 192, 255), PictureId::Notepad},
-    {{9480, 120, 735, 735}, QColor(255, 255, 192), PictureId::FontSize},
+using Viewer = ReportViewer;
+
+// actionKeys in order: save a copy, copy, print, open in the editor, font size. Along the top
+// edge the copy key stands fourth.
+const ButtonDesign kActionKeys[] = {
+    {{5880, 120, 855, 735}, QColor(192, 255, 192), PictureId::Camera, &Viewer::SaveDatedCopy},
+    {{8640, 120, 735, 735}, QColor(255, 224, 192), PictureId::Clipboard, &Viewer::CopyToClipboard},
+    {{6840, 120, 855, 735}, QColor(192, 255, 255), PictureId::Printer, &Viewer::PrintShownText},
+    {{7800, 120, 735, 735}, QColor(255, 192, 255), PictureId::Notepad, &Viewer::OpenInTextEditor},
+    {{9480, 120, 735, 735}, QColor(255, 255, 192), PictureId::FontSize, &Viewer::StepFontSize},
 };
-const ButtonDesign kDeleteKey = {{120, 7080, 2415, 855}, QColor(255, 255, 255), PictureId::Eraser};
-const ButtonDesign kQuitKey = {{11400, 120, 735, 735}, QColor(255, 255, 255), PictureId::Close};
+const ButtonDesign kDeleteKey = {
+    {120, 7080, 2415, 855}, QColor(255, 255, 255), PictureId::Eraser, &Viewer::PressDelete};
+const ButtonDesign kQuitKey = {
+    {11400, 120, 735, 735}, QColor(255, 255, 255), PictureId::Close, &Viewer::PressQuit};
 constexpr TwipsRect kReportText = {2640, 960, 9495, 6975};
 // The free part of the top strip, left of the keys.
 constexpr TwipsRect kWriteFailure = {120, 120, 5640, 735};
 constexpr TwipsRect kSavedCopies = {120, 960, 2415, 6030};
 
-GraphicalButton* CreateButton(QWidget* surface, const ButtonDesign& design) {
-  return new GraphicalButton(surface, design.rect, design.face, Picture(design.picture));
+// A key on `viewer`'s surface that calls its handler when clicked.
+GraphicalButton* CreateButton(ReportViewer* viewer, const ButtonDesign& design) {
+  auto* key =
+      new GraphicalButton(viewer->Surface(), design.rect, design.face, Picture(design.picture));
+  QObject::connect(key, &QAbstractButton::clicked, viewer, design.press);
+  return key;
 }
 
 // The client area that makes the whole window, frame included, as large as `ownerRect`.
@@ -89,13 +99,13 @@ void ReportViewer::CreateControls() {
   reportText = new MultiLineTextBox(clientArea_);
   reportText->Move(kReportText);
   reportText->setFont(ControlFont(QStringLiteral("Courier New"), 12));
-  for (const ButtonDesign& design : kActionKeys) actionKeys.Add(CreateButton(clientArea_, design));
+  for (const ButtonDesign& design : kActionKeys) actionKeys.Add(CreateButton(this, design));
   savedCopies = new FileListBox(clientArea_);
   savedCopies->SetOrder(&ListedBefore);
   savedCopies->Move(kSavedCopies);
   savedCopies->setFont(ControlFont(QStringLiteral("Arial"), 12));
-  deleteKey = CreateButton(clientArea_, kDeleteKey);
-  quitKey = CreateButton(clientArea_, kQuitKey);
+  deleteKey = CreateButton(this, kDeleteKey);
+  quitKey = CreateButton(this, kQuitKey);
   writeFailure = new Label(clientArea_);
   writeFailure->Move(kWriteFailure);
   writeFailure->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -115,12 +125,7 @@ void ReportViewer::SetFocusOrder() {
 }
 
 void ReportViewer::ConnectHandlers() {
-  for (int index = 0; index < actionKeys.Count(); ++index) {
-    connect(&actionKeys(index), &QAbstractButton::clicked, this,
-            [this, index] { PressActionKey(index); });
-  }
-  connect(deleteKey, &QAbstractButton::clicked, this, &ReportViewer::PressDelete);
-  connect(quitKey, &QAbstractButton::clicked, this, &ReportViewer::PressQuit);
+  // The keys are wired where they are built, each to the handler its design names.
   // The selection, not the current item: the current item also moves when the list merely
   // takes the focus, which must not replace the shown text.
   connect(savedCopies, &QListWidget::itemSelectionChanged, this, &ReportViewer::PickSavedCopy);

@@ -47,8 +47,13 @@ class ReportViewer : public QDialog {
                Clock clock = &QDateTime::currentDateTime, QWidget* parent = nullptr,
                WriteResult reportSaved = {}, Quit quit = {});
 
-  // Index 0 save a dated copy, 1 copy, 2 print, 3 open in the text editor, 4 font size.
-  void PressActionKey(int Index);
+  // The action keys along the top edge: the shown text as a dated copy in operaciones/, to the
+  // clipboard, to the printer, into the system's text editor; and the next font size.
+  void SaveDatedCopy();
+  void CopyToClipboard();
+  void PrintShownText();
+  void OpenInTextEditor();
+  void StepFontSize();
   // Deletes the selected file.
   void PressDelete();
   // Ends the program.
@@ -90,12 +95,7 @@ class ReportViewer : public QDialog {
   // Says that `what` could not be written and why, or hides the line when `result` is a success.
   void ShowWriteResult(const QString& what, const WriteResult& result);
 
-  void SaveDatedCopy();
-  void CopyToClipboard();
-  void PrintShownText();
-  void OpenInTextEditor();
   std::optional<std::filesystem::path> WriteShownTextToItsFile();
-  void StepFontSize();
 
   std::filesystem::path OperationLogPath() const;
   std::filesystem::path SavedOperationsFolder() const;

@@ -36,28 +36,6 @@ QString WithSystemLineEnds(QString text) {
 
 }  // namespace
 
-void ReportViewer::PressActionKey(int Index) {
-  switch (Index) {
-    case 0:
-      SaveDatedCopy();
-      break;
-    case 1:
-      CopyToClipboard();
-      break;
-    case 2:
-      PrintShownText();
-      break;
-    case 3:
-      OpenInTextEditor();
-      break;
-    case 4:
-      StepFontSize();
-      break;
-    default:
-      break;
-  }
-}
-
 void ReportViewer::SaveDatedCopy() {
   // Two copies in one minute get the same name; the second becomes "NAME (2)" rather than
   // replacing the first. A missing folder simply makes the write fail, which is then said.

@@ -37,13 +37,6 @@ int BmpBitCount(const QString& path) {
   return qFromLittleEndian<quint16>(header.constData() + 28);
 }
 
-bool ColoursClose(QColor actual, QColor expected, int tolerance) {
-  return qAbs(actual.red() - expected.red()) <= tolerance &&
-         qAbs(actual.green() - expected.green()) <= tolerance &&
-         qAbs(actual.blue() - expected.blue()) <= tolerance &&
-         qAbs(actual.alpha() - expected.alpha()) <= tolerance;
-}
-
 // A failed drawing leaves nothing but the background: a single colour.
 bool HasDrawing(const QImage& image) {
   const QRgb first = image.pixel(0, 0);
@@ -80,8 +73,6 @@ class PicturesTest : public QObject {
   void IconHoldsBothSizes();
   void OperatorSymbolIsBlackAndCentredOnWhite_data();
   void OperatorSymbolIsBlackAndCentredOnWhite();
-  void AboutCornersContinueTheBackground_data();
-  void AboutCornersContinueTheBackground();
 };
 
 // The generator draws each file from its catalog row: a row changed without drawing the files
@@ -209,23 +200,6 @@ void PicturesTest::OperatorSymbolIsBlackAndCentredOnWhite() {
            qPrintable(QStringLiteral("left %1, right %2").arg(left).arg(right)));
   QVERIFY2(qAbs(top - bottom) <= 2,
            qPrintable(QStringLiteral("top %1, bottom %2").arg(top).arg(bottom)));
-}
-
-void PicturesTest::AboutCornersContinueTheBackground_data() {
-  QTest::addColumn<qreal>("scale");
-  QTest::newRow("1x") << 1.0;
-  QTest::newRow("2x") << 2.0;
-}
-
-void PicturesTest::AboutCornersContinueTheBackground() {
-  QFETCH(qreal, scale);
-  // The about image lies on the window at (768, 496) pixels, straight over the background.
-  const QImage about = Picture(PictureId::About, scale).toImage();
-  const QImage background = Picture(PictureId::Background, scale).toImage();
-  const QPoint origin = QPoint(768, 496) * scale;
-  for (const QPoint corner : {QPoint(0, 0), QPoint(about.width() - 1, about.height() - 1)}) {
-    QVERIFY(ColoursClose(about.pixelColor(corner), background.pixelColor(origin + corner), 12));
-  }
 }
 
 }  // namespace cinta

@@ -19,34 +19,27 @@ class FormatKeysTest : public QObject {
   void FormatKeyShowsTheFormattedView_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("row0");
-    QTest::addColumn<QString>("row1");
     QTest::addColumn<QString>("result");
     QTest::newRow("key ,00") << "1234,5+1a"
                              << "1.234,50"
-                             << "1,00"
                              << "1.235,50";
     QTest::newRow("key ,00$") << "1234,5+1c"
                               << "1.234,50 €"
-                              << "1,00 €"
                               << "1.235,50 €";
     QTest::newRow("key Z") << "1234,5+1z"
                            << "1.235"
-                           << "1"
                            << "1.236";
     QTest::newRow("key Z$") << "1234,5+1Z"
                             << "1.235 €"
-                            << "1 €"
                             << "1.236 €";
   }
   void FormatKeyShowsTheFormattedView() {
     QFETCH(QString, keys);
     QFETCH(QString, row0);
-    QFETCH(QString, row1);
     QFETCH(QString, result);
     TapeWindow& w = *window_;
     PressKeys(w, keys.toStdString());
     QCOMPARE(QString::fromStdString(w.rowValues(0).Text()), row0);
-    QCOMPARE(QString::fromStdString(w.rowValues(1).Text()), row1);
     QCOMPARE(w.formattedResult->Text(), result);
     for (int row = 0; row <= 1; ++row) {
       QVERIFY(!w.rowEntries(row).Visible());

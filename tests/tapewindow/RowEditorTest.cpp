@@ -203,7 +203,7 @@ class RowEditorTest : public QObject {
   void EditorGoesWhenItsRowIsScrolledAway() {
     TapeWindow& w = *window_;
     RowEditor& editor = OpenEditorOn(0);
-    w.rowCanvas.SetTop(w.rowCanvas.Top() - 665);
+    w.PressScrollDown();
     QVERIFY(editor.isVisible());
     QCOMPARE(editor.geometry(), w.rowCanvas.PixelRect(w.rowEntries(0)).adjusted(1, 1, -1, -1));
     w.rowCanvas.SetTop(-40000);
