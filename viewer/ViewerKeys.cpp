@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The keys of the viewer, acting on the shown text or on the selected file.
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QRegularExpression>
 #include <system_error>
 
+#include "controls/SystemClipboard.h"
 #include "textfile/AtomicWrite.h"
 #include "viewer/DatedCopyName.h"
 #include "viewer/FileText.h"
@@ -22,18 +20,6 @@ constexpr int kFontSizeStep = 2;
 constexpr int kFontSizePastLargest = 24;
 constexpr int kSmallestFontSize = 12;
 
-// The report's lines end in CR LF, which a program on Linux or macOS would show with a stray CR;
-// every line break, CR LF, CR or LF, becomes the system's own. Qt's Windows clipboard puts a CR
-// before each LF that has none and leaves CR LF alone, so Windows gets CR LF exactly once.
-QString WithSystemLineEnds(QString text) {
-  static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-#ifdef Q_OS_WIN
-  return text.replace(lineBreak, QStringLiteral("\r\n"));
-#else
-  return text.replace(lineBreak, QStringLiteral("\n"));
-#endif
-}
-
 }  // namespace
 
 void ReportViewer::SaveDatedCopy() {
@@ -46,9 +32,8 @@ void ReportViewer::SaveDatedCopy() {
 }
 
 void ReportViewer::CopyToClipboard() {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->clear();
-  clipboard->setText(WithSystemLineEnds(reportText->Text()));
+  // The report's lines end in CR LF, which a program on Linux would show with a stray CR.
+  PutOnClipboard(reportText->Text());
 }
 
 void ReportViewer::PrintShownText() {
