@@ -58,7 +58,7 @@ class LongInputTest : public QObject {
   }
 
   // A column pasted where no row is edited, or dropped as text or as a file in either encoding,
-  // becomes rows at the end of the tape, which one undo takes back.
+  // becomes rows at the end of the tape, which the recovery file keeps and one undo takes back.
   void ColumnPastedOrDropped_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QByteArray>("column");
@@ -111,6 +111,7 @@ class LongInputTest : public QObject {
     }
     QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
     QCOMPARE(w.resultBox->Text(), result);
+    QCOMPARE(TapeSnapshot(TapeWindow(folder_.Path())), TapeSnapshot(w));
     QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(TapeSnapshot(w), before);
   }
