@@ -9,6 +9,31 @@
 
 namespace cinta {
 
+TapeSession::Step::Step(TapeSession& session, std::optional<StepKind> undoAs)
+    : session_(session), undoAs_(undoAs), outermost_(!session.inStep_) {
+  if (!outermost_) return;
+  session_.inStep_ = true;
+  session_.recorder_.Begin();
+}
+
+TapeSession::Step::~Step() {
+  if (!outermost_) return;
+  session_.inStep_ = false;
+  TapeChange change = session_.recorder_.End();
+  if (session_.stepEnded_) session_.stepEnded_(change);
+  if (undoAs_) session_.history_.Record(std::move(change), *undoAs_);
+}
+
+void TapeSession::Undo() {
+  const Step step(*this, std::nullopt);
+  history_.Undo(tape_);
+}
+
+void TapeSession::Redo() {
+  const Step step(*this, std::nullopt);
+  history_.Redo(tape_);
+}
+
 bool TapeSession::Press(Key key) {
   int& evaluatedRows = state_.evaluatedRows;
   if (const auto digit = DigitOf(key)) return PressDigitKey(tape_, *digit, evaluatedRows);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,7 +11,9 @@
 #include "calc/FormatMode.h"
 #include "calc/Key.h"
 #include "calc/PreviousResults.h"
-#include "calc/TapeFields.h"
+#include "calc/RestorableTape.h"
+#include "calc/TapeHistory.h"
+#include "calc/TapeRecorder.h"
 
 namespace cinta {
 
@@ -20,12 +24,33 @@ struct KeyState {
   FormatMode formatMode = FormatMode::TwoDecimals;
 };
 
-// A tape, its list of previous results and the state of its keys: the core side of every key
-// the user presses, so that no key's rule reaches into the window's state.
+// A tape, its list of previous results, the state of its keys and the history of its changes:
+// the core side of every key the user presses, so that no key's rule reaches into the window's
+// state.
 class TapeSession {
  public:
+  // Told what each step changed as it ends, so that the change can be kept beyond the program.
+  using StepEnded = std::function<void(const TapeChange&)>;
+
   // `tape` and `list` are bound, not used, until the first key.
-  TapeSession(TapeFields& tape, PreviousResultsList& list) : tape_(tape), list_(list) {}
+  TapeSession(RestorableTape& tape, PreviousResultsList& list, StepEnded stepEnded = {})
+      : tape_(tape), list_(list), recorder_(tape), stepEnded_(std::move(stepEnded)) {}
+
+  // One user action that changes the tape or how it is shown, from its first change to its last.
+  // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, scrolling, the eraser of
+  // the list); StepEnded is told of it when it ends. A step begun inside another is part of it.
+  class Step {
+   public:
+    Step(TapeSession& session, std::optional<StepKind> undoAs);
+    ~Step();
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+   private:
+    TapeSession& session_;
+    std::optional<StepKind> undoAs_;
+    bool outermost_;
+  };
 
   // Presses `key` on the tape. False when the row refused it (a digit, decimal mark or sign past
   // the row's limit), when it added or removed no row (an operator key after the last row, CE on
@@ -45,6 +70,10 @@ class TapeSession {
   // ran out before the figures did.
   bool AppendFigures(const std::vector<std::string>& figures);
 
+  // Take back the last change of the tape, and make it again; each is a step of its own.
+  void Undo();
+  void Redo();
+
   int EvaluatedRows() const { return state_.evaluatedRows; }
   FormatMode CurrentFormatMode() const { return state_.formatMode; }
   // The state that undo and the recovery file keep and put back.
@@ -56,10 +85,14 @@ class TapeSession {
   void SetCurrencySymbol(std::string symbol) { currencySymbol_ = std::move(symbol); }
 
  private:
-  TapeFields& tape_;
+  RestorableTape& tape_;
   PreviousResultsList& list_;
   KeyState state_;
   std::string currencySymbol_;
+  TapeRecorder recorder_;
+  TapeHistory history_;
+  StepEnded stepEnded_;
+  bool inStep_ = false;
 };
 
 }  // namespace cinta

@@ -14,7 +14,7 @@ constexpr int kContainerExtraHeight = 400;
 }  // namespace
 
 void TapeWindow::PressClear() {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   session_.Press(Key::Clear);
   rowCanvas.SetLeft(kContainerStartLeft);
   rowCanvas.SetHeight(tapeView->Height() + kContainerExtraHeight);
@@ -22,7 +22,7 @@ void TapeWindow::PressClear() {
 }
 
 void TapeWindow::PressClearEntry() {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   if (!session_.Press(Key::ClearEntry)) return;
   rowCanvas.SetHeight(rowCanvas.Height() - RowGrowth());
   // Back by the step the row's operator key moved it, so the new last row stays where rows are

@@ -87,7 +87,7 @@ bool TapeWindow::ClipboardKeyForTheWindow(const QKeyEvent& event, const QObject*
 void TapeWindow::AppendFigures(std::string_view text) {
   bool allTaken = false;
   {
-    const Step step(*this, StepKind::Change);
+    const TapeSession::Step step(session_, StepKind::Change);
     const int before = lastRow;
     allTaken = session_.AppendFigures(ReadFigureColumn(text));
     // The rows move up as they would for each figure typed, so the last stands where rows are

@@ -5,12 +5,12 @@
 namespace cinta {
 
 void TapeWindow::PressFormat(FormatMode mode) {
-  const Step step(*this, StepKind::View);
+  const TapeSession::Step step(session_, StepKind::View);
   session_.Press(FormatKey(mode));
 }
 
 void TapeWindow::PressEquals() {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   session_.Press(Key::Equals);
 }
 

@@ -8,27 +8,27 @@
 namespace cinta {
 
 void TapeWindow::PressDigit(int digit) {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   if (!session_.Press(DigitKey(digit))) QApplication::beep();
 }
 
 void TapeWindow::PressDecimal() {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   if (!session_.Press(Key::Decimal)) QApplication::beep();
 }
 
 void TapeWindow::PressBackspace() {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   session_.Press(Key::Backspace);
 }
 
 void TapeWindow::PressSign() {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   if (!session_.Press(Key::Sign)) QApplication::beep();
 }
 
 void TapeWindow::EditRow(int row, std::string_view text) {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   session_.EditRow(row, text);
 }
 

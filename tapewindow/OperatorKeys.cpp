@@ -5,7 +5,7 @@
 namespace cinta {
 
 void TapeWindow::PressOperator(OperatorCode code) {
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   if (!session_.Press(OperatorKey(code))) return;
   // The rows move up by the new row's step, so it stands where the row before was entered.
   rowCanvas.SetHeight(rowCanvas.Height() + RowGrowth());

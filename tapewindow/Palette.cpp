@@ -13,7 +13,7 @@ void TapeWindow::OpenPalette(int row) {
 
 void TapeWindow::PickFromPalette(OperatorCode code) {
   {
-    const Step step(*this, StepKind::Change);
+    const TapeSession::Step step(session_, StepKind::Change);
     // After a clear key removed the row while the choice was pending, paletteRow names no row
     // and nothing changes.
     session_.PickFromPalette(paletteRow, code);

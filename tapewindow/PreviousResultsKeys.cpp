@@ -7,13 +7,13 @@ namespace cinta {
 void TapeWindow::PickPreviousResult() {
   const int selected = previousResults->currentIndex();
   if (selected < 0) return;
-  const Step step(*this, StepKind::Change);
+  const TapeSession::Step step(session_, StepKind::Change);
   session_.PickPreviousResult(previousResults->itemText(selected).toStdString());
 }
 
 void TapeWindow::PressClearResults() {
   // The list is no part of the tape: undo leaves it as it is.
-  const Step step(*this, std::nullopt);
+  const TapeSession::Step step(session_, std::nullopt);
   session_.Press(Key::ClearResults);
 }
 

@@ -14,7 +14,7 @@ namespace cinta {
 std::string TapeWindow::ReportOfTape() {
   // In the formatted view the captions are formatted afresh first; in the edit view nothing
   // changes and the step keeps nothing.
-  const Step step(*this, StepKind::View);
+  const TapeSession::Step step(session_, StepKind::View);
   session_.Press(Key::Save);
   return BuildTapeReport(tape_, operatorNames);
 }

@@ -7,12 +7,12 @@ namespace cinta {
 // Undo puts the rows back where they stood before the change it takes back, not before a scroll:
 // the steps are not kept.
 void TapeWindow::PressScrollUp() {
-  const Step step(*this, std::nullopt);
+  const TapeSession::Step step(session_, std::nullopt);
   rowCanvas.SetTop(rowCanvas.Top() + RowStep());
 }
 
 void TapeWindow::PressScrollDown() {
-  const Step step(*this, std::nullopt);
+  const TapeSession::Step step(session_, std::nullopt);
   rowCanvas.SetTop(rowCanvas.Top() - RowStep());
 }
 

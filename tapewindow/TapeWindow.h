@@ -11,8 +11,6 @@
 
 #include "calc/Key.h"
 #include "calc/OperatorCode.h"
-#include "calc/TapeHistory.h"
-#include "calc/TapeRecorder.h"
 #include "calc/TapeSession.h"
 #include "controls/ComboBox.h"
 #include "controls/ControlArray.h"
@@ -38,10 +36,11 @@ class ClientArea;
 struct KeyDeclaration;
 
 // The calculator's main window. Its controls show the tape that WindowTape keeps in a model; the
-// handlers below press the session's keys, which hold the rules, and move the view. Every change
-// goes through WindowTape, which tells a recorder, so that undo can take it back and the recovery
-// file keeps the tape if the program ends other than by its close keys. The controls are named by
-// their role and are public, so that tests click and read them.
+// handlers below press the session's keys, which hold the rules, and move the view, each within
+// one of the session's steps. Every change goes through WindowTape, which tells the session's
+// recorder, so that undo can take it back and the recovery file keeps the tape if the program
+// ends other than by its close keys. The controls are named by their role and are public, so that
+// tests click and read them.
 class TapeWindow : public QWidget {
  public:
   // `programDir` holds configuracion/ (read at start-up) and operaciones/. The window keeps its
@@ -162,22 +161,6 @@ class TapeWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // One key press that changes the tape or how it is shown, from its first write to its last.
-  // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, the scroll keys, the
-  // eraser); the recovery file gets it when it ends. A step begun inside another is part of it.
-  class Step {
-   public:
-    Step(TapeWindow& form, std::optional<StepKind> undoAs);
-    ~Step();
-    Step(const Step&) = delete;
-    Step& operator=(const Step&) = delete;
-
-   private:
-    TapeWindow& form_;
-    std::optional<StepKind> undoAs_;
-    bool outermost_;
-  };
-
   // Builds every key but the palette's from its declaration.
   void CreateKeys();
   // Builds the key `declaration` declares on `parent`, and makes it the member of its role.
@@ -253,13 +236,13 @@ class TapeWindow : public QWidget {
                      if (paletteRow >= first) paletteRow = kNoPaletteRow;
                    }};
   PreviousResultsControls previousResults_{previousResults, clearResultsKey};
-  TapeSession session_{tape_, previousResults_};
+  // Every step ends in the recovery file, and the window then says whether it is protected.
+  TapeSession session_{tape_, previousResults_, [this](const TapeChange& change) {
+                         journal_.Record(change, tape_, previousResults_);
+                         ShowProtection();
+                       }};
   std::unique_ptr<AccessibleTape> accessibleTape_;
-  // Notes what each step changes on the tape, for undo and the recovery file.
-  TapeRecorder recorder_{tape_};
-  TapeHistory history_;
   RecoveryJournal journal_{recoveryFile_};
-  bool inStep_ = false;
 };
 
 }  // namespace cinta

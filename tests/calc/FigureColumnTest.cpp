@@ -20,6 +20,7 @@ TEST(FigureColumn, ReadsTheLastFigureOfEachLine) {
     const char* text;
     const char* figures;
   };
+  const std::string tooLong(65, '9');
   const Case cases[] = {
       {"1.234,56\n1,234.56\n1 234,56\n1\u00a0234,56\n1\u202f234,56",
        "1234.56|1234.56|1234.56|"
@@ -44,7 +45,7 @@ TEST(FigureColumn, ReadsTheLastFigureOfEachLine) {
       {"Extracto\n\n12\nSin importe\n\r\n3", "12|3"},
       {"", ""},
       {"1e5 FAC2024", ""},
-      {std::string(65, '9').c_str(), ""},
+      {tooLong.c_str(), ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
