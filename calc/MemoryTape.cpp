@@ -4,10 +4,27 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "calc/NumberText.h"
+
 namespace cinta {
 
-MemoryTape::MemoryTape() : rows_(1) {
-  rows_[0].operatorCode = "0";
+MemoryTape::Row::Row(std::string_view operand, std::string_view code) {
+  SetOperand(operand);
+  SetCode(code);
+}
+
+void MemoryTape::Row::SetOperand(std::string_view text) {
+  operandText = text;
+  value = TextToNumber(text);
+}
+
+void MemoryTape::Row::SetCode(std::string_view text) {
+  operatorCode = text;
+  code = ParseOperatorCode(text);
+}
+
+MemoryTape::MemoryTape() {
+  rows_.emplace_back("", "0");
 }
 
 const MemoryTape::Row& MemoryTape::At(int row) const {
@@ -26,18 +43,25 @@ std::string MemoryTape::OperandText(int row) const {
 }
 void MemoryTape::SetOperandText(int row, std::string_view text) {
   FieldChanging(row, RowField::Operand, At(row).operandText, text);
-  At(row).operandText = text;
+  At(row).SetOperand(text);
 }
 std::string MemoryTape::OperatorCode(int row) const {
   return At(row).operatorCode;
 }
 void MemoryTape::SetOperatorCode(int row, std::string_view code) {
   FieldChanging(row, RowField::Operator, At(row).operatorCode, code);
-  At(row).operatorCode = code;
+  At(row).SetCode(code);
 }
 void MemoryTape::SetFormattedText(int row, std::string_view text) {
   FieldChanging(row, RowField::Formatted, At(row).formattedText, text);
   At(row).formattedText = text;
+}
+
+std::optional<double> MemoryTape::RowValue(int row) const {
+  return At(row).value;
+}
+std::optional<OperatorCode> MemoryTape::RowOperator(int row) const {
+  return At(row).code;
 }
 
 std::string MemoryTape::ResultText() const {
@@ -67,7 +91,7 @@ bool MemoryTape::IsEditView() const {
 }
 
 void MemoryTape::AppendRow(std::string_view operandText, std::string_view operatorCode) {
-  rows_.push_back(Row{std::string(operandText), std::string(operatorCode), {}});
+  rows_.emplace_back(operandText, operatorCode);
 }
 
 void MemoryTape::AppendRow() {
@@ -78,7 +102,8 @@ void MemoryTape::AppendRow() {
 
 void MemoryTape::RemoveRowsFrom(int first) {
   RowsRemoving(first);
-  rows_.resize(std::min(rows_.size(), static_cast<std::size_t>(first)));
+  if (first >= 0 && static_cast<std::size_t>(first) < rows_.size())
+    rows_.erase(rows_.begin() + first, rows_.end());
 }
 
 TapeSettings MemoryTape::Settings() const {

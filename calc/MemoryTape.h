@@ -22,6 +22,8 @@ class MemoryTape : public RestorableTape {
   std::string OperatorCode(int row) const override;
   void SetOperatorCode(int row, std::string_view code) override;
   void SetFormattedText(int row, std::string_view text) override;
+  std::optional<double> RowValue(int row) const override;
+  std::optional<cinta::OperatorCode> RowOperator(int row) const override;
   std::string ResultText() const override;
   void SetResultText(std::string_view text) override;
   void SetFormattedResultText(std::string_view text) override;
@@ -48,9 +50,16 @@ class MemoryTape : public RestorableTape {
 
  private:
   struct Row {
+    Row(std::string_view operand, std::string_view code);
+    void SetOperand(std::string_view text);
+    void SetCode(std::string_view text);
+
     std::string operandText;
     std::string operatorCode;
     std::string formattedText;
+    // The texts above as read.
+    std::optional<double> value;
+    std::optional<cinta::OperatorCode> code;
     bool entryVisible = true;
     bool formattedVisible = false;
   };

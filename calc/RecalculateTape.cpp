@@ -13,7 +13,7 @@ namespace cinta {
 namespace {
 
 RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
-  const auto code = ParseOperatorCode(tape.OperatorCode(row));
+  const auto code = tape.RowOperator(row);
   if (!code) return RowOutcome::Applied;  // no operator: the total passes unchanged
   std::optional<double> value = total;
   if (IsUnary(*code)) {
@@ -23,7 +23,7 @@ RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
     // The reciprocal's refusal is decided by that text read back.
     if (*code == OperatorCode::Reciprocal) value = TextToNumber(text);
   } else {
-    value = TextToNumber(tape.OperandText(row));
+    value = tape.RowValue(row);
   }
   if (!value) return RowOutcome::Failed;
   return ApplyOperator(*code, *value, total);
@@ -39,7 +39,7 @@ void RecalculateTape(TapeFields& tape, int evaluatedRows) {
   bool refused = false;
   const int lastRow = tape.LastRow();
   if (lastRow <= 0) {
-    const auto value = TextToNumber(tape.OperandText(0));
+    const auto value = tape.RowValue(0);
     if (!value) {
       tape.SetResultText(kErrorText);
       return;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "calc/OperatorCode.h"
 
 namespace cinta {
 
@@ -20,6 +23,11 @@ class TapeFields {
   virtual std::string OperatorCode(int row) const = 0;
   virtual void SetOperatorCode(int row, std::string_view code) = 0;
   virtual void SetFormattedText(int row, std::string_view text) = 0;
+  // The row's number (TextToNumber of its text) and operator (ParseOperatorCode of its code) as
+  // an evaluation reads them: the model keeps them read as the texts change, so that evaluating
+  // the tape never reads a text again.
+  virtual std::optional<double> RowValue(int row) const = 0;
+  virtual std::optional<cinta::OperatorCode> RowOperator(int row) const = 0;
 
   virtual std::string ResultText() const = 0;
   virtual void SetResultText(std::string_view text) = 0;

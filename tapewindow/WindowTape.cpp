@@ -64,6 +64,14 @@ void WindowTape::SetFormattedText(int row, std::string_view text) {
   controls_.rowValues(row).SetText(text);
 }
 
+std::optional<double> WindowTape::RowValue(int row) const {
+  return model_.RowValue(row);
+}
+
+std::optional<OperatorCode> WindowTape::RowOperator(int row) const {
+  return model_.RowOperator(row);
+}
+
 std::string WindowTape::ResultText() const {
   return model_.ResultText();
 }

@@ -64,6 +64,8 @@ class WindowTape final : public RestorableTape {
   void SetOperatorCode(int row, std::string_view code) override;
   std::string FormattedText(int row) const override;
   void SetFormattedText(int row, std::string_view text) override;
+  std::optional<double> RowValue(int row) const override;
+  std::optional<cinta::OperatorCode> RowOperator(int row) const override;
   std::string ResultText() const override;
   void SetResultText(std::string_view text) override;
   std::string FormattedResultText() const override;
