@@ -7,13 +7,13 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
 
 #include "calc/FigureColumn.h"
 #include "calc/NumberText.h"
-#include "controls/RowEditor.h"
 #include "controls/SystemClipboard.h"
 #include "controls/Utf8Text.h"
 #include "tapewindow/TapeWindow.h"
@@ -72,16 +72,13 @@ void TapeWindow::OfferFiguresInAndOut() {
   connect(new QShortcut(kCopyTapeKey, this), &QShortcut::activated, this, [this] { CopyTape(); });
 }
 
-bool TapeWindow::ClipboardKeyForTheWindow(const QKeyEvent& event, const QObject* textBox) const {
+bool TapeWindow::ClipboardKeyForTheWindow(const QKeyEvent& event, const QObject* textBox) {
   // Copying from an entry without a selection copies the result; pasting into the read-only
   // result box pastes the column.
-  const auto* entry = textBox == &tapeView->Editor()
-                          ? static_cast<const QLineEdit*>(&tapeView->Editor())
-                      : textBox == resultBox ? static_cast<const QLineEdit*>(resultBox)
-                                             : nullptr;
+  const auto* entry = qobject_cast<const QLineEdit*>(textBox);
   if (entry == nullptr) return false;
   if (event.matches(QKeySequence::Copy)) return !entry->hasSelectedText();
-  return textBox == resultBox && event.matches(QKeySequence::Paste);
+  return entry->isReadOnly() && event.matches(QKeySequence::Paste);
 }
 
 void TapeWindow::AppendFigures(std::string_view text) {

@@ -176,7 +176,7 @@ class TapeWindow : public QWidget {
   // The clipboard's keys, the drop of figures and the tape's tooltip that tells of both.
   void OfferFiguresInAndOut();
   // Whether the clipboard key `event`, pressed in `textBox`, is the window's rather than the box's.
-  bool ClipboardKeyForTheWindow(const QKeyEvent& event, const QObject* textBox) const;
+  static bool ClipboardKeyForTheWindow(const QKeyEvent& event, const QObject* textBox);
   // The tape's report as the save key writes it, its formatted view formatted afresh first.
   std::string ReportOfTape();
   void NameControlsForAssistiveTechnology();
