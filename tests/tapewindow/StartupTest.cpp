@@ -486,7 +486,7 @@ class StartupTest : public QObject {
       const ProgramFolder folder;
       const std::filesystem::path tape = RecoveryFilePath(folder.Path());
       QVERIFY(QFile(tape).open(QIODevice::WriteOnly));
-      const QString lockPath = QFile::decodeName(tape.c_str()) + ".lock";
+      const QString lockPath = QString::fromStdU16String(tape.u16string()) + ".lock";
       const auto leave = [](const QString& path, const std::optional<QByteArray>& bytes) {
         QFile file(path);
         QVERIFY(!bytes || (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size()));
