@@ -28,11 +28,11 @@ const QKeySequence kCopyTapeKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 const QString kTapeTooltip = QStringLiteral(
     "Ctrl+V pega una columna de cifras al final de la cinta, una fila por línea; también se puede "
-    "soltar aquí un texto o un archivo .txt o .csv. Ctrl+C copia el resultado y Ctrl+Shift+C la "
+    "soltar aquí un texto o un archivo .txt o .csv. Ctrl+C copia el resultado y Ctrl+Mayús+C la "
     "cinta entera.");
 
-// The text or figure file dropped or about to be: a local .txt or .csv file no larger than the
-// viewer shows, else plain text.
+// The file of figures dropped or about to be: one local .txt or .csv file no larger than the
+// viewer shows.
 std::optional<QString> DroppedFile(const QMimeData& dropped) {
   if (!dropped.hasUrls() || dropped.urls().size() != 1) return std::nullopt;
   const QFileInfo file(dropped.urls().front().toLocalFile());
