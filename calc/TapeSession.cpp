@@ -86,7 +86,7 @@ bool TapeSession::AppendFigures(const std::vector<std::string>& figures) {
   BackToEditView(tape_);
   auto figure = figures.begin();
   const int last = tape_.LastRow();
-  const auto code = ParseOperatorCode(tape_.OperatorCode(last));
+  const auto code = tape_.RowOperator(last);
   const bool waitsForNumber = last == 0 || !code || !IsUnary(*code);
   if (waitsForNumber && tape_.OperandText(last).empty()) tape_.SetOperandText(last, *figure++);
   for (; figure != figures.end() && tape_.LastRow() < kLastRow; ++figure) {

@@ -48,7 +48,7 @@ void WindowTape::SetOperatorCode(int row, std::string_view code) {
   FieldChanging(row, RowField::Operator, model_.OperatorCode(row), code);
   model_.SetOperatorCode(row, code);
   // The operator button shows the same operator as its face.
-  if (const auto op = ParseOperatorCode(code)) {
+  if (const auto op = model_.RowOperator(row)) {
     controls_.rowOperatorButtons(row).SetPicture(
         controls_.operatorLegend(static_cast<int>(*op)).Picture());
   }
