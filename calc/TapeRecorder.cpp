@@ -48,8 +48,12 @@ void TapeRecorder::FieldChanging(int row, RowField field, std::string_view now,
 void TapeRecorder::RowsRemoving(int first) {
   const int end = std::min(tape_.LastRow() + 1, change_.before.state.rowCount);
   if (!recording_ || end <= first) return;
+  // Room too for the few fields a step writes after removing rows (C clears row 0 then), so that
+  // those do not move every removed row's note once more.
+  constexpr std::size_t kFieldsWrittenAfter = 16;
   change_.before.fields.reserve(change_.before.fields.size() +
-                                static_cast<std::size_t>(end - first) * std::size(kRowFields));
+                                static_cast<std::size_t>(end - first) * std::size(kRowFields) +
+                                kFieldsWrittenAfter);
   for (int row = first; row < end; ++row) {
     for (const RowField field : kRowFields) {
       if (Unnoted(row, field)) Note(row, field, ReadRowField(tape_, row, field));
@@ -65,9 +69,9 @@ TapeChange TapeRecorder::End() {
   const int added = std::max(0, after.state.rowCount - before.state.rowCount);
   after.fields.reserve(before.fields.size() +
                        static_cast<std::size_t>(added) * std::size(kRowFields));
-  // A field changed and changed back is no change.
-  std::vector<FieldValue> changed;
-  changed.reserve(before.fields.size());
+  // A field changed and changed back is no change: its note is dropped, in place, since C leaves
+  // a note for every field of every row it removes.
+  std::size_t kept = 0;
   for (FieldValue& old : before.fields) {
     noted_[static_cast<std::size_t>(old.row)] = 0;
     if (old.row < after.state.rowCount) {
@@ -75,9 +79,11 @@ TapeChange TapeRecorder::End() {
       if (now == old.text) continue;
       after.fields.push_back({old.row, old.field, std::move(now)});
     }
-    changed.push_back(std::move(old));
+    if (&before.fields[kept] != &old) before.fields[kept] = std::move(old);
+    ++kept;
   }
-  before.fields = std::move(changed);
+  before.fields.erase(before.fields.begin() + static_cast<std::ptrdiff_t>(kept),
+                      before.fields.end());
   for (int row = before.state.rowCount; row < after.state.rowCount; ++row) {
     for (const RowField field : kRowFields) {
       after.fields.push_back({row, field, ReadRowField(tape_, row, field)});

@@ -9,6 +9,8 @@
 namespace cinta {
 namespace {
 
+// A record's size and checksum, before its contents.
+constexpr std::size_t kFrameBytes = 8;
 // Rows 0 to 32767; row 0's operator is always Add.
 constexpr std::uint32_t kMaxRows = 32768;
 // Far beyond any place a real tape reaches, small enough that no arithmetic on it overflows.
@@ -40,6 +42,7 @@ class Writer {
     U32(static_cast<std::uint32_t>(text.size()));
     bytes_ += text;
   }
+  void Reserve(std::size_t size) { bytes_.reserve(size); }
   std::string& Bytes() { return bytes_; }
 
  private:
@@ -99,9 +102,8 @@ bool InRange(std::int64_t value, std::int64_t low, std::int64_t high) {
   return value >= low && value <= high;
 }
 
-std::string EncodeContents(std::uint64_t session, bool whole, const TapePatch& tape,
-                           const ListChange& list) {
-  Writer out;
+void EncodeContents(Writer& out, std::uint64_t session, bool whole, const TapePatch& tape,
+                    const ListChange& list) {
   const TapeWideState& state = tape.state;
   out.U64(session);
   out.U8((whole ? kWhole : 0U) | (state.editView ? kEditView : 0U) |
@@ -124,7 +126,18 @@ std::string EncodeContents(std::uint64_t session, bool whole, const TapePatch& t
   out.Text(list.fieldText);
   out.U32(static_cast<std::uint32_t>(list.appended.size()));
   for (const std::string& entry : list.appended) out.Text(entry);
-  return std::move(out.Bytes());
+}
+
+// What EncodeContents writes, or a little more: one allocation for a record of the whole tape.
+std::size_t ContentsSizeBound(const TapePatch& tape, const ListChange& list) {
+  constexpr std::size_t kStateBytes = 64;
+  constexpr std::size_t kFieldBytes = 9;
+  constexpr std::size_t kTextBytes = 4;
+  std::size_t size = kStateBytes + tape.state.resultText.size() +
+                     tape.state.formattedResultText.size() + list.fieldText.size();
+  for (const FieldValue& value : tape.fields) size += kFieldBytes + value.text.size();
+  for (const std::string& entry : list.appended) size += kTextBytes + entry.size();
+  return size;
 }
 
 // Every number is checked against what the window can hold before it is used: the file may
@@ -185,18 +198,23 @@ std::optional<RecoveryRecord> DecodeContents(std::string_view bytes) {
 
 std::string EncodeRecord(std::uint64_t session, bool whole, const TapePatch& tape,
                          const ListChange& list) {
-  const std::string contents = EncodeContents(session, whole, tape, list);
+  Writer out;
+  out.Reserve(kFrameBytes + ContentsSizeBound(tape, list));
+  out.U64(0);  // the frame, written below once the contents are known
+  EncodeContents(out, session, whole, tape, list);
+  std::string& bytes = out.Bytes();
+  const std::string_view contents = std::string_view(bytes).substr(kFrameBytes);
   Writer frame;
   frame.U32(static_cast<std::uint32_t>(contents.size()));
   frame.U32(Crc32(contents));
-  return std::move(frame.Bytes()) + contents;
+  bytes.replace(0, kFrameBytes, frame.Bytes());
+  return std::move(bytes);
 }
 
 std::optional<DecodedRecord> DecodeRecord(std::string_view bytes) {
   Reader frame(bytes);
   const std::uint32_t size = frame.U32();
   const std::uint32_t crc = frame.U32();
-  constexpr std::size_t kFrameBytes = 8;
   if (!frame.Ok() || size > bytes.size() - kFrameBytes) return std::nullopt;
   const std::string_view contents = bytes.substr(kFrameBytes, size);
   if (Crc32(contents) != crc) return std::nullopt;

@@ -6,9 +6,13 @@
 #include <string_view>
 
 #include "calc/FormatWithPattern.h"
+#include "calc/Key.h"
+#include "calc/MemoryPreviousResults.h"
 #include "calc/MemoryTape.h"
 #include "calc/NumberText.h"
 #include "calc/RecalculateTape.h"
+#include "calc/RowKeys.h"
+#include "calc/TapeSession.h"
 
 namespace cinta {
 namespace {
@@ -125,6 +129,25 @@ void BM_FormatWithPattern(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<long long>(kValues.size()));
 }
 BENCHMARK(BM_FormatWithPattern);
+
+// C on the longest everyday tape and its undo, in the session without a window: the model's and
+// the history's share of what the window's C and undo cost. Each iteration times one C and one
+// undo, which brings the tape back for the next.
+void BM_ClearAndUndo(benchmark::State& state) {
+  MemoryTape tape = TapeOf(kEverydayCycle, kLastRow + 1);
+  MemoryPreviousResults list;
+  TapeSession session(tape, list);
+  session.Press(Key::Equals);
+  for (auto _ : state) {
+    {
+      const TapeSession::Step step(session, StepKind::Change);
+      session.Press(Key::Clear);
+    }
+    session.Undo();
+  }
+  if (tape.LastRow() != kLastRow) state.SkipWithError("undo did not bring the rows back");
+}
+BENCHMARK(BM_ClearAndUndo)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cinta
