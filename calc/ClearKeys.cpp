@@ -13,14 +13,14 @@ void PressClearKey(TapeFields& tape, PreviousResultsList& list) {
   tape.SetOperatorCode(0, "0");
 }
 
-bool PressClearEntryKey(TapeFields& tape, int& evaluatedRows) {
+bool PressClearEntryKey(TapeFields& tape) {
   const int lastRow = tape.LastRow();
   if (lastRow != 0) {
     tape.RemoveRowsFrom(lastRow);
   } else {
     tape.SetOperandText(0, "");
   }
-  EvaluateEveryRow(tape, evaluatedRows);
+  EvaluateEveryRow(tape);
   return lastRow != 0;
 }
 

@@ -106,6 +106,20 @@ void MemoryTape::RemoveRowsFrom(int first) {
     rows_.erase(rows_.begin() + first, rows_.end());
 }
 
+int MemoryTape::EvaluatedRows() const {
+  return settings_.evaluatedRows;
+}
+void MemoryTape::SetEvaluatedRows(int rows) {
+  settings_.evaluatedRows = rows;
+}
+
+FormatMode MemoryTape::CurrentFormatMode() const {
+  return settings_.formatMode;
+}
+void MemoryTape::SetFormatMode(FormatMode mode) {
+  settings_.formatMode = mode;
+}
+
 TapeSettings MemoryTape::Settings() const {
   return settings_;
 }

@@ -24,6 +24,10 @@ class MemoryTape : public RestorableTape {
   void SetFormattedText(int row, std::string_view text) override;
   std::optional<double> RowValue(int row) const override;
   std::optional<cinta::OperatorCode> RowOperator(int row) const override;
+  int EvaluatedRows() const override;
+  void SetEvaluatedRows(int rows) override;
+  FormatMode CurrentFormatMode() const override;
+  void SetFormatMode(FormatMode mode) override;
   std::string ResultText() const override;
   void SetResultText(std::string_view text) override;
   void SetFormattedResultText(std::string_view text) override;

@@ -19,14 +19,14 @@ std::size_t WithoutLastCharacter(const std::string& text) {
 
 }  // namespace
 
-bool PressDigitKey(TapeFields& tape, int digit, int& evaluatedRows) {
+bool PressDigitKey(TapeFields& tape, int digit) {
   if (digit < 0 || digit > 9) return false;
   const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.size() >= kMaxRowTextLength) return false;
   BackToEditView(tape);
   tape.SetOperandText(row, text + static_cast<char>('0' + digit));
-  EvaluateEveryRow(tape, evaluatedRows);
+  EvaluateEveryRow(tape);
   return true;
 }
 
@@ -39,26 +39,26 @@ bool PressCommaKey(TapeFields& tape) {
   return true;
 }
 
-void PressBackspaceKey(TapeFields& tape, int& evaluatedRows) {
+void PressBackspaceKey(TapeFields& tape) {
   const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.empty()) return;
   tape.SetOperandText(row, std::string_view(text).substr(0, WithoutLastCharacter(text)));
-  EvaluateEveryRow(tape, evaluatedRows);
+  EvaluateEveryRow(tape);
 }
 
-bool PressSignKey(TapeFields& tape, int& evaluatedRows) {
+bool PressSignKey(TapeFields& tape) {
   const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.size() >= kMaxRowTextLength) return false;
   tape.SetOperandText(row, '-' + text);
-  EvaluateEveryRow(tape, evaluatedRows);
+  EvaluateEveryRow(tape);
   return true;
 }
 
-void TypeRowText(TapeFields& tape, int row, std::string_view text, int& evaluatedRows) {
+void TypeRowText(TapeFields& tape, int row, std::string_view text) {
   tape.SetOperandText(row, text);
-  EvaluateEveryRow(tape, evaluatedRows);
+  EvaluateEveryRow(tape);
 }
 
 }  // namespace cinta

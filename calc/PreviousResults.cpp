@@ -14,9 +14,9 @@ void StoreResult(PreviousResultsList& list, const TapeFields& tape) {
   if (!list.IsShown()) list.Show();
 }
 
-void PickEntry(TapeFields& tape, std::string_view entry, int& evaluatedRows) {
+void PickEntry(TapeFields& tape, std::string_view entry) {
   tape.SetOperandText(tape.LastRow(), entry);
-  EvaluateEveryRow(tape, evaluatedRows);
+  EvaluateEveryRow(tape);
 }
 
 void EmptyList(PreviousResultsList& list) {

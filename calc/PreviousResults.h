@@ -29,9 +29,8 @@ class PreviousResultsList {
 // it in the text field; the first stored result brings the list into view.
 void StoreResult(PreviousResultsList& list, const TapeFields& tape);
 
-// Replaces the whole text of the last row with a picked entry, sets evaluatedRows to every row
-// and evaluates them.
-void PickEntry(TapeFields& tape, std::string_view entry, int& evaluatedRows);
+// Replaces the whole text of the last row with a picked entry and evaluates every row.
+void PickEntry(TapeFields& tape, std::string_view entry);
 
 // Removes every entry and empties the text field; the list stays shown.
 void EmptyList(PreviousResultsList& list);

@@ -65,9 +65,13 @@ void RecalculateTape(TapeFields& tape, int evaluatedRows) {
   if (!refused) tape.SetResultText(NumberToText(total));
 }
 
-void EvaluateEveryRow(TapeFields& tape, int& evaluatedRows) {
-  evaluatedRows = tape.LastRow() + 1;
-  RecalculateTape(tape, evaluatedRows);
+void EvaluateRows(TapeFields& tape, int rows) {
+  tape.SetEvaluatedRows(rows);
+  RecalculateTape(tape, rows);
+}
+
+void EvaluateEveryRow(TapeFields& tape) {
+  EvaluateRows(tape, tape.LastRow() + 1);
 }
 
 }  // namespace cinta

@@ -10,8 +10,11 @@ namespace cinta {
 // refused or an operation failed. Unary rows get the value they act on written into their text.
 void RecalculateTape(TapeFields& tape, int evaluatedRows);
 
+// Keeps `rows` as the tape's evaluated rows and folds them.
+void EvaluateRows(TapeFields& tape, int rows);
+
 // Evaluates every row, as each key that changes a number or an operator does; only an operator
 // key leaves its new, still empty row out.
-void EvaluateEveryRow(TapeFields& tape, int& evaluatedRows);
+void EvaluateEveryRow(TapeFields& tape);
 
 }  // namespace cinta

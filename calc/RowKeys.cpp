@@ -9,21 +9,20 @@
 
 namespace cinta {
 
-bool PressOperatorKey(TapeFields& tape, OperatorCode code, int& evaluatedRows) {
+bool PressOperatorKey(TapeFields& tape, OperatorCode code) {
   if (tape.LastRow() >= kLastRow) return false;
   BackToEditView(tape);
   tape.AppendRow();
   const int row = tape.LastRow();
   tape.SetOperatorCode(row, CodeText(code));
-  evaluatedRows = IsUnary(code) ? row + 1 : row;
-  RecalculateTape(tape, evaluatedRows);
+  EvaluateRows(tape, IsUnary(code) ? row + 1 : row);
   return true;
 }
 
-void PressPaletteKey(TapeFields& tape, int row, OperatorCode code, int& evaluatedRows) {
+void PressPaletteKey(TapeFields& tape, int row, OperatorCode code) {
   if (row < 0 || row > tape.LastRow()) return;
   tape.SetOperatorCode(row, CodeText(code));
-  EvaluateEveryRow(tape, evaluatedRows);
+  EvaluateEveryRow(tape);
 }
 
 }  // namespace cinta

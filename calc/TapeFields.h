@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/FormatMode.h"
 #include "calc/OperatorCode.h"
 
 namespace cinta {
@@ -28,6 +29,14 @@ class TapeFields {
   // the tape never reads a text again.
   virtual std::optional<double> RowValue(int row) const = 0;
   virtual std::optional<cinta::OperatorCode> RowOperator(int row) const = 0;
+
+  // How many rows, from the top, the last evaluation took: an operator key leaves its new row out
+  // while that waits for its number.
+  virtual int EvaluatedRows() const = 0;
+  virtual void SetEvaluatedRows(int rows) = 0;
+  // The format key last pressed, whose pattern the formatted view shows.
+  virtual FormatMode CurrentFormatMode() const = 0;
+  virtual void SetFormatMode(FormatMode mode) = 0;
 
   virtual std::string ResultText() const = 0;
   virtual void SetResultText(std::string_view text) = 0;

@@ -35,25 +35,24 @@ void TapeSession::Redo() {
 }
 
 bool TapeSession::Press(Key key) {
-  int& evaluatedRows = state_.evaluatedRows;
-  if (const auto digit = DigitOf(key)) return PressDigitKey(tape_, *digit, evaluatedRows);
-  if (const auto code = OperatorOf(key)) return PressOperatorKey(tape_, *code, evaluatedRows);
+  if (const auto digit = DigitOf(key)) return PressDigitKey(tape_, *digit);
+  if (const auto code = OperatorOf(key)) return PressOperatorKey(tape_, *code);
   if (const auto mode = FormatModeOf(key)) {
-    PressFormatKey(tape_, *mode, state_.formatMode, currencySymbol_);
+    PressFormatKey(tape_, *mode, currencySymbol_);
     return true;
   }
   switch (key) {
     case Key::Decimal:
       return PressCommaKey(tape_);
     case Key::Sign:
-      return PressSignKey(tape_, evaluatedRows);
+      return PressSignKey(tape_);
     case Key::ClearEntry:
-      return PressClearEntryKey(tape_, evaluatedRows);
+      return PressClearEntryKey(tape_);
     case Key::Backspace:
-      PressBackspaceKey(tape_, evaluatedRows);
+      PressBackspaceKey(tape_);
       return true;
     case Key::Equals:
-      PressEqualsKey(tape_, evaluatedRows);
+      PressEqualsKey(tape_);
       return true;
     case Key::Clear:
       PressClearKey(tape_, list_);
@@ -62,7 +61,7 @@ bool TapeSession::Press(Key key) {
       EmptyList(list_);
       return true;
     case Key::Save:
-      RefreshFormattedView(tape_, state_.formatMode, currencySymbol_);
+      RefreshFormattedView(tape_, currencySymbol_);
       return true;
     default:
       return false;
@@ -70,15 +69,15 @@ bool TapeSession::Press(Key key) {
 }
 
 void TapeSession::PickFromPalette(int row, OperatorCode code) {
-  PressPaletteKey(tape_, row, code, state_.evaluatedRows);
+  PressPaletteKey(tape_, row, code);
 }
 
 void TapeSession::EditRow(int row, std::string_view text) {
-  TypeRowText(tape_, row, text, state_.evaluatedRows);
+  TypeRowText(tape_, row, text);
 }
 
 void TapeSession::PickPreviousResult(std::string_view entry) {
-  PickEntry(tape_, entry, state_.evaluatedRows);
+  PickEntry(tape_, entry);
 }
 
 bool TapeSession::AppendFigures(const std::vector<std::string>& figures) {
@@ -96,7 +95,7 @@ bool TapeSession::AppendFigures(const std::vector<std::string>& figures) {
     tape_.SetOperatorCode(row, CodeText(negative ? OperatorCode::Subtract : OperatorCode::Add));
     tape_.SetOperandText(row, std::string_view(*figure).substr(negative ? 1 : 0));
   }
-  EvaluateEveryRow(tape_, state_.evaluatedRows);
+  EvaluateEveryRow(tape_);
   return figure == figures.end();
 }
 

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "calc/FormatMode.h"
 #include "calc/Key.h"
 #include "calc/PreviousResults.h"
 #include "calc/RestorableTape.h"
@@ -17,14 +16,7 @@
 
 namespace cinta {
 
-// What the keys keep besides the rows: how many rows the last evaluation took, and the format
-// key last pressed.
-struct KeyState {
-  int evaluatedRows = 0;
-  FormatMode formatMode = FormatMode::TwoDecimals;
-};
-
-// A tape, its list of previous results, the state of its keys and the history of its changes:
+// A tape, its list of previous results and the history of its changes:
 // the core side of every key the user presses, so that no key's rule reaches into the window's
 // state.
 class TapeSession {
@@ -74,12 +66,6 @@ class TapeSession {
   void Undo();
   void Redo();
 
-  int EvaluatedRows() const { return state_.evaluatedRows; }
-  FormatMode CurrentFormatMode() const { return state_.formatMode; }
-  // The state that undo and the recovery file keep and put back.
-  KeyState& State() { return state_; }
-  const KeyState& State() const { return state_; }
-
   // The currency sign of the formats that show one.
   const std::string& CurrencySymbol() const { return currencySymbol_; }
   void SetCurrencySymbol(std::string symbol) { currencySymbol_ = std::move(symbol); }
@@ -87,7 +73,6 @@ class TapeSession {
  private:
   RestorableTape& tape_;
   PreviousResultsList& list_;
-  KeyState state_;
   std::string currencySymbol_;
   TapeRecorder recorder_;
   TapeHistory history_;

@@ -58,9 +58,8 @@ void BackToEditView(TapeFields& tape) {
   if (!tape.IsEditView()) ShowEditView(tape);
 }
 
-void PressFormatKey(TapeFields& tape, FormatMode key, FormatMode& formatMode,
-                    std::string_view currencySymbol) {
-  formatMode = key;
+void PressFormatKey(TapeFields& tape, FormatMode key, std::string_view currencySymbol) {
+  tape.SetFormatMode(key);
   if (key == FormatMode::EditView) {
     ShowEditView(tape);
   } else {
@@ -68,14 +67,15 @@ void PressFormatKey(TapeFields& tape, FormatMode key, FormatMode& formatMode,
   }
 }
 
-void RefreshFormattedView(TapeFields& tape, FormatMode formatMode,
-                          std::string_view currencySymbol) {
-  if (!tape.IsEditView()) ShowFormattedView(tape, PatternForFormatMode(formatMode, currencySymbol));
+void RefreshFormattedView(TapeFields& tape, std::string_view currencySymbol) {
+  if (!tape.IsEditView()) {
+    ShowFormattedView(tape, PatternForFormatMode(tape.CurrentFormatMode(), currencySymbol));
+  }
 }
 
-void PressEqualsKey(TapeFields& tape, int& evaluatedRows) {
+void PressEqualsKey(TapeFields& tape) {
   BackToEditView(tape);
-  EvaluateEveryRow(tape, evaluatedRows);
+  EvaluateEveryRow(tape);
 }
 
 }  // namespace cinta

@@ -25,19 +25,18 @@ void BackToEditView(TapeFields& tape);
 // stays "ERROR"; other texts that hold no number show as a formatted 0.
 void ShowFormattedView(TapeFields& tape, std::string_view pattern);
 
-// A format key: remembers it as the format mode and shows the formatted view with its pattern,
-// or the edit view.
-void PressFormatKey(TapeFields& tape, FormatMode key, FormatMode& formatMode,
-                    std::string_view currencySymbol);
+// A format key: remembers it as the tape's format mode and shows the formatted view with its
+// pattern, or the edit view.
+void PressFormatKey(TapeFields& tape, FormatMode key, std::string_view currencySymbol);
 
-// The "=" key: back to the edit view if needed, then sets evaluatedRows to every row, the last
-// one even while it is still empty, and evaluates them.
 // The save key's part: the formatted view keeps the captions of its last format key while the
 // sign, backspace, palette, previous-results and clear keys change the tape behind it; a report
-// is a record of the tape, so they are formatted afresh with the pattern of `formatMode`, and the
-// tape then shows the values saved. The edit view is left as it is.
-void RefreshFormattedView(TapeFields& tape, FormatMode formatMode, std::string_view currencySymbol);
+// is a record of the tape, so they are formatted afresh with the pattern of its format mode, and
+// the tape then shows the values saved. The edit view is left as it is.
+void RefreshFormattedView(TapeFields& tape, std::string_view currencySymbol);
 
-void PressEqualsKey(TapeFields& tape, int& evaluatedRows);
+// The "=" key: back to the edit view if needed, then evaluates every row, the last one even while
+// it is still empty.
+void PressEqualsKey(TapeFields& tape);
 
 }  // namespace cinta

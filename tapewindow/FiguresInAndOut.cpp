@@ -85,11 +85,11 @@ void TapeWindow::AppendFigures(std::string_view text) {
   bool allTaken = false;
   {
     const TapeSession::Step step(session_, StepKind::Change);
-    const int before = lastRow;
+    const int before = LastRow();
     allTaken = session_.AppendFigures(ReadFigureColumn(text));
     // The rows move up as they would for each figure typed, so the last stands where rows are
     // entered.
-    const int added = lastRow - before;
+    const int added = LastRow() - before;
     rowCanvas.SetHeight(rowCanvas.Height() + added * RowGrowth());
     rowCanvas.SetTop(rowCanvas.Top() - added * RowStep());
   }

@@ -28,7 +28,7 @@ void TapeWindow::CreateRightSide() {
   tapeView->SetBackColor(QColor(255, 255, 255));
   tapeView->setFocusPolicy(Qt::StrongFocus);
   // The rows' own focus stops: Tab enters the entry field of the row being typed.
-  tapeView->SetTabField([this] { return WindowlessContainer::Hit{&rowEntries, lastRow}; });
+  tapeView->SetTabField([this] { return WindowlessContainer::Hit{&rowEntries, LastRow()}; });
 
   resultRule = new LineControl(surface, 5760, 7320, 12120, 7320, QColor(0, 255, 0), 3);
 

@@ -105,11 +105,11 @@ class TapeWindow : public QWidget {
   // paletteRow when no row is waiting for a palette choice.
   static constexpr int kNoPaletteRow = -1;
 
-  // The module-level state, read-only.
-  int LastRow() const { return lastRow; }
+  // The tape's state, read-only.
+  int LastRow() const { return tape_.LastRow(); }
   int PaletteRow() const { return paletteRow; }
-  int EvaluatedRows() const { return session_.EvaluatedRows(); }
-  FormatMode CurrentFormatMode() const { return session_.CurrentFormatMode(); }
+  int EvaluatedRows() const { return tape_.EvaluatedRows(); }
+  FormatMode CurrentFormatMode() const { return tape_.CurrentFormatMode(); }
   // The tape the controls show.
   const RestorableTape& Tape() const { return tape_; }
   const std::string& CurrencySymbol() const { return session_.CurrencySymbol(); }
@@ -214,8 +214,7 @@ class TapeWindow : public QWidget {
   // last save failed, so that the next start brings back the tape that was saved nowhere.
   void EndProgram();
 
-  // Module-level state of the window.
-  int lastRow = 0;
+  // The row whose operator button opened the palette.
   int paletteRow = 0;
   OperatorNames operatorNames;
 
@@ -226,11 +225,9 @@ class TapeWindow : public QWidget {
   ClientArea* clientArea_ = nullptr;
   // Every key, by its Key.
   std::array<GraphicalButton*, kKeyCount> keyButtons_{};
-  // The tape and the list, then the keys' rules and state over them: each is made before what
-  // uses it, and bound to what is made after it, the session, only by reference.
+  // The tape and the list, then the keys' rules over them: each is made before what uses it.
   WindowTape tape_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend,
                     resultBox, formattedResult, rowCanvas},
-                   {lastRow, session_},
                    // A palette opened for a removed row has no row left to change.
                    [this](int first) {
                      if (paletteRow >= first) paletteRow = kNoPaletteRow;

@@ -27,7 +27,7 @@ void WindowTape::TakeStartState() {
 }
 
 int WindowTape::LastRow() const {
-  return state_.lastRow;
+  return model_.LastRow();
 }
 
 std::string WindowTape::OperandText(int row) const {
@@ -70,6 +70,22 @@ std::optional<double> WindowTape::RowValue(int row) const {
 
 std::optional<OperatorCode> WindowTape::RowOperator(int row) const {
   return model_.RowOperator(row);
+}
+
+int WindowTape::EvaluatedRows() const {
+  return model_.EvaluatedRows();
+}
+
+void WindowTape::SetEvaluatedRows(int rows) {
+  model_.SetEvaluatedRows(rows);
+}
+
+FormatMode WindowTape::CurrentFormatMode() const {
+  return model_.CurrentFormatMode();
+}
+
+void WindowTape::SetFormatMode(FormatMode mode) {
+  model_.SetFormatMode(mode);
 }
 
 std::string WindowTape::ResultText() const {
@@ -123,9 +139,9 @@ bool WindowTape::IsFormattedResultVisible() const {
 }
 
 void WindowTape::AppendRow() {
-  const int n = ++state_.lastRow;
   // The new row's controls are copies of row 0's, texts included, until the row's own are set.
   model_.AppendRow();
+  const int n = model_.LastRow();
   model_.SetFormattedText(n, model_.FormattedText(0));
   WindowlessButton& button = controls_.rowOperatorButtons.Append();
   WindowlessTextBox& entry = controls_.rowEntries.Append();
@@ -162,18 +178,17 @@ void WindowTape::RemoveRowsFrom(int first) {
   controls_.rowValues.RemoveFrom(first);
   controls_.rowOperatorButtons.RemoveFrom(first);
   controls_.rowNumbers.RemoveFrom(first);
-  state_.lastRow = std::min(state_.lastRow, first - 1);
   rowsRemoved_(first);
 }
 
 TapeSettings WindowTape::Settings() const {
-  const KeyState& keys = state_.session.State();
-  return {keys.evaluatedRows, keys.formatMode, controls_.rowCanvas.Top(),
+  return {model_.EvaluatedRows(), model_.CurrentFormatMode(), controls_.rowCanvas.Top(),
           controls_.rowCanvas.Height()};
 }
 
 void WindowTape::SetSettings(const TapeSettings& settings) {
-  state_.session.State() = {settings.evaluatedRows, settings.formatMode};
+  model_.SetEvaluatedRows(settings.evaluatedRows);
+  model_.SetFormatMode(settings.formatMode);
   controls_.rowCanvas.SetTop(settings.rowsTop);
   controls_.rowCanvas.SetHeight(settings.rowsHeight);
 }

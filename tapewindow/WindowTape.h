@@ -5,7 +5,6 @@
 
 #include "calc/MemoryTape.h"
 #include "calc/RestorableTape.h"
-#include "calc/TapeSession.h"
 #include "controls/ControlArray.h"
 #include "controls/ImageControl.h"
 #include "controls/Label.h"
@@ -30,19 +29,12 @@ struct TapeControls {
   WindowlessContainer& rowCanvas;
 };
 
-// The window's state that goes with the tape: its last row, and the session whose keys' state
-// the settings hold.
-struct TapeModuleState {
-  int& lastRow;
-  TapeSession& session;
-};
-
 // The tape's fields as the core reads and writes them: held in a model of plain memory, from
 // which every read comes, and shown by the window's controls, which every write goes through to:
 // a row's text is shown by rowEntries(i), its operator code by the face of rowOperatorButtons(i),
 // its formatted value by rowValues(i); the result by resultBox and the formatted result by
 // formattedResult. Rows are added and removed with their four controls; the settings are the
-// keys' state and the place of rowCanvas.
+// model's and the place of rowCanvas.
 class WindowTape final : public RestorableTape {
  public:
   // The gap between a row's operator button and the next row; one row step is that button's
@@ -50,9 +42,8 @@ class WindowTape final : public RestorableTape {
   static constexpr int kRowGap = 50;
 
   // `rowsRemoved` is told the first removed row, after the rows have gone.
-  WindowTape(const TapeControls& controls, const TapeModuleState& state,
-             std::function<void(int first)> rowsRemoved)
-      : controls_(controls), state_(state), rowsRemoved_(std::move(rowsRemoved)) {}
+  WindowTape(const TapeControls& controls, std::function<void(int first)> rowsRemoved)
+      : controls_(controls), rowsRemoved_(std::move(rowsRemoved)) {}
 
   // The model takes what the controls show once the window is built: row 0 and the results.
   void TakeStartState();
@@ -66,6 +57,10 @@ class WindowTape final : public RestorableTape {
   void SetFormattedText(int row, std::string_view text) override;
   std::optional<double> RowValue(int row) const override;
   std::optional<cinta::OperatorCode> RowOperator(int row) const override;
+  int EvaluatedRows() const override;
+  void SetEvaluatedRows(int rows) override;
+  FormatMode CurrentFormatMode() const override;
+  void SetFormatMode(FormatMode mode) override;
   std::string ResultText() const override;
   void SetResultText(std::string_view text) override;
   std::string FormattedResultText() const override;
@@ -85,7 +80,6 @@ class WindowTape final : public RestorableTape {
 
  private:
   TapeControls controls_;
-  TapeModuleState state_;
   MemoryTape model_;
   std::function<void(int first)> rowsRemoved_;
 };

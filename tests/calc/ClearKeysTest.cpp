@@ -65,8 +65,8 @@ TEST(PressClearEntryKey, RemovesTheLastRowOrEmptiesRowZero) {
     KeyedTape k;
     PressKeys(k, c.kept);
     PressKeys(k, c.removed);
-    EXPECT_EQ(PressClearEntryKey(k.tape, k.evaluatedRows), c.removesARow);
-    EXPECT_EQ(k.evaluatedRows, k.tape.LastRow() + 1);
+    EXPECT_EQ(PressClearEntryKey(k.tape), c.removesARow);
+    EXPECT_EQ(k.tape.EvaluatedRows(), k.tape.LastRow() + 1);
     PressKeys(k, c.after);
     EXPECT_EQ(OperandTexts(k.tape), c.rows);
     EXPECT_EQ(k.tape.ResultText(), c.result);

@@ -10,8 +10,7 @@
 
 namespace cinta {
 
-// A session over a tape and its list of previous results, with "$" as the currency symbol, and
-// its keys' state at hand for the rules that take it.
+// A session over a tape and its list of previous results, with "$" as the currency symbol.
 struct KeyedTape {
   KeyedTape() { session.SetCurrencySymbol("$"); }
   KeyedTape(const KeyedTape&) = delete;
@@ -20,8 +19,6 @@ struct KeyedTape {
   MemoryTape tape;
   MemoryPreviousResults list;
   TapeSession session{tape, list};
-  int& evaluatedRows = session.State().evaluatedRows;
-  FormatMode& formatMode = session.State().formatMode;
 };
 
 // Presses the keys named by `keys` (support/KeyAlphabet.h) on `keyed`'s session.

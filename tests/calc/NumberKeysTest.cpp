@@ -46,7 +46,7 @@ TEST(NumberKeys, EditTheLastRow) {
     PressKeys(k, c.keys);
     EXPECT_EQ(OperandTexts(k.tape), c.rows);
     EXPECT_EQ(k.tape.ResultText(), c.result);
-    EXPECT_EQ(k.evaluatedRows, c.evaluatedRows);
+    EXPECT_EQ(k.tape.EvaluatedRows(), c.evaluatedRows);
   }
 }
 

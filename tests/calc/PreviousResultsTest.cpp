@@ -62,9 +62,8 @@ TEST(PickEntry, ReplacesTheLastRowAndEvaluates) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = MakeTape(c.rows);
-    int evaluatedRows = 0;
-    PickEntry(tape, c.entry, evaluatedRows);
-    EXPECT_EQ(evaluatedRows, tape.LastRow() + 1);
+    PickEntry(tape, c.entry);
+    EXPECT_EQ(tape.EvaluatedRows(), tape.LastRow() + 1);
     EXPECT_EQ(tape.OperandText(tape.LastRow()), c.lastText);
     EXPECT_EQ(tape.ResultText(), c.result);
   }
@@ -73,10 +72,8 @@ TEST(PickEntry, ReplacesTheLastRowAndEvaluates) {
 TEST(PickEntry, LeavesTheFormattedViewAndItsCaptions) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"1", "0"}});
   RecalculateTape(tape, 2);
-  FormatMode formatMode = FormatMode::TwoDecimals;
-  PressFormatKey(tape, FormatMode::NoDecimals, formatMode, "$");
-  int evaluatedRows = 0;
-  PickEntry(tape, "8", evaluatedRows);
+  PressFormatKey(tape, FormatMode::NoDecimals, "$");
+  PickEntry(tape, "8");
   EXPECT_EQ(tape.ResultText(), "13");
   EXPECT_EQ(tape.FormattedResultText(), "6");
   EXPECT_EQ(tape.FormattedText(1), "1");

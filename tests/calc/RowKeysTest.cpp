@@ -29,12 +29,12 @@ TEST(PressOperatorKey, EvaluatesTheNewRowOnlyForUnaryKeys) {
     SCOPED_TRACE(c.code);
     KeyedTape k;
     PressKeys(k, "4");
-    EXPECT_TRUE(PressOperatorKey(k.tape, static_cast<OperatorCode>(c.code), k.evaluatedRows));
+    EXPECT_TRUE(PressOperatorKey(k.tape, static_cast<OperatorCode>(c.code)));
     EXPECT_EQ(k.tape.LastRow(), 1);
     EXPECT_EQ(k.tape.OperatorCode(1), std::to_string(c.code));
     EXPECT_EQ(k.tape.ResultText(), c.result);
     EXPECT_EQ(k.tape.OperandText(1), c.newRowText);
-    EXPECT_EQ(k.evaluatedRows, c.evaluatedRows);
+    EXPECT_EQ(k.tape.EvaluatedRows(), c.evaluatedRows);
   }
 }
 
@@ -63,10 +63,10 @@ TEST(PressOperatorKey, RowsAndViews) {
 
 TEST(PressOperatorKey, AddsNoRowPastTheLast) {
   MemoryTape tape = MakeTape(std::vector<RowTexts>(kLastRow + 1, {"2", "0"}));
-  int evaluatedRows = 7;
-  EXPECT_FALSE(PressOperatorKey(tape, OperatorCode::Add, evaluatedRows));
+  tape.SetEvaluatedRows(7);
+  EXPECT_FALSE(PressOperatorKey(tape, OperatorCode::Add));
   EXPECT_EQ(tape.LastRow(), kLastRow);
-  EXPECT_EQ(evaluatedRows, 7);
+  EXPECT_EQ(tape.EvaluatedRows(), 7);
 }
 
 TEST(PressPaletteKey, ChangesTheRowAndEvaluatesInTheViewShown) {
@@ -91,7 +91,7 @@ TEST(PressPaletteKey, ChangesTheRowAndEvaluatesInTheViewShown) {
     KeyedTape k;
     PressKeys(k, c.keys);
     const bool editView = k.tape.IsEditView();
-    PressPaletteKey(k.tape, c.row, c.code, k.evaluatedRows);
+    PressPaletteKey(k.tape, c.row, c.code);
     std::string codes;
     for (int row = 1; row <= k.tape.LastRow(); ++row) codes += k.tape.OperatorCode(row);
     EXPECT_EQ(codes, c.codes);

@@ -39,7 +39,7 @@ struct Step {
   int scroll;        // rows the tape is scrolled by after the keys
 };
 
-// Each step as the window makes it: the keys' own rules, then the module state written back.
+// Each step as the window makes it: the keys' own rules, then the place of the rows.
 const Step kSteps[] = {
     {"digit", StepKind::Change, "9", 0},
     {"square root row, which the evaluation rewrites", StepKind::Change, "r", 0},
@@ -53,14 +53,13 @@ const Step kSteps[] = {
 // Steps on a tape of rows 16, + 9 with unary rows that the evaluation rewrites.
 MemoryTape StartTape() {
   MemoryTape tape = MakeTape({{"16", "0"}, {"9", "0"}, {"", "6"}, {"4", "2"}});
-  RecalculateTape(tape, 4);
+  EvaluateEveryRow(tape);
   return tape;
 }
 
 TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
   KeyedTape keyed;
   keyed.tape = StartTape();
-  keyed.evaluatedRows = 4;
   MemoryTape& tape = keyed.tape;
   TapeRecorder recorder(tape);
   TapeHistory history;
@@ -78,7 +77,10 @@ TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
     recorder.Begin();
     PressKeys(keyed, step.keys);
     scrolled += step.scroll;
-    tape.SetSettings({keyed.evaluatedRows, keyed.formatMode, scrolled, tape.LastRow()});
+    TapeSettings settings = tape.Settings();
+    settings.rowsTop = scrolled;
+    settings.rowsHeight = tape.LastRow();
+    tape.SetSettings(settings);
     history.Record(recorder.End(), step.kind);
     if (step.kind == StepKind::Change) {
       EXPECT_NE(Dump(tape), beforeChange.back());

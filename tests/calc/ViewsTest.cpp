@@ -48,9 +48,8 @@ TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = MakeTape({{"1234.56", "0"}, {"0.4", "0"}});
     RecalculateTape(tape, 2);
-    FormatMode formatMode = FormatMode(0);
-    PressFormatKey(tape, *FormatModeOfKey(c.key), formatMode, "\u20ac");
-    EXPECT_EQ(formatMode, FormatModeOfKey(c.key));
+    PressFormatKey(tape, *FormatModeOfKey(c.key), "\u20ac");
+    EXPECT_EQ(tape.CurrentFormatMode(), FormatModeOfKey(c.key));
     EXPECT_EQ(tape.FormattedText(0), c.row0);
     EXPECT_EQ(tape.FormattedText(1), c.row1);
     EXPECT_EQ(tape.FormattedResultText(), c.result);
@@ -64,8 +63,7 @@ TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
 TEST(PressFormatKey, TextsWithoutANumberShowAsZeroButAnErrorStaysOne) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}, {"1E400", "0"}, {"ERROR", "8"}});
   tape.SetResultText("ERROR");
-  FormatMode formatMode = FormatMode(0);
-  PressFormatKey(tape, FormatMode(2), formatMode, "$");
+  PressFormatKey(tape, FormatMode::TwoDecimalsWithCurrency, "$");
   EXPECT_EQ(tape.FormattedText(1), "0,00 $");
   EXPECT_EQ(tape.FormattedText(2), "0,00 $");
   EXPECT_EQ(tape.FormattedText(3), "ERROR");
@@ -74,10 +72,9 @@ TEST(PressFormatKey, TextsWithoutANumberShowAsZeroButAnErrorStaysOne) {
 
 TEST(PressFormatKey, EditViewKeyReturnsToTheEditView) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"3", "2"}});
-  FormatMode formatMode = FormatMode(0);
-  PressFormatKey(tape, FormatMode(3), formatMode, "$");
-  PressFormatKey(tape, FormatMode(1), formatMode, "$");
-  EXPECT_EQ(formatMode, FormatMode::EditView);
+  PressFormatKey(tape, FormatMode::NoDecimals, "$");
+  PressFormatKey(tape, FormatMode::EditView, "$");
+  EXPECT_EQ(tape.CurrentFormatMode(), FormatMode::EditView);
   ExpectEditView(tape);
   // Leaving the formatted view keeps its captions; they are only recomputed by a format key.
   EXPECT_EQ(tape.FormattedText(0), "5");
@@ -86,13 +83,12 @@ TEST(PressFormatKey, EditViewKeyReturnsToTheEditView) {
 TEST(PressFormatKey, FormattedViewIsASnapshotUntilTheNextFormatKey) {
   MemoryTape tape = MakeTape({{"12", "0"}});
   RecalculateTape(tape, 1);
-  FormatMode formatMode = FormatMode(0);
-  PressFormatKey(tape, FormatMode(0), formatMode, "$");
+  PressFormatKey(tape, FormatMode::TwoDecimals, "$");
   tape.SetOperandText(0, "1");  // a backspace changes only the hidden texts
   RecalculateTape(tape, 1);
   EXPECT_EQ(tape.FormattedText(0), "12,00");
   EXPECT_EQ(tape.FormattedResultText(), "12,00");
-  PressFormatKey(tape, FormatMode(4), formatMode, "$");
+  PressFormatKey(tape, FormatMode::NoDecimalsWithCurrency, "$");
   EXPECT_EQ(tape.FormattedText(0), "1 $");
   EXPECT_EQ(tape.FormattedResultText(), "1 $");
 }
@@ -107,20 +103,17 @@ TEST(PressEqualsKey, ReturnsToEditViewAndEvaluatesTheEmptyLastRow) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"", "2"}});
   RecalculateTape(tape, 1);
   ASSERT_EQ(tape.ResultText(), "5");
-  FormatMode formatMode = FormatMode(0);
-  PressFormatKey(tape, FormatMode(0), formatMode, "$");
-  int evaluatedRows = 1;
-  PressEqualsKey(tape, evaluatedRows);
-  EXPECT_EQ(evaluatedRows, 2);
+  PressFormatKey(tape, FormatMode::TwoDecimals, "$");
+  PressEqualsKey(tape);
+  EXPECT_EQ(tape.EvaluatedRows(), 2);
   EXPECT_EQ(tape.ResultText(), "0");
   ExpectEditView(tape);
 }
 
 TEST(PressEqualsKey, EmptyLastDivisorIsRefused) {
   MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}});
-  int evaluatedRows = 1;
-  PressEqualsKey(tape, evaluatedRows);
-  EXPECT_EQ(evaluatedRows, 2);
+  PressEqualsKey(tape);
+  EXPECT_EQ(tape.EvaluatedRows(), 2);
   EXPECT_EQ(tape.ResultText(), "ERROR");
 }
 

@@ -29,8 +29,7 @@ MemoryTape FormattedFivePlusThree() {
   tape.SetOperandText(0, "5");
   tape.AppendRow("3", "0");
   RecalculateTape(tape, 2);
-  FormatMode formatMode = FormatMode::TwoDecimals;
-  PressFormatKey(tape, formatMode, formatMode, "$");
+  PressFormatKey(tape, FormatMode::TwoDecimals, "$");
   return tape;
 }
 
@@ -57,13 +56,12 @@ TEST(BuildTapeReport, ReportsTheCaptionsTheSaveKeyFormatsAfresh) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryTape tape = FormattedFivePlusThree();
-    int evaluatedRows = 2;
     if (c.clearEntry) {
-      PressClearEntryKey(tape, evaluatedRows);
+      PressClearEntryKey(tape);
     } else {
-      PressSignKey(tape, evaluatedRows);
+      PressSignKey(tape);
     }
-    RefreshFormattedView(tape, FormatMode::TwoDecimals, "$");
+    RefreshFormattedView(tape, "$");
     EXPECT_EQ(BuildTapeReport(tape, Names()), c.expected);
     EXPECT_FALSE(tape.IsEditView());
     EXPECT_EQ(tape.FormattedResultText(), c.shownResult);
@@ -73,9 +71,8 @@ TEST(BuildTapeReport, ReportsTheCaptionsTheSaveKeyFormatsAfresh) {
 // The edit view reports the typed texts and leaves the hidden captions alone.
 TEST(BuildTapeReport, EditViewTakesTheTypedTexts) {
   MemoryTape tape = FormattedFivePlusThree();
-  int evaluatedRows = 2;
-  PressDigitKey(tape, 7, evaluatedRows);
-  RefreshFormattedView(tape, FormatMode::TwoDecimals, "$");
+  PressDigitKey(tape, 7);
+  RefreshFormattedView(tape, "$");
   const std::string report = BuildTapeReport(tape, Names());
   EXPECT_NE(report.find("Suma" + Spaces(15) + "37\r\n"), std::string::npos) << report;
   EXPECT_EQ(report.find(','), std::string::npos) << report;
