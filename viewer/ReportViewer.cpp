@@ -32,15 +32,17 @@ struct ButtonDesign {
 
 using Viewer = ReportViewer;
 
-// actionKeys in order: save a copy, copy, print, open in the editor, font size. Along the top
-// edge the copy key stands fourth.
-const ButtonDesign kActionKeys[] = {
-    {{5880, 120, 855, 735}, QColor(192, 255, 192), PictureId::Camera, &Viewer::SaveDatedCopy},
-    {{8640, 120, 735, 735}, QColor(255, 224, 192), PictureId::Clipboard, &Viewer::CopyToClipboard},
-    {{6840, 120, 855, 735}, QColor(192, 255, 255), PictureId::Printer, &Viewer::PrintShownText},
-    {{7800, 120, 735, 735}, QColor(255, 192, 255), PictureId::Notepad, &Viewer::OpenInTextEditor},
-    {{9480, 120, 735, 735}, QColor(255, 255, 192), PictureId::FontSize, &Viewer::StepFontSize},
-};
+// The keys along the top edge, left to right: save a copy, print, editor, copy, font size, quit.
+const ButtonDesign kSaveCopyKey = {
+    {5880, 120, 855, 735}, QColor(192, 255, 192), PictureId::Camera, &Viewer::SaveDatedCopy};
+const ButtonDesign kPrintKey = {
+    {6840, 120, 855, 735}, QColor(192, 255, 255), PictureId::Printer, &Viewer::PrintShownText};
+const ButtonDesign kEditorKey = {
+    {7800, 120, 735, 735}, QColor(255, 192, 255), PictureId::Notepad, &Viewer::OpenInTextEditor};
+const ButtonDesign kCopyKey = {
+    {8640, 120, 735, 735}, QColor(255, 224, 192), PictureId::Clipboard, &Viewer::CopyToClipboard};
+const ButtonDesign kFontSizeKey = {
+    {9480, 120, 735, 735}, QColor(255, 255, 192), PictureId::FontSize, &Viewer::StepFontSize};
 const ButtonDesign kDeleteKey = {
     {120, 7080, 2415, 855}, QColor(255, 255, 255), PictureId::Eraser, &Viewer::PressDelete};
 const ButtonDesign kQuitKey = {
@@ -99,7 +101,11 @@ void ReportViewer::CreateControls() {
   reportText = new MultiLineTextBox(clientArea_);
   reportText->Move(kReportText);
   reportText->setFont(ControlFont(QStringLiteral("Courier New"), 12));
-  for (const ButtonDesign& design : kActionKeys) actionKeys.Add(CreateButton(this, design));
+  saveCopyKey = CreateButton(this, kSaveCopyKey);
+  copyKey = CreateButton(this, kCopyKey);
+  printKey = CreateButton(this, kPrintKey);
+  editorKey = CreateButton(this, kEditorKey);
+  fontSizeKey = CreateButton(this, kFontSizeKey);
   savedCopies = new FileListBox(clientArea_);
   savedCopies->SetOrder(&ListedBefore);
   savedCopies->Move(kSavedCopies);
@@ -117,9 +123,8 @@ void ReportViewer::CreateControls() {
 }
 
 void ReportViewer::SetFocusOrder() {
-  QWidget* const order[] = {reportText,     &actionKeys(0), &actionKeys(2),
-                            &actionKeys(3), &actionKeys(4), savedCopies,
-                            deleteKey,      &actionKeys(1), quitKey};
+  QWidget* const order[] = {reportText,  saveCopyKey, printKey, editorKey, fontSizeKey,
+                            savedCopies, deleteKey,   copyKey,  quitKey};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   reportText->setFocus();
 }

@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 
-#include "controls/ControlArray.h"
 #include "controls/FileListBox.h"
 #include "controls/GraphicalButton.h"
 #include "controls/Label.h"
@@ -70,7 +69,11 @@ class ReportViewer : public QDialog {
   QWidget* Surface() const;
 
   MultiLineTextBox* reportText = nullptr;
-  ControlArray<GraphicalButton> actionKeys;
+  GraphicalButton* saveCopyKey = nullptr;
+  GraphicalButton* copyKey = nullptr;
+  GraphicalButton* printKey = nullptr;
+  GraphicalButton* editorKey = nullptr;
+  GraphicalButton* fontSizeKey = nullptr;
   FileListBox* savedCopies = nullptr;
   GraphicalButton* deleteKey = nullptr;
   GraphicalButton* quitKey = nullptr;

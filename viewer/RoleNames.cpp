@@ -6,7 +6,11 @@
 namespace cinta {
 
 void ReportViewer::NameControlsByRole() {
-  NameByRole(actionKeys, "actionKeys");
+  NameByRole(saveCopyKey, "saveCopyKey");
+  NameByRole(copyKey, "copyKey");
+  NameByRole(printKey, "printKey");
+  NameByRole(editorKey, "editorKey");
+  NameByRole(fontSizeKey, "fontSizeKey");
   NameByRole(reportText, "reportText");
   NameByRole(savedCopies, "savedCopies");
   NameByRole(deleteKey, "deleteKey");

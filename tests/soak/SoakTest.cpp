@@ -190,13 +190,13 @@ class SoakTest : public QObject {
       for (int press = 0; press < 6; ++press) {
         switch (random() % 5) {
           case 0:
-            viewer->actionKeys(0).click();
+            viewer->saveCopyKey->click();
             break;
           case 1:
-            viewer->actionKeys(1).click();
+            viewer->copyKey->click();
             break;
           case 2:
-            viewer->actionKeys(4).click();
+            viewer->fontSizeKey->click();
             break;
           case 3:
             if (viewer->savedCopies->count() > 0) {

@@ -41,8 +41,7 @@ QStringList ViewerFolder::SavedNames() const {
 
 std::unique_ptr<ReportViewer> OpenViewer(const std::filesystem::path& programDir,
                                          const std::string& report, ReportViewer::Clock clock) {
-  auto viewer =
-      std::make_unique<ReportViewer>(programDir, kMainWindowRect, report, std::move(clock));
+  auto viewer = std::make_unique<ReportViewer>(programDir, QRect(), report, std::move(clock));
   viewer->show();
   if (!QTest::qWaitForWindowExposed(viewer.get())) qFatal("the viewer was never shown");
   return viewer;

@@ -33,10 +33,7 @@ class ViewerFolder {
   QTemporaryDir folder_;
 };
 
-// The main window's outer rectangle, 816 x 545 pixels of client area inside a 1-pixel frame.
-inline const QRect kMainWindowRect(40, 30, 818, 547);
-
-// A viewer over `folder` showing `report`, opened over kMainWindowRect, shown and exposed.
+// A viewer over `folder` showing `report`, opened at its own size, shown and exposed.
 std::unique_ptr<ReportViewer> OpenViewer(const std::filesystem::path& programDir,
                                          const std::string& report = {},
                                          ReportViewer::Clock clock = &QDateTime::currentDateTime);

@@ -144,8 +144,8 @@ class SaveKeyTest : public QObject {
     const ViewerSeen seen = SaveAndCloseViewer(*window, [&](ReportViewer& viewer) {
       saved = ReadBytes(log);
       viewer.SetProgramLauncher([&](const QString&, const QStringList&) { ++editorsStarted; });
-      QTest::mouseClick(&viewer.actionKeys(3), Qt::LeftButton);
-      QTest::mouseClick(&viewer.actionKeys(0), Qt::LeftButton);
+      QTest::mouseClick(viewer.editorKey, Qt::LeftButton);
+      QTest::mouseClick(viewer.saveCopyKey, Qt::LeftButton);
     });
     QVERIFY(saved.size() > kMaxShownFileBytes);
     QVERIFY(seen.text == QString::fromStdString(saved));

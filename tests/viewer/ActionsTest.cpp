@@ -78,7 +78,7 @@ class ActionsTest : public QObject {
     QFETCH(QString, name);
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), "\r\n  1)  5\r\n", FixedClock(when));
-    QTest::mouseClick(&viewer->actionKeys(0), Qt::LeftButton);
+    QTest::mouseClick(viewer->saveCopyKey, Qt::LeftButton);
     QCOMPARE(folder.SavedNames(), QStringList{name});
     QCOMPARE(folder.Read("operaciones/" + name), QByteArray("\r\n  1)  5\r\n"));
     QCOMPARE(ListedNames(*viewer), QStringList{name});
@@ -89,9 +89,9 @@ class ActionsTest : public QObject {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), "primera",
                                    FixedClock(QDateTime(QDate(2011, 12, 6), QTime(9, 5, 1))));
-    QTest::mouseClick(&viewer->actionKeys(0), Qt::LeftButton);
+    QTest::mouseClick(viewer->saveCopyKey, Qt::LeftButton);
     viewer->reportText->SetText("segunda");
-    QTest::mouseClick(&viewer->actionKeys(0), Qt::LeftButton);
+    QTest::mouseClick(viewer->saveCopyKey, Qt::LeftButton);
     QCOMPARE(ListedNames(*viewer), QStringList({"2011-12-6--9-5", "2011-12-6--9-5 (2)"}));
     QCOMPARE(folder.Read("operaciones/2011-12-6--9-5"), QByteArray("primera"));
     QCOMPARE(folder.Read("operaciones/2011-12-6--9-5 (2)"), QByteArray("segunda"));
@@ -114,8 +114,8 @@ class ActionsTest : public QObject {
     std::vector<Launch> launches;
     RecordLaunches(*viewer, launches);
     QVERIFY(ClickListed(*viewer, "original"));
-    QTest::mouseClick(&viewer->actionKeys(0), Qt::LeftButton);
-    QTest::mouseClick(&viewer->actionKeys(3), Qt::LeftButton);
+    QTest::mouseClick(viewer->saveCopyKey, Qt::LeftButton);
+    QTest::mouseClick(viewer->editorKey, Qt::LeftButton);
     QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), bytes);
     QCOMPARE(folder.Read("operaciones/original"), bytes);
     QCOMPARE(launches.size(), std::size_t{1});
@@ -130,7 +130,7 @@ class ActionsTest : public QObject {
     QTest::keyClicks(viewer->reportText, "c");
     QTest::keyClick(viewer->reportText, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(viewer->reportText, "d");
-    QTest::mouseClick(&viewer->actionKeys(0), Qt::LeftButton);
+    QTest::mouseClick(viewer->saveCopyKey, Qt::LeftButton);
     QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), QByteArray("a\nb\r\nc\r\nd"));
   }
 
@@ -138,7 +138,7 @@ class ActionsTest : public QObject {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), "5 € · ñ → 日本\r\n",
                                    FixedClock(QDateTime(QDate(2020, 2, 3), {4, 5})));
-    QTest::mouseClick(&viewer->actionKeys(0), Qt::LeftButton);
+    QTest::mouseClick(viewer->saveCopyKey, Qt::LeftButton);
     QCOMPARE(folder.Read("operaciones/2020-2-3--4-5"), QByteArray("5 \x80 \xB7 \xF1 ? ??\r\n"));
   }
 
@@ -181,7 +181,7 @@ class ActionsTest : public QObject {
       std::optional<FileSizeLimit> fullDisk;
       if (fault == "full disk") fullDisk.emplace(2);
 #endif
-      QTest::mouseClick(&viewer->actionKeys(0), Qt::LeftButton);
+      QTest::mouseClick(viewer->saveCopyKey, Qt::LeftButton);
     }
     QCOMPARE(QDir(folder.FilePath(".")).entryList(QDir::AllEntries | QDir::Hidden), before);
     QVERIFY(fault == "file" || folder.SavedNames().isEmpty());
@@ -192,7 +192,7 @@ class ActionsTest : public QObject {
 
     QVERIFY(!QFileInfo(operaciones).isFile() || QFile::remove(operaciones));
     QVERIFY(QDir(folder.FilePath(".")).mkpath(QStringLiteral("operaciones")));
-    QTest::mouseClick(&viewer->actionKeys(0), Qt::LeftButton);
+    QTest::mouseClick(viewer->saveCopyKey, Qt::LeftButton);
     QCOMPARE(ListedNames(*viewer).size(), 1);
     QVERIFY(viewer->writeFailure->isHidden());
   }
@@ -202,7 +202,7 @@ class ActionsTest : public QObject {
     const auto viewer = OpenViewer(folder.Path());
     QList<int> sizes;
     for (int press = 0; press < 8; ++press) {
-      QTest::mouseClick(&viewer->actionKeys(4), Qt::LeftButton);
+      QTest::mouseClick(viewer->fontSizeKey, Qt::LeftButton);
       sizes << QFontInfo(viewer->reportText->font()).pointSize();
     }
     QCOMPARE(sizes, QList<int>({20, 22, 12, 14, 16, 18, 20, 22}));
@@ -256,7 +256,7 @@ class ActionsTest : public QObject {
     ViewerFolder folder;
     const auto viewer = OpenViewer(folder.Path(), shown.toStdString());
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
-    QTest::mouseClick(&viewer->actionKeys(1), Qt::LeftButton);
+    QTest::mouseClick(viewer->copyKey, Qt::LeftButton);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data != nullptr);
 #ifdef Q_OS_WIN
@@ -283,7 +283,7 @@ class ActionsTest : public QObject {
     const auto viewer = OpenViewer(programDir, "editado \xC3\xB1\r\n");
     std::vector<Launch> launches;
     RecordLaunches(*viewer, launches);
-    QTest::mouseClick(&viewer->actionKeys(3), Qt::LeftButton);
+    QTest::mouseClick(viewer->editorKey, Qt::LeftButton);
     QCOMPARE(folder.Read(odd + "/operacion.txt"), QByteArray("editado \xF1\r\n"));
     QCOMPARE(launches.size(), std::size_t{1});
     const EditorCommand expected =
@@ -325,7 +325,7 @@ class ActionsTest : public QObject {
     viewer->reportText->moveCursor(QTextCursor::End);
     QTest::keyClicks(viewer->reportText, "editada");
     const QByteArray edited = viewer->reportText->Text().toLatin1();
-    QTest::mouseClick(&viewer->actionKeys(3), Qt::LeftButton);
+    QTest::mouseClick(viewer->editorKey, Qt::LeftButton);
     QCOMPARE(folder.Read(opened), edited);
     if (opened != "operacion.txt") QCOMPARE(folder.Read("operacion.txt"), QByteArray("hoy\r\n"));
     QCOMPARE(launches.size(), std::size_t{1});
@@ -383,12 +383,12 @@ class ActionsTest : public QObject {
       const ReadOnlyFolder readOnly(folder.FilePath("."));
       if (QFile(folder.FilePath("prueba")).open(QIODevice::WriteOnly))
         QSKIP("permissions do not bind root; ReportViewer_unprivileged runs this as user 65534");
-      QTest::mouseClick(&viewer->actionKeys(3), Qt::LeftButton);
+      QTest::mouseClick(viewer->editorKey, Qt::LeftButton);
     }
 #if defined(Q_OS_UNIX)
     if (setUp == "full disk") {
       const FileSizeLimit full(4096);
-      QTest::mouseClick(&viewer->actionKeys(3), Qt::LeftButton);
+      QTest::mouseClick(viewer->editorKey, Qt::LeftButton);
     }
 #endif
     QCOMPARE(folder.Read("operacion.txt"), written ? shown : "el registro anterior\r\n");

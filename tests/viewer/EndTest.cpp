@@ -17,10 +17,10 @@ class EndTest : public QObject {
     ViewerFolder folder;
     // A main window stays open, so closing the viewer alone would not end the program.
     QWidget mainWindow;
-    mainWindow.setGeometry(kMainWindowRect);
+    const QRect owner(40, 30, 900, 600);
+    mainWindow.setGeometry(owner);
     mainWindow.show();
-    ReportViewer viewer(folder.Path(), kMainWindowRect, {}, &QDateTime::currentDateTime,
-                        &mainWindow);
+    ReportViewer viewer(folder.Path(), owner, {}, &QDateTime::currentDateTime, &mainWindow);
     bool modalLoopEnded = false;
     QTimer::singleShot(0, &viewer, [&] {
       QTimer::singleShot(0, &viewer, [&] { QTest::mouseClick(viewer.quitKey, Qt::LeftButton); });

@@ -90,7 +90,7 @@ class PrintTest : public QObject {
     const QString pdf = folder.FilePath("impreso.pdf");
     const auto viewer = OpenViewer(folder.Path(), text.toStdString());
     viewer->SetPrinterSource(PdfPrinter(pdf));
-    QTest::mouseClick(&viewer->actionKeys(2), Qt::LeftButton);
+    QTest::mouseClick(viewer->printKey, Qt::LeftButton);
     const PrintedText printed = ExtractText(pdf);
     if (QTest::currentDataTag() == QByteArray("a line wider than the page")) {
       // Wrapped, so the end of the line is on paper too.
@@ -113,7 +113,7 @@ class PrintTest : public QObject {
     const auto viewer =
         OpenViewer(folder.Path(), "\r\n 1 )         11,11\r\n 2 ) Suma 1.000,00\r\n");
     viewer->SetPrinterSource(PdfPrinter(pdf));
-    QTest::mouseClick(&viewer->actionKeys(2), Qt::LeftButton);
+    QTest::mouseClick(viewer->printKey, Qt::LeftButton);
     const QList<double> edges = WordRightEdges(pdf);
     // "1", ")", "11,11", "2", ")", "Suma", "1.000,00"
     QCOMPARE(edges.size(), 7);
@@ -126,7 +126,7 @@ class PrintTest : public QObject {
     const auto viewer = OpenViewer(folder.Path(), "texto");
     viewer->SetPrinterSource([] { return nullptr; });
     const QWidgetList before = QApplication::topLevelWidgets();
-    QTest::mouseClick(&viewer->actionKeys(2), Qt::LeftButton);
+    QTest::mouseClick(viewer->printKey, Qt::LeftButton);
     QCOMPARE(QApplication::topLevelWidgets(), before);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(viewer->reportText->Text(), QStringLiteral("texto"));
