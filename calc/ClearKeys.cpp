@@ -10,7 +10,7 @@ void PressClearKey(TapeFields& tape, PreviousResultsList& list) {
   tape.RemoveRowsFrom(1);
   tape.SetOperandText(0, "");
   tape.SetResultText("0");
-  tape.SetOperatorCode(0, "0");
+  tape.SetRowOperator(0, OperatorCode::Add);
 }
 
 bool PressClearEntryKey(TapeFields& tape) {

@@ -8,9 +8,8 @@
 
 namespace cinta {
 
-MemoryTape::Row::Row(std::string_view operand, std::string_view code) {
+MemoryTape::Row::Row(std::string_view operand, OperatorCode code) : code(code) {
   SetOperand(operand);
-  SetCode(code);
 }
 
 void MemoryTape::Row::SetOperand(std::string_view text) {
@@ -18,13 +17,8 @@ void MemoryTape::Row::SetOperand(std::string_view text) {
   value = TextToNumber(text);
 }
 
-void MemoryTape::Row::SetCode(std::string_view text) {
-  operatorCode = text;
-  code = ParseOperatorCode(text);
-}
-
 MemoryTape::MemoryTape() {
-  rows_.emplace_back("", "0");
+  rows_.emplace_back("", OperatorCode::Add);
 }
 
 const MemoryTape::Row& MemoryTape::At(int row) const {
@@ -45,12 +39,12 @@ void MemoryTape::SetOperandText(int row, std::string_view text) {
   FieldChanging(row, RowField::Operand, At(row).operandText, text);
   At(row).SetOperand(text);
 }
-std::string MemoryTape::OperatorCode(int row) const {
-  return At(row).operatorCode;
+OperatorCode MemoryTape::RowOperator(int row) const {
+  return At(row).code;
 }
-void MemoryTape::SetOperatorCode(int row, std::string_view code) {
-  FieldChanging(row, RowField::Operator, At(row).operatorCode, code);
-  At(row).SetCode(code);
+void MemoryTape::SetRowOperator(int row, OperatorCode code) {
+  FieldChanging(row, RowField::Operator, CodeText(At(row).code), CodeText(code));
+  At(row).code = code;
 }
 void MemoryTape::SetFormattedText(int row, std::string_view text) {
   FieldChanging(row, RowField::Formatted, At(row).formattedText, text);
@@ -59,9 +53,6 @@ void MemoryTape::SetFormattedText(int row, std::string_view text) {
 
 std::optional<double> MemoryTape::RowValue(int row) const {
   return At(row).value;
-}
-std::optional<OperatorCode> MemoryTape::RowOperator(int row) const {
-  return At(row).code;
 }
 
 std::string MemoryTape::ResultText() const {
@@ -90,12 +81,12 @@ bool MemoryTape::IsEditView() const {
   return rows_[0].entryVisible;
 }
 
-void MemoryTape::AppendRow(std::string_view operandText, std::string_view operatorCode) {
-  rows_.emplace_back(operandText, operatorCode);
+void MemoryTape::AppendRow(std::string_view operandText, OperatorCode code) {
+  rows_.emplace_back(operandText, code);
 }
 
 void MemoryTape::AppendRow() {
-  AppendRow("", "0");
+  AppendRow("", OperatorCode::Add);
   rows_.back().entryVisible = rows_[0].entryVisible;
   rows_.back().formattedVisible = rows_[0].formattedVisible;
 }

@@ -19,11 +19,10 @@ class MemoryTape : public RestorableTape {
   int LastRow() const override;
   std::string OperandText(int row) const override;
   void SetOperandText(int row, std::string_view text) override;
-  std::string OperatorCode(int row) const override;
-  void SetOperatorCode(int row, std::string_view code) override;
+  OperatorCode RowOperator(int row) const override;
+  void SetRowOperator(int row, OperatorCode code) override;
   void SetFormattedText(int row, std::string_view text) override;
   std::optional<double> RowValue(int row) const override;
-  std::optional<cinta::OperatorCode> RowOperator(int row) const override;
   int EvaluatedRows() const override;
   void SetEvaluatedRows(int rows) override;
   FormatMode CurrentFormatMode() const override;
@@ -47,23 +46,21 @@ class MemoryTape : public RestorableTape {
 
   // A new last row with its entry box shown and its formatted label hidden, as an operator
   // key creates it.
-  void AppendRow(std::string_view operandText, std::string_view operatorCode);
+  void AppendRow(std::string_view operandText, OperatorCode code);
 
   bool IsEntryVisible(int row) const;
   bool IsFormattedVisible(int row) const;
 
  private:
   struct Row {
-    Row(std::string_view operand, std::string_view code);
+    Row(std::string_view operand, OperatorCode code);
     void SetOperand(std::string_view text);
-    void SetCode(std::string_view text);
 
     std::string operandText;
-    std::string operatorCode;
+    OperatorCode code;
     std::string formattedText;
-    // The texts above as read.
+    // The operand text as read.
     std::optional<double> value;
-    std::optional<cinta::OperatorCode> code;
     bool entryVisible = true;
     bool formattedVisible = false;
   };

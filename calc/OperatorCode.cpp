@@ -7,7 +7,7 @@ namespace cinta {
 namespace {
 
 // Built once so that a found code is returned by copying a finished value: composing the
-// optional field by field costs a stall on every row of an evaluation.
+// optional field by field costs a stall on every row that an undo or a recovered tape writes back.
 constexpr std::array<std::optional<OperatorCode>, kOperatorCount> kCodes = [] {
   std::array<std::optional<OperatorCode>, kOperatorCount> codes{};
   for (int i = 0; i < kOperatorCount; ++i) codes[static_cast<std::size_t>(i)] = OperatorCode{i};

@@ -13,20 +13,19 @@ namespace cinta {
 namespace {
 
 RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
-  const auto code = tape.RowOperator(row);
-  if (!code) return RowOutcome::Applied;  // no operator: the total passes unchanged
+  const OperatorCode code = tape.RowOperator(row);
   std::optional<double> value = total;
-  if (IsUnary(*code)) {
+  if (IsUnary(code)) {
     // A unary operator ignores the row's own typing: its text becomes the value it acts on.
     const std::string text = NumberToText(total);
     tape.SetOperandText(row, text);
     // The reciprocal's refusal is decided by that text read back.
-    if (*code == OperatorCode::Reciprocal) value = TextToNumber(text);
+    if (code == OperatorCode::Reciprocal) value = TextToNumber(text);
   } else {
     value = tape.RowValue(row);
   }
   if (!value) return RowOutcome::Failed;
-  return ApplyOperator(*code, *value, total);
+  return ApplyOperator(code, *value, total);
 }
 
 }  // namespace

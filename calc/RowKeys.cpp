@@ -14,14 +14,14 @@ bool PressOperatorKey(TapeFields& tape, OperatorCode code) {
   BackToEditView(tape);
   tape.AppendRow();
   const int row = tape.LastRow();
-  tape.SetOperatorCode(row, CodeText(code));
+  tape.SetRowOperator(row, code);
   EvaluateRows(tape, IsUnary(code) ? row + 1 : row);
   return true;
 }
 
 void PressPaletteKey(TapeFields& tape, int row, OperatorCode code) {
   if (row < 0 || row > tape.LastRow()) return;
-  tape.SetOperatorCode(row, CodeText(code));
+  tape.SetRowOperator(row, code);
   EvaluateEveryRow(tape);
 }
 

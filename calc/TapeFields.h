@@ -21,14 +21,13 @@ class TapeFields {
 
   virtual std::string OperandText(int row) const = 0;
   virtual void SetOperandText(int row, std::string_view text) = 0;
-  virtual std::string OperatorCode(int row) const = 0;
-  virtual void SetOperatorCode(int row, std::string_view code) = 0;
+  // The operator that joins the row to the rows above; row 0's is Add and is never read.
+  virtual OperatorCode RowOperator(int row) const = 0;
+  virtual void SetRowOperator(int row, OperatorCode code) = 0;
   virtual void SetFormattedText(int row, std::string_view text) = 0;
-  // The row's number (TextToNumber of its text) and operator (ParseOperatorCode of its code) as
-  // an evaluation reads them: the model keeps them read as the texts change, so that evaluating
-  // the tape never reads a text again.
+  // The row's number (TextToNumber of its text) as an evaluation reads it: the model keeps it
+  // read as the text changes, so that evaluating the tape never reads a text again.
   virtual std::optional<double> RowValue(int row) const = 0;
-  virtual std::optional<cinta::OperatorCode> RowOperator(int row) const = 0;
 
   // How many rows, from the top, the last evaluation took: an operator key leaves its new row out
   // while that waits for its number.
@@ -51,7 +50,7 @@ class TapeFields {
   virtual bool IsEditView() const = 0;
 
   // A new last row as an operator key makes it before giving it its operator: an empty text,
-  // code "0", shown in the view the tape shows.
+  // Add, shown in the view the tape shows.
   virtual void AppendRow() = 0;
   // Removes rows `first` (at least 1) to the last; none when `first` is past the last.
   virtual void RemoveRowsFrom(int first) = 0;

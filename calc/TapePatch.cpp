@@ -8,7 +8,7 @@ std::string ReadRowField(const RestorableTape& tape, int row, RowField field) {
     case RowField::Operand:
       return tape.OperandText(row);
     case RowField::Operator:
-      return tape.OperatorCode(row);
+      return CodeText(tape.RowOperator(row));
     case RowField::Formatted:
       return tape.FormattedText(row);
   }
@@ -21,7 +21,8 @@ void WriteRowField(RestorableTape& tape, int row, RowField field, std::string_vi
       tape.SetOperandText(row, text);
       break;
     case RowField::Operator:
-      tape.SetOperatorCode(row, text);
+      // Every patch comes from a tape or from a record whose codes were checked.
+      if (const auto code = ParseOperatorCode(text)) tape.SetRowOperator(row, *code);
       break;
     case RowField::Formatted:
       tape.SetFormattedText(row, text);

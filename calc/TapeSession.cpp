@@ -85,14 +85,13 @@ bool TapeSession::AppendFigures(const std::vector<std::string>& figures) {
   BackToEditView(tape_);
   auto figure = figures.begin();
   const int last = tape_.LastRow();
-  const auto code = tape_.RowOperator(last);
-  const bool waitsForNumber = last == 0 || !code || !IsUnary(*code);
+  const bool waitsForNumber = last == 0 || !IsUnary(tape_.RowOperator(last));
   if (waitsForNumber && tape_.OperandText(last).empty()) tape_.SetOperandText(last, *figure++);
   for (; figure != figures.end() && tape_.LastRow() < kLastRow; ++figure) {
     const bool negative = figure->starts_with('-');
     tape_.AppendRow();
     const int row = tape_.LastRow();
-    tape_.SetOperatorCode(row, CodeText(negative ? OperatorCode::Subtract : OperatorCode::Add));
+    tape_.SetRowOperator(row, negative ? OperatorCode::Subtract : OperatorCode::Add);
     tape_.SetOperandText(row, std::string_view(*figure).substr(negative ? 1 : 0));
   }
   EvaluateEveryRow(tape_);

@@ -27,13 +27,9 @@ bool IsShownNumber(const std::string& text) {
   return value && std::isfinite(*value) && NumberToText(*value) == text;
 }
 
-// Mostly the codes the operator keys write, sometimes an empty, padded or made-up one.
-std::string PickCode(FuzzedDataProvider& input) {
-  const int pick = input.ConsumeIntegralInRange(0, 15);
-  if (pick <= 12) return std::to_string(pick);
-  if (pick == 13) return {};
-  if (pick == 14) return " " + std::to_string(input.ConsumeIntegralInRange(0, 11));
-  return input.ConsumeRandomLengthString(4);
+// Any of the operators.
+OperatorCode PickCode(FuzzedDataProvider& input) {
+  return static_cast<OperatorCode>(input.ConsumeIntegralInRange(0, kOperatorCount - 1));
 }
 
 // Mostly number texts, which reach the operators; otherwise any bytes.
@@ -48,7 +44,7 @@ void FuzzOne(FuzzedDataProvider& input) {
   if (input.ConsumeBool()) tape.SetResultText("ERROR");
   while (tape.LastRow() < kMostRows && input.remaining_bytes() > 0) {
     // Named locals fix the order in which the two are taken from the input.
-    const std::string code = PickCode(input);
+    const OperatorCode code = PickCode(input);
     const std::string text = PickText(input);
     tape.AppendRow(text, code);
   }

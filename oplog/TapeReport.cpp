@@ -13,7 +13,7 @@ std::string BuildTapeReport(const RestorableTape& tape, const OperatorNames& nam
   std::vector<ReportRow> rows;
   rows.reserve(static_cast<std::size_t>(tape.LastRow()) + 1);
   for (int row = 0; row <= tape.LastRow(); ++row) {
-    rows.push_back({row == 0 ? std::string() : tape.OperatorCode(row),
+    rows.push_back({row == 0 ? std::string() : CodeText(tape.RowOperator(row)),
                     editView ? tape.OperandText(row) : tape.FormattedText(row)});
   }
   return BuildReport(rows, editView ? tape.ResultText() : tape.FormattedResultText(),

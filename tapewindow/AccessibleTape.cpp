@@ -14,11 +14,10 @@ QString AccessibleTape::RowText(int row) const {
   // Numbered from 1, as in the saved report.
   QString text = QStringLiteral("Fila %1").arg(row + 1);
   if (row > 0) {
-    if (const auto code = controls_.tape.RowOperator(row)) {
-      const std::string& configured = controls_.operatorNames[static_cast<std::size_t>(*code)];
-      text += QStringLiteral(", ") +
-              (configured.empty() ? SpokenOperatorName(*code) : FromUtf8(configured));
-    }
+    const OperatorCode code = controls_.tape.RowOperator(row);
+    const std::string& configured = controls_.operatorNames[static_cast<std::size_t>(code)];
+    text += QStringLiteral(", ") +
+            (configured.empty() ? SpokenOperatorName(code) : FromUtf8(configured));
   }
   const std::string& value = controls_.rowEntries(row).Visible() ? controls_.rowEntries(row).Text()
                                                                  : controls_.rowValues(row).Text();

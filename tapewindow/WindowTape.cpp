@@ -40,18 +40,16 @@ void WindowTape::SetOperandText(int row, std::string_view text) {
   controls_.rowEntries(row).SetText(text);
 }
 
-std::string WindowTape::OperatorCode(int row) const {
-  return model_.OperatorCode(row);
+OperatorCode WindowTape::RowOperator(int row) const {
+  return model_.RowOperator(row);
 }
 
-void WindowTape::SetOperatorCode(int row, std::string_view code) {
-  FieldChanging(row, RowField::Operator, model_.OperatorCode(row), code);
-  model_.SetOperatorCode(row, code);
+void WindowTape::SetRowOperator(int row, OperatorCode code) {
+  FieldChanging(row, RowField::Operator, CodeText(model_.RowOperator(row)), CodeText(code));
+  model_.SetRowOperator(row, code);
   // The operator button shows the same operator as its face.
-  if (const auto op = model_.RowOperator(row)) {
-    controls_.rowOperatorButtons(row).SetPicture(
-        controls_.operatorLegend(static_cast<int>(*op)).Picture());
-  }
+  controls_.rowOperatorButtons(row).SetPicture(
+      controls_.operatorLegend(static_cast<int>(code)).Picture());
 }
 
 std::string WindowTape::FormattedText(int row) const {
@@ -66,10 +64,6 @@ void WindowTape::SetFormattedText(int row, std::string_view text) {
 
 std::optional<double> WindowTape::RowValue(int row) const {
   return model_.RowValue(row);
-}
-
-std::optional<OperatorCode> WindowTape::RowOperator(int row) const {
-  return model_.RowOperator(row);
 }
 
 int WindowTape::EvaluatedRows() const {

@@ -51,12 +51,11 @@ class WindowTape final : public RestorableTape {
   int LastRow() const override;
   std::string OperandText(int row) const override;
   void SetOperandText(int row, std::string_view text) override;
-  std::string OperatorCode(int row) const override;
-  void SetOperatorCode(int row, std::string_view code) override;
+  OperatorCode RowOperator(int row) const override;
+  void SetRowOperator(int row, OperatorCode code) override;
   std::string FormattedText(int row) const override;
   void SetFormattedText(int row, std::string_view text) override;
   std::optional<double> RowValue(int row) const override;
-  std::optional<cinta::OperatorCode> RowOperator(int row) const override;
   int EvaluatedRows() const override;
   void SetEvaluatedRows(int rows) override;
   FormatMode CurrentFormatMode() const override;

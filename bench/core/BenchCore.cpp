@@ -17,51 +17,53 @@
 namespace cinta {
 namespace {
 
+using enum OperatorCode;
+
 struct Row {
   std::string_view text;
-  std::string_view code;
+  OperatorCode code;
 };
 
 // An everyday tape: sums, differences, products, quotients and percentages of typical amounts.
 // One pass of the cycle leaves the total nearly where it was, so no row ever fails.
 constexpr std::array<Row, 16> kEverydayCycle = {{
-    {"1234.56", "0"},
-    {"-17.5", "0"},
-    {"3", "2"},
-    {"17.5", "1"},
-    {"3", "3"},
-    {"250", "0"},
-    {"12.5", "1"},
-    {"100", "5"},
-    {"2", "2"},
-    {"2", "3"},
-    {"99.99", "0"},
-    {"99.99", "1"},
-    {"1.5", "2"},
-    {"1.5", "3"},
-    {"1234.56", "1"},
-    {"-226.06", "1"},
+    {"1234.56", Add},
+    {"-17.5", Add},
+    {"3", Multiply},
+    {"17.5", Subtract},
+    {"3", Divide},
+    {"250", Add},
+    {"12.5", Subtract},
+    {"100", Percent},
+    {"2", Multiply},
+    {"2", Divide},
+    {"99.99", Add},
+    {"99.99", Subtract},
+    {"1.5", Multiply},
+    {"1.5", Divide},
+    {"1234.56", Subtract},
+    {"-226.06", Subtract},
 }};
 
 // Every operator code equally often, unary ones included, which rewrite their row's text on
 // every evaluation. The total changes by a few units per cycle, so 32768 rows never fail.
 constexpr std::array<Row, 16> kEveryCodeCycle = {{
-    {"1234.56", "0"},
-    {"3", "2"},
-    {"17.5", "1"},
-    {"3", "3"},
-    {"100", "5"},
-    {"2", "4"},
-    {"2", "8"},
-    {"", "6"},
-    {"2", "4"},
-    {"17.5", "0"},
-    {"1234.56", "1"},
-    {"1000000", "9"},
-    {"1", "10"},
-    {"", "7"},
-    {"", "7"},
-    {"-4.5", "2"},
+    {"1234.56", Add},
+    {"3", Multiply},
+    {"17.5", Subtract},
+    {"3", Divide},
+    {"100", Percent},
+    {"2", Power},
+    {"2", Root},
+    {"", SquareRoot},
+    {"2", Power},
+    {"17.5", Add},
+    {"1234.56", Subtract},
+    {"1000000", Remainder},
+    {"1", IntegerQuotient},
+    {"", Reciprocal},
+    {"", Reciprocal},
+    {"-4.5", Multiply},
 }};
 
 MemoryTape TapeOf(const std::array<Row, 16>& cycle, int rowCount) {

@@ -33,14 +33,14 @@ TEST(PressClearKey, FilesTheResultAndLeavesRowZeroAlone) {
     EXPECT_TRUE(k.list.IsShown());
     EXPECT_EQ(k.tape.LastRow(), 0);
     EXPECT_EQ(k.tape.OperandText(0), "");
-    EXPECT_EQ(k.tape.OperatorCode(0), "0");
+    EXPECT_EQ(k.tape.RowOperator(0), OperatorCode::Add);
     EXPECT_EQ(k.tape.ResultText(), "0");
   }
-  // Whatever code row 0 held, C gives it "0" again.
+  // Whatever operator row 0 held, C gives it Add again.
   KeyedTape k;
-  k.tape.SetOperatorCode(0, "5");
+  k.tape.SetRowOperator(0, OperatorCode::Percent);
   PressKeys(k, "C");
-  EXPECT_EQ(k.tape.OperatorCode(0), "0");
+  EXPECT_EQ(k.tape.RowOperator(0), OperatorCode::Add);
 }
 
 // CE takes back `removed`, the keys of the last row: its operator key and what was typed.

@@ -13,6 +13,8 @@
 namespace cinta {
 namespace {
 
+using enum OperatorCode;
+
 using Entries = std::vector<std::string>;
 
 TEST(StoreResult, AppendsResultsInOrderWithDuplicatesAndErrors) {
@@ -20,7 +22,7 @@ TEST(StoreResult, AppendsResultsInOrderWithDuplicatesAndErrors) {
   ASSERT_FALSE(list.IsShown());
   ASSERT_EQ(list.FieldText(), "Resultados anteriores");
 
-  MemoryTape tape = MakeTape({{"5", "0"}, {"3", "0"}});
+  MemoryTape tape = MakeTape({{"5", Add}, {"3", Add}});
   RecalculateTape(tape, 2);
   StoreResult(list, tape);
   EXPECT_EQ(list.Entries(), Entries({"8"}));
@@ -28,7 +30,7 @@ TEST(StoreResult, AppendsResultsInOrderWithDuplicatesAndErrors) {
   EXPECT_TRUE(list.IsShown());
 
   StoreResult(list, tape);
-  MemoryTape failed = MakeTape({{"5", "0"}, {"0", "3"}});
+  MemoryTape failed = MakeTape({{"5", Add}, {"0", Divide}});
   RecalculateTape(failed, 2);
   StoreResult(list, failed);
   EXPECT_EQ(list.Entries(), Entries({"8", "8", "ERROR"}));
@@ -54,10 +56,10 @@ TEST(PickEntry, ReplacesTheLastRowAndEvaluates) {
     const char* result;
   };
   const Case cases[] = {
-      {"ReplacesNotExtends", {{"5", "0"}, {"12", "2"}}, "8", "8", "40"},
-      {"OnlyRowZero", {{"3", "0"}}, "8", "8", "8"},
-      {"ErrorEntryReadsAsZero", {{"5", "0"}, {"7", "0"}}, "ERROR", "ERROR", "5"},
-      {"UnaryRowRewrittenAtOnce", {{"16", "0"}, {"", "6"}}, "8", "16", "4"},
+      {"ReplacesNotExtends", {{"5", Add}, {"12", Multiply}}, "8", "8", "40"},
+      {"OnlyRowZero", {{"3", Add}}, "8", "8", "8"},
+      {"ErrorEntryReadsAsZero", {{"5", Add}, {"7", Add}}, "ERROR", "ERROR", "5"},
+      {"UnaryRowRewrittenAtOnce", {{"16", Add}, {"", SquareRoot}}, "8", "16", "4"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -70,7 +72,7 @@ TEST(PickEntry, ReplacesTheLastRowAndEvaluates) {
 }
 
 TEST(PickEntry, LeavesTheFormattedViewAndItsCaptions) {
-  MemoryTape tape = MakeTape({{"5", "0"}, {"1", "0"}});
+  MemoryTape tape = MakeTape({{"5", Add}, {"1", Add}});
   RecalculateTape(tape, 2);
   PressFormatKey(tape, FormatMode::NoDecimals, "$");
   PickEntry(tape, "8");

@@ -11,6 +11,8 @@
 namespace cinta {
 namespace {
 
+using enum OperatorCode;
+
 // After 4, each operator key: binary keys leave their empty row out, unary ones apply at once
 // and the evaluation writes the total into their row.
 TEST(PressOperatorKey, EvaluatesTheNewRowOnlyForUnaryKeys) {
@@ -31,7 +33,7 @@ TEST(PressOperatorKey, EvaluatesTheNewRowOnlyForUnaryKeys) {
     PressKeys(k, "4");
     EXPECT_TRUE(PressOperatorKey(k.tape, static_cast<OperatorCode>(c.code)));
     EXPECT_EQ(k.tape.LastRow(), 1);
-    EXPECT_EQ(k.tape.OperatorCode(1), std::to_string(c.code));
+    EXPECT_EQ(k.tape.RowOperator(1), static_cast<OperatorCode>(c.code));
     EXPECT_EQ(k.tape.ResultText(), c.result);
     EXPECT_EQ(k.tape.OperandText(1), c.newRowText);
     EXPECT_EQ(k.tape.EvaluatedRows(), c.evaluatedRows);
@@ -62,7 +64,7 @@ TEST(PressOperatorKey, RowsAndViews) {
 }
 
 TEST(PressOperatorKey, AddsNoRowPastTheLast) {
-  MemoryTape tape = MakeTape(std::vector<RowTexts>(kLastRow + 1, {"2", "0"}));
+  MemoryTape tape = MakeTape(std::vector<RowTexts>(kLastRow + 1, {"2", Add}));
   tape.SetEvaluatedRows(7);
   EXPECT_FALSE(PressOperatorKey(tape, OperatorCode::Add));
   EXPECT_EQ(tape.LastRow(), kLastRow);
@@ -93,7 +95,7 @@ TEST(PressPaletteKey, ChangesTheRowAndEvaluatesInTheViewShown) {
     const bool editView = k.tape.IsEditView();
     PressPaletteKey(k.tape, c.row, c.code);
     std::string codes;
-    for (int row = 1; row <= k.tape.LastRow(); ++row) codes += k.tape.OperatorCode(row);
+    for (int row = 1; row <= k.tape.LastRow(); ++row) codes += CodeText(k.tape.RowOperator(row));
     EXPECT_EQ(codes, c.codes);
     EXPECT_EQ(k.tape.ResultText(), c.result);
     EXPECT_EQ(k.tape.IsEditView(), editView);

@@ -10,7 +10,7 @@ MemoryTape MakeTape(const std::vector<RowTexts>& rows) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (i == 0) {
       tape.SetOperandText(0, rows[0].text);
-      tape.SetOperatorCode(0, rows[0].code);
+      tape.SetRowOperator(0, rows[0].code);
     } else {
       tape.AppendRow(rows[i].text, rows[i].code);
     }

@@ -10,7 +10,7 @@ namespace cinta {
 
 struct RowTexts {
   std::string text;
-  std::string code;
+  OperatorCode code;
 };
 
 // A tape holding `rows` in order; the first entry is row 0.

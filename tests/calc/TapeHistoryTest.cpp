@@ -14,6 +14,8 @@
 namespace cinta {
 namespace {
 
+using enum OperatorCode;
+
 // Everything a MemoryTape holds, read through its own accessors.
 std::string Dump(const MemoryTape& tape) {
   std::string dump = tape.ResultText() + "|" + tape.FormattedResultText() + "|" +
@@ -25,7 +27,7 @@ std::string Dump(const MemoryTape& tape) {
     dump += "|" + std::to_string(value);
   }
   for (int row = 0; row <= tape.LastRow(); ++row) {
-    dump += "\n" + tape.OperandText(row) + "|" + tape.OperatorCode(row) + "|" +
+    dump += "\n" + tape.OperandText(row) + "|" + CodeText(tape.RowOperator(row)) + "|" +
             tape.FormattedText(row) + "|" + std::to_string(tape.IsEntryVisible(row)) +
             std::to_string(tape.IsFormattedVisible(row));
   }
@@ -52,7 +54,7 @@ const Step kSteps[] = {
 
 // Steps on a tape of rows 16, + 9 with unary rows that the evaluation rewrites.
 MemoryTape StartTape() {
-  MemoryTape tape = MakeTape({{"16", "0"}, {"9", "0"}, {"", "6"}, {"4", "2"}});
+  MemoryTape tape = MakeTape({{"16", Add}, {"9", Add}, {"", SquareRoot}, {"4", Multiply}});
   EvaluateEveryRow(tape);
   return tape;
 }

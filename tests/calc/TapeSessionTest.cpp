@@ -54,7 +54,7 @@ std::string Rows(const MemoryTape& tape) {
   std::string rows = tape.OperandText(0);
   for (int row = 1; row <= tape.LastRow(); ++row) {
     rows += '|';
-    rows += std::string_view("+-*/^%riRmq!")[std::stoul(tape.OperatorCode(row))];
+    rows += LetterOfOperator(tape.RowOperator(row));
     rows += tape.OperandText(row);
   }
   return rows;

@@ -8,6 +8,8 @@
 namespace cinta {
 namespace {
 
+using enum OperatorCode;
+
 void ExpectEditView(const MemoryTape& tape) {
   for (int row = 0; row <= tape.LastRow(); ++row) {
     SCOPED_TRACE(row);
@@ -46,7 +48,7 @@ TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    MemoryTape tape = MakeTape({{"1234.56", "0"}, {"0.4", "0"}});
+    MemoryTape tape = MakeTape({{"1234.56", Add}, {"0.4", Add}});
     RecalculateTape(tape, 2);
     PressFormatKey(tape, *FormatModeOfKey(c.key), "\u20ac");
     EXPECT_EQ(tape.CurrentFormatMode(), FormatModeOfKey(c.key));
@@ -61,7 +63,7 @@ TEST(PressFormatKey, FormatsEveryRowAndTheResult) {
 }
 
 TEST(PressFormatKey, TextsWithoutANumberShowAsZeroButAnErrorStaysOne) {
-  MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}, {"1E400", "0"}, {"ERROR", "8"}});
+  MemoryTape tape = MakeTape({{"5", Add}, {"", Divide}, {"1E400", Add}, {"ERROR", Root}});
   tape.SetResultText("ERROR");
   PressFormatKey(tape, FormatMode::TwoDecimalsWithCurrency, "$");
   EXPECT_EQ(tape.FormattedText(1), "0,00 $");
@@ -71,7 +73,7 @@ TEST(PressFormatKey, TextsWithoutANumberShowAsZeroButAnErrorStaysOne) {
 }
 
 TEST(PressFormatKey, EditViewKeyReturnsToTheEditView) {
-  MemoryTape tape = MakeTape({{"5", "0"}, {"3", "2"}});
+  MemoryTape tape = MakeTape({{"5", Add}, {"3", Multiply}});
   PressFormatKey(tape, FormatMode::NoDecimals, "$");
   PressFormatKey(tape, FormatMode::EditView, "$");
   EXPECT_EQ(tape.CurrentFormatMode(), FormatMode::EditView);
@@ -81,7 +83,7 @@ TEST(PressFormatKey, EditViewKeyReturnsToTheEditView) {
 }
 
 TEST(PressFormatKey, FormattedViewIsASnapshotUntilTheNextFormatKey) {
-  MemoryTape tape = MakeTape({{"12", "0"}});
+  MemoryTape tape = MakeTape({{"12", Add}});
   RecalculateTape(tape, 1);
   PressFormatKey(tape, FormatMode::TwoDecimals, "$");
   tape.SetOperandText(0, "1");  // a backspace changes only the hidden texts
@@ -100,7 +102,7 @@ TEST(FormatModeOfKey, OnlyTheFiveKeysHaveAMode) {
 }
 
 TEST(PressEqualsKey, ReturnsToEditViewAndEvaluatesTheEmptyLastRow) {
-  MemoryTape tape = MakeTape({{"5", "0"}, {"", "2"}});
+  MemoryTape tape = MakeTape({{"5", Add}, {"", Multiply}});
   RecalculateTape(tape, 1);
   ASSERT_EQ(tape.ResultText(), "5");
   PressFormatKey(tape, FormatMode::TwoDecimals, "$");
@@ -111,7 +113,7 @@ TEST(PressEqualsKey, ReturnsToEditViewAndEvaluatesTheEmptyLastRow) {
 }
 
 TEST(PressEqualsKey, EmptyLastDivisorIsRefused) {
-  MemoryTape tape = MakeTape({{"5", "0"}, {"", "3"}});
+  MemoryTape tape = MakeTape({{"5", Add}, {"", Divide}});
   PressEqualsKey(tape);
   EXPECT_EQ(tape.EvaluatedRows(), 2);
   EXPECT_EQ(tape.ResultText(), "ERROR");

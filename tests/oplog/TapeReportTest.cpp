@@ -27,7 +27,7 @@ OperatorNames Names() {
 MemoryTape FormattedFivePlusThree() {
   MemoryTape tape;
   tape.SetOperandText(0, "5");
-  tape.AppendRow("3", "0");
+  tape.AppendRow("3", OperatorCode::Add);
   RecalculateTape(tape, 2);
   PressFormatKey(tape, FormatMode::TwoDecimals, "$");
   return tape;

@@ -64,9 +64,9 @@ struct Window {
   RecoveryJournal journal;
 };
 
-void AppendOperatorRow(RestorableTape& tape, const std::string& code) {
+void AppendOperatorRow(RestorableTape& tape, OperatorCode code) {
   tape.AppendRow();
-  tape.SetOperatorCode(tape.LastRow(), code);
+  tape.SetRowOperator(tape.LastRow(), code);
   RecalculateTape(tape, tape.LastRow());
 }
 
@@ -80,9 +80,13 @@ void TypeDigits(RestorableTape& tape, const std::string& digits) {
 const std::vector<std::function<void(RestorableTape&, PreviousResultsList&)>>& Steps() {
   static const std::vector<std::function<void(RestorableTape&, PreviousResultsList&)>> steps = {
       [](RestorableTape& tape, PreviousResultsList&) { TypeDigits(tape, "12"); },
-      [](RestorableTape& tape, PreviousResultsList&) { AppendOperatorRow(tape, "2"); },
+      [](RestorableTape& tape, PreviousResultsList&) {
+        AppendOperatorRow(tape, OperatorCode::Multiply);
+      },
       [](RestorableTape& tape, PreviousResultsList&) { TypeDigits(tape, "3.5"); },
-      [](RestorableTape& tape, PreviousResultsList&) { AppendOperatorRow(tape, "6"); },
+      [](RestorableTape& tape, PreviousResultsList&) {
+        AppendOperatorRow(tape, OperatorCode::SquareRoot);
+      },
       [](RestorableTape& tape, PreviousResultsList&) {
         ShowFormattedView(tape, "##,##0.00 \u20ac");
         tape.SetSettings({3, FormatMode(2), 425, 7845});
@@ -101,7 +105,9 @@ const std::vector<std::function<void(RestorableTape&, PreviousResultsList&)>>& S
         StoreResult(list, tape);
         TypeDigits(tape, std::string(600 * 1024, '8'));
       },
-      [](RestorableTape& tape, PreviousResultsList&) { AppendOperatorRow(tape, "3"); },
+      [](RestorableTape& tape, PreviousResultsList&) {
+        AppendOperatorRow(tape, OperatorCode::Divide);
+      },
       [](RestorableTape&, PreviousResultsList& list) { EmptyList(list); },
   };
   return steps;

@@ -172,7 +172,7 @@ class SoakTest : public QObject {
     MemoryTape tape;
     tape.SetOperandText(0, window.rowEntries(0).Text());
     for (int row = 1; row < rows; ++row)
-      tape.AppendRow(window.rowEntries(row).Text(), window.Tape().OperatorCode(row));
+      tape.AppendRow(window.rowEntries(row).Text(), window.Tape().RowOperator(row));
     RecalculateTape(tape, std::min(window.EvaluatedRows(), rows));
     if (tape.ResultText() != window.resultBox->Text().toStdString()) {
       qWarning("the window shows %s where the core gives %s", qPrintable(window.resultBox->Text()),

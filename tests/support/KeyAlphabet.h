@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -15,11 +16,17 @@ namespace cinta {
 //   + - * / ^ %  add, subtract, multiply, divide, power, percent
 //   r i R m q !  square root, reciprocal, x-th root, remainder, integer quotient, factorial
 //   a e c z Z    format keys ",00", edit view, ",00$", "Z", "Z$"
+inline constexpr std::string_view kOperatorLetters = "+-*/^%riRmq!";
+
+// The letter of the operator key of `code`.
+inline char LetterOfOperator(OperatorCode code) {
+  return kOperatorLetters[static_cast<std::size_t>(code)];
+}
+
 inline Key KeyOfLetter(char letter) {
-  constexpr std::string_view kOperators = "+-*/^%riRmq!";
   constexpr std::string_view kFormats = "aeczZ";
   if (letter >= '0' && letter <= '9') return DigitKey(letter - '0');
-  if (const auto code = kOperators.find(letter); code != std::string_view::npos)
+  if (const auto code = kOperatorLetters.find(letter); code != std::string_view::npos)
     return OperatorKey(static_cast<OperatorCode>(code));
   if (const auto mode = kFormats.find(letter); mode != std::string_view::npos)
     return FormatKey(static_cast<FormatMode>(mode));

@@ -61,10 +61,11 @@ QString TapeSnapshot(const TapeWindow& window) {
     }
     state += std::to_string(row) + ": " + window.rowEntries(row).Text() +
              shown(window.rowEntries(row).Visible()) + " " + window.rowValues(row).Text() +
-             shown(window.rowValues(row).Visible()) + " code " + window.Tape().OperatorCode(row) +
-             " face " + std::to_string(face) + shown(window.rowOperatorButtons(row).Visible()) +
-             " number " + window.rowNumbers(row).Text() + shown(window.rowNumbers(row).Visible()) +
-             " at " + std::to_string(window.rowOperatorButtons(row).Top()) + "\n";
+             shown(window.rowValues(row).Visible()) + " code " +
+             CodeText(window.Tape().RowOperator(row)) + " face " + std::to_string(face) +
+             shown(window.rowOperatorButtons(row).Visible()) + " number " +
+             window.rowNumbers(row).Text() + shown(window.rowNumbers(row).Visible()) + " at " +
+             std::to_string(window.rowOperatorButtons(row).Top()) + "\n";
   }
   state += "result " + window.resultBox->Text().toStdString() + shown(window.resultBox->Visible()) +
            " " + window.formattedResult->Text().toStdString() +

@@ -58,7 +58,7 @@ class ClearKeysTest : public QObject {
     QCOMPARE(w.LastRow(), 1);
     QCOMPARE(w.rowNumbers(1).Text(), std::string("1"));
     QCOMPARE(LastRowPlace(w), band);
-    QCOMPARE(w.Tape().OperatorCode(1), std::string("2"));
+    QCOMPARE(w.Tape().RowOperator(1), OperatorCode::Multiply);
   }
 
   // The container goes back to where it was before the row's operator key, so the new last row

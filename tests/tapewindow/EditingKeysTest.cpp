@@ -188,8 +188,8 @@ class EditingKeysTest : public QObject {
     ClickRowOperator(w, 5);
     Click(&w.paletteKeys(3));
     QVERIFY(!w.operatorPalette->isVisible());
-    QCOMPARE(w.Tape().OperatorCode(2), std::string("0"));
-    QCOMPARE(w.Tape().OperatorCode(5), std::string("3"));
+    QCOMPARE(w.Tape().RowOperator(2), OperatorCode::Add);
+    QCOMPARE(w.Tape().RowOperator(5), OperatorCode::Divide);
     QCOMPARE(w.rowOperatorButtons(5).Picture().toImage(), w.paletteKeys(3).Picture().toImage());
     QCOMPARE(w.resultBox->Text(), QStringLiteral("2.5"));
   }
@@ -218,7 +218,7 @@ class EditingKeysTest : public QObject {
     Click(&w.paletteKeys(1));
     QVERIFY(!w.operatorPalette->isVisible());
     for (int row = 1; row <= w.LastRow(); ++row) {
-      QCOMPARE(w.Tape().OperatorCode(row), std::string("0"));
+      QCOMPARE(w.Tape().RowOperator(row), OperatorCode::Add);
     }
     QCOMPARE(RowTexts(w), rows);
     QCOMPARE(w.resultBox->Text(), result);
@@ -235,8 +235,8 @@ class EditingKeysTest : public QObject {
     ClickRowOperator(w, 300);
     QCOMPARE(w.PaletteRow(), 300);
     Click(&w.paletteKeys(1));
-    QCOMPARE(w.Tape().OperatorCode(300), std::string("1"));
-    QCOMPARE(w.Tape().OperatorCode(44), std::string("0"));
+    QCOMPARE(w.Tape().RowOperator(300), OperatorCode::Subtract);
+    QCOMPARE(w.Tape().RowOperator(44), OperatorCode::Add);
     QCOMPARE(w.resultBox->Text(), QStringLiteral("299"));
   }
 

@@ -127,7 +127,7 @@ class KeyboardTest : public QObject {
     Type("", {{Qt::Key_Escape}});
     QVERIFY(!w.operatorPalette->isVisible());
     QCOMPARE(TapeState(w), QStringLiteral("4|5 = 9 /  edit"));
-    QCOMPARE(w.Tape().OperatorCode(1), std::string("0"));
+    QCOMPARE(w.Tape().RowOperator(1), OperatorCode::Add);
     QVERIFY(!w.previousResults->isVisible());
     Type("", {{Qt::Key_Escape}});
     QCOMPARE(w.LastRow(), 0);

@@ -33,7 +33,7 @@ class OperatorKeysTest : public QObject {
     QCOMPARE(w.rowValues(1).Text(), std::string("rowValues"));
     QCOMPARE(w.rowEntries(1).Font(), w.rowEntries(0).Font());
     QCOMPARE(w.rowNumbers(1).Text(), std::string("1"));
-    QCOMPARE(w.Tape().OperatorCode(1), std::string("0"));
+    QCOMPARE(w.Tape().RowOperator(1), OperatorCode::Add);
     QCOMPARE(w.rowEntries(1).Text(), std::string());
     QCOMPARE(w.rowOperatorButtons(1).Picture().cacheKey(),
              w.operatorLegend(0).Picture().cacheKey());
@@ -60,7 +60,7 @@ class OperatorKeysTest : public QObject {
     for (int n = 1; n <= rows; ++n) {
       QCOMPARE(w.rowOperatorButtons(n).Top() - w.rowOperatorButtons(n - 1).Top(), step);
       QCOMPARE(w.rowNumbers(n).Text(), std::to_string(n));
-      QCOMPARE(w.Tape().OperatorCode(n), std::to_string(n % 12));
+      QCOMPARE(w.Tape().RowOperator(n), OperatorCode{n % kOperatorCount});
       QCOMPARE(w.rowOperatorButtons(n).Picture().cacheKey(),
                w.operatorLegend(n % 12).Picture().cacheKey());
     }

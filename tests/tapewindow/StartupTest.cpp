@@ -102,7 +102,7 @@ class StartupTest : public QObject {
     TapeWindow& w = *window_;
     // Row 0, the one typed into, stands whole in the tape's view.
     QVERIFY(w.tapeView->rect().contains(w.rowCanvas.PixelRect(w.rowEntries(0))));
-    QCOMPARE(w.Tape().OperatorCode(0), std::string("0"));
+    QCOMPARE(w.Tape().RowOperator(0), OperatorCode::Add);
     QVERIFY(!w.aboutLines(0).Visible());
     QVERIFY(!w.aboutLines(1).Visible());
     QCOMPARE(w.LastRow(), 0);
