@@ -108,6 +108,12 @@ class WindowlessArray : public WindowlessLayer {
     if (first >= count_) return;
     Removing(first);
     const auto firstChunk = static_cast<std::size_t>(first >> kChunkBits);
+    // Emptied chunks are kept for the members that come back: C removes a long tape's rows and
+    // its undo makes them again, and fresh memory costs a page fault for each of its pages.
+    for (std::size_t chunk = firstChunk + 1; chunk < chunks_.size(); ++chunk) {
+      chunks_[chunk].clear();
+      spareChunks_.push_back(std::move(chunks_[chunk]));
+    }
     chunks_.resize(firstChunk + 1);
     std::vector<T>& chunk = chunks_.back();
     chunk.erase(chunk.begin() + (first & (kChunkSize - 1)), chunk.end());
@@ -120,14 +126,20 @@ class WindowlessArray : public WindowlessLayer {
 
   T& Append(T member) {
     if (chunks_.empty() || chunks_.back().size() == kChunkSize) {
-      // Reserved whole, so that members never move while they exist.
-      chunks_.emplace_back().reserve(kChunkSize);
+      if (spareChunks_.empty()) {
+        // Reserved whole, so that members never move while they exist.
+        chunks_.emplace_back().reserve(kChunkSize);
+      } else {
+        chunks_.push_back(std::move(spareChunks_.back()));
+        spareChunks_.pop_back();
+      }
     }
     ++count_;
     return chunks_.back().emplace_back(std::move(member));
   }
 
   std::vector<std::vector<T>> chunks_;
+  std::vector<std::vector<T>> spareChunks_;
   int count_ = 0;
 };
 
