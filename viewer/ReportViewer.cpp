@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "assets/Pictures.h"
+#include "controls/AccessibleName.h"
 #include "controls/ClientArea.h"
 #include "controls/Fonts.h"
 #include "controls/Utf8Text.h"
@@ -28,25 +29,43 @@ struct ButtonDesign {
   PictureId picture;
   // What a click on the key does.
   void (ReportViewer::*press)();
+  // What a screen reader says of the key, whose face is a picture.
+  const char* spokenName;
+  const char* description;
 };
 
 using Viewer = ReportViewer;
 
 // The keys along the top edge, left to right: save a copy, print, editor, copy, font size, quit.
 const ButtonDesign kSaveCopyKey = {
-    {5880, 120, 855, 735}, QColor(192, 255, 192), PictureId::Camera, &Viewer::SaveDatedCopy};
-const ButtonDesign kPrintKey = {
-    {6840, 120, 855, 735}, QColor(192, 255, 255), PictureId::Printer, &Viewer::PrintShownText};
+    {5880, 120, 855, 735}, QColor(192, 255, 192),
+    PictureId::Camera,     &Viewer::SaveDatedCopy,
+    "Guardar una copia",   "Guarda el texto en operaciones con la fecha y la hora"};
+const ButtonDesign kPrintKey = {{6840, 120, 855, 735},
+                                QColor(192, 255, 255),
+                                PictureId::Printer,
+                                &Viewer::PrintShownText,
+                                "Imprimir",
+                                "Imprime el texto en la impresora predeterminada"};
 const ButtonDesign kEditorKey = {
-    {7800, 120, 735, 735}, QColor(255, 192, 255), PictureId::Notepad, &Viewer::OpenInTextEditor};
-const ButtonDesign kCopyKey = {
-    {8640, 120, 735, 735}, QColor(255, 224, 192), PictureId::Clipboard, &Viewer::CopyToClipboard};
-const ButtonDesign kFontSizeKey = {
-    {9480, 120, 735, 735}, QColor(255, 255, 192), PictureId::FontSize, &Viewer::StepFontSize};
-const ButtonDesign kDeleteKey = {
-    {120, 7080, 2415, 855}, QColor(255, 255, 255), PictureId::Eraser, &Viewer::PressDelete};
+    {7800, 120, 735, 735}, QColor(255, 192, 255),
+    PictureId::Notepad,    &Viewer::OpenInTextEditor,
+    "Abrir en el editor",  "Abre el texto en el editor de textos del sistema"};
+const ButtonDesign kCopyKey = {{8640, 120, 735, 735},
+                               QColor(255, 224, 192),
+                               PictureId::Clipboard,
+                               &Viewer::CopyToClipboard,
+                               "Copiar",
+                               "Copia el texto al portapapeles"};
+const ButtonDesign kFontSizeKey = {{9480, 120, 735, 735}, QColor(255, 255, 192),
+                                   PictureId::FontSize,   &Viewer::StepFontSize,
+                                   "Tamaño de letra",     "Cambia el tamaño de la letra del texto"};
+const ButtonDesign kDeleteKey = {{120, 7080, 2415, 855}, QColor(255, 255, 255),
+                                 PictureId::Eraser,      &Viewer::PressDelete,
+                                 "Borrar el archivo",    "Borra el archivo elegido en la lista"};
 const ButtonDesign kQuitKey = {
-    {11400, 120, 735, 735}, QColor(255, 255, 255), PictureId::Close, &Viewer::PressQuit};
+    {11400, 120, 735, 735}, QColor(255, 255, 255), PictureId::Close, &Viewer::PressQuit, "Salir",
+    "Termina el programa"};
 constexpr TwipsRect kReportText = {2640, 960, 9495, 6975};
 // The free part of the top strip, left of the keys.
 constexpr TwipsRect kWriteFailure = {120, 120, 5640, 735};
@@ -57,6 +76,7 @@ GraphicalButton* CreateButton(ReportViewer* viewer, const ButtonDesign& design) 
   auto* key =
       new GraphicalButton(viewer->Surface(), design.rect, design.face, Picture(design.picture));
   QObject::connect(key, &QAbstractButton::clicked, viewer, design.press);
+  NameForAssistiveTechnology(key, design.spokenName, design.description);
   return key;
 }
 
