@@ -24,6 +24,8 @@ constexpr int kClientHeight = 8040;
 constexpr int kOpeningFontSize = 18;
 
 struct ButtonDesign {
+  // The viewer's member that holds the key.
+  GraphicalButton* ReportViewer::*key;
   TwipsRect rect;
   QColor face;
   PictureId picture;
@@ -36,36 +38,73 @@ struct ButtonDesign {
 
 using Viewer = ReportViewer;
 
-// The keys along the top edge, left to right: save a copy, print, editor, copy, font size, quit.
-const ButtonDesign kSaveCopyKey = {
-    {5880, 120, 855, 735}, QColor(192, 255, 192),
-    PictureId::Camera,     &Viewer::SaveDatedCopy,
-    "Guardar una copia",   "Guarda el texto en operaciones con la fecha y la hora"};
-const ButtonDesign kPrintKey = {{6840, 120, 855, 735},
-                                QColor(192, 255, 255),
-                                PictureId::Printer,
-                                &Viewer::PrintShownText,
-                                "Imprimir",
-                                "Imprime el texto en la impresora predeterminada"};
-const ButtonDesign kEditorKey = {
-    {7800, 120, 735, 735}, QColor(255, 192, 255),
-    PictureId::Notepad,    &Viewer::OpenInTextEditor,
-    "Abrir en el editor",  "Abre el texto en el editor de textos del sistema"};
-const ButtonDesign kCopyKey = {{8640, 120, 735, 735},
-                               QColor(255, 224, 192),
-                               PictureId::Clipboard,
-                               &Viewer::CopyToClipboard,
-                               "Copiar",
-                               "Copia el texto al portapapeles"};
-const ButtonDesign kFontSizeKey = {{9480, 120, 735, 735}, QColor(255, 255, 192),
-                                   PictureId::FontSize,   &Viewer::StepFontSize,
-                                   "Tamaño de letra",     "Cambia el tamaño de la letra del texto"};
-const ButtonDesign kDeleteKey = {{120, 7080, 2415, 855}, QColor(255, 255, 255),
-                                 PictureId::Eraser,      &Viewer::PressDelete,
-                                 "Borrar el archivo",    "Borra el archivo elegido en la lista"};
-const ButtonDesign kQuitKey = {
-    {11400, 120, 735, 735}, QColor(255, 255, 255), PictureId::Close, &Viewer::PressQuit, "Salir",
-    "Termina el programa"};
+// Every key of the viewer. Along the top edge, left to right: save a copy, print, editor, copy,
+// font size, quit; the delete key stands under the list.
+const ButtonDesign kKeys[] = {
+    {
+        &Viewer::saveCopyKey,
+        {5880, 120, 855, 735},
+        QColor(192, 255, 192),
+        PictureId::Camera,
+        &Viewer::SaveDatedCopy,
+        "Guardar una copia",
+        "Guarda el texto en operaciones con la fecha y la hora",
+    },
+    {
+        &Viewer::copyKey,
+        {8640, 120, 735, 735},
+        QColor(255, 224, 192),
+        PictureId::Clipboard,
+        &Viewer::CopyToClipboard,
+        "Copiar",
+        "Copia el texto al portapapeles",
+    },
+    {
+        &Viewer::printKey,
+        {6840, 120, 855, 735},
+        QColor(192, 255, 255),
+        PictureId::Printer,
+        &Viewer::PrintShownText,
+        "Imprimir",
+        "Imprime el texto en la impresora predeterminada",
+    },
+    {
+        &Viewer::editorKey,
+        {7800, 120, 735, 735},
+        QColor(255, 192, 255),
+        PictureId::Notepad,
+        &Viewer::OpenInTextEditor,
+        "Abrir en el editor",
+        "Abre el texto en el editor de textos del sistema",
+    },
+    {
+        &Viewer::fontSizeKey,
+        {9480, 120, 735, 735},
+        QColor(255, 255, 192),
+        PictureId::FontSize,
+        &Viewer::StepFontSize,
+        "Tamaño de letra",
+        "Cambia el tamaño de la letra del texto",
+    },
+    {
+        &Viewer::deleteKey,
+        {120, 7080, 2415, 855},
+        QColor(255, 255, 255),
+        PictureId::Eraser,
+        &Viewer::PressDelete,
+        "Borrar el archivo",
+        "Borra el archivo elegido en la lista",
+    },
+    {
+        &Viewer::quitKey,
+        {11400, 120, 735, 735},
+        QColor(255, 255, 255),
+        PictureId::Close,
+        &Viewer::PressQuit,
+        "Salir",
+        "Termina el programa",
+    },
+};
 constexpr TwipsRect kReportText = {2640, 960, 9495, 6975};
 // The free part of the top strip, left of the keys.
 constexpr TwipsRect kWriteFailure = {120, 120, 5640, 735};
@@ -121,17 +160,11 @@ void ReportViewer::CreateControls() {
   reportText = new MultiLineTextBox(clientArea_);
   reportText->Move(kReportText);
   reportText->setFont(ControlFont(QStringLiteral("Courier New"), 12));
-  saveCopyKey = CreateButton(this, kSaveCopyKey);
-  copyKey = CreateButton(this, kCopyKey);
-  printKey = CreateButton(this, kPrintKey);
-  editorKey = CreateButton(this, kEditorKey);
-  fontSizeKey = CreateButton(this, kFontSizeKey);
+  for (const ButtonDesign& design : kKeys) this->*design.key = CreateButton(this, design);
   savedCopies = new FileListBox(clientArea_);
   savedCopies->SetOrder(&ListedBefore);
   savedCopies->Move(kSavedCopies);
   savedCopies->setFont(ControlFont(QStringLiteral("Arial"), 12));
-  deleteKey = CreateButton(this, kDeleteKey);
-  quitKey = CreateButton(this, kQuitKey);
   writeFailure = new Label(clientArea_);
   writeFailure->Move(kWriteFailure);
   writeFailure->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
