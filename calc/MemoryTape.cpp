@@ -98,24 +98,17 @@ void MemoryTape::RemoveRowsFrom(int first) {
 }
 
 int MemoryTape::EvaluatedRows() const {
-  return settings_.evaluatedRows;
+  return evaluatedRows_;
 }
 void MemoryTape::SetEvaluatedRows(int rows) {
-  settings_.evaluatedRows = rows;
+  evaluatedRows_ = rows;
 }
 
 FormatMode MemoryTape::CurrentFormatMode() const {
-  return settings_.formatMode;
+  return formatMode_;
 }
 void MemoryTape::SetFormatMode(FormatMode mode) {
-  settings_.formatMode = mode;
-}
-
-TapeSettings MemoryTape::Settings() const {
-  return settings_;
-}
-void MemoryTape::SetSettings(const TapeSettings& settings) {
-  settings_ = settings;
+  formatMode_ = mode;
 }
 
 std::string MemoryTape::FormattedText(int row) const {

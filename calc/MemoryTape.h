@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/FormatMode.h"
 #include "calc/RestorableTape.h"
 
 namespace cinta {
@@ -41,8 +42,6 @@ class MemoryTape : public RestorableTape {
   bool IsFormattedResultVisible() const override;
   void AppendRow() override;
   void RemoveRowsFrom(int first) override;
-  TapeSettings Settings() const override;
-  void SetSettings(const TapeSettings& settings) override;
 
   // A new last row with its entry box shown and its formatted label hidden, as an operator
   // key creates it.
@@ -73,7 +72,8 @@ class MemoryTape : public RestorableTape {
   std::string formattedResultText_;
   bool resultVisible_ = true;
   bool formattedResultVisible_ = true;
-  TapeSettings settings_;
+  int evaluatedRows_ = 0;
+  FormatMode formatMode_ = FormatMode::TwoDecimals;
 };
 
 }  // namespace cinta

@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "calc/FormatMode.h"
 #include "calc/TapeFields.h"
 
 namespace cinta {
@@ -13,18 +12,6 @@ namespace cinta {
 enum class RowField : unsigned char { Operand, Operator, Formatted };
 inline constexpr RowField kRowFields[] = {RowField::Operand, RowField::Operator,
                                           RowField::Formatted};
-
-// The window's state that a key press changes besides the fields: the rows the last evaluation
-// took, the last format key, and where the rows stand (the scroll offset) in a container how
-// tall, in the window's own units.
-struct TapeSettings {
-  int evaluatedRows = 0;
-  FormatMode formatMode = FormatMode::TwoDecimals;
-  int rowsTop = 0;
-  int rowsHeight = 0;
-
-  bool operator==(const TapeSettings&) const = default;
-};
 
 // Told of each change of a row's fields before it is made, and of rows about to be removed.
 class RowChangeListener {
@@ -37,7 +24,7 @@ class RowChangeListener {
 };
 
 // The tape as undo and the recovery file see it: every field read back as well as written, rows
-// added and removed at the end, and the settings. MemoryTape implements it over plain members;
+// added and removed at the end. MemoryTape implements it over plain members;
 // the main window over a MemoryTape, its controls and its session. Both tell a listener of every
 // change of the rows, from inside, so that reading the tape costs nothing more for it.
 class RestorableTape : public TapeFields {
@@ -49,8 +36,6 @@ class RestorableTape : public TapeFields {
   virtual std::string FormattedResultText() const = 0;
   virtual bool IsResultVisible() const = 0;
   virtual bool IsFormattedResultVisible() const = 0;
-  virtual TapeSettings Settings() const = 0;
-  virtual void SetSettings(const TapeSettings& settings) = 0;
 
  protected:
   // Called by the implementations before they change a field or remove rows.

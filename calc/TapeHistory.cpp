@@ -16,8 +16,8 @@ std::size_t Bytes(const TapePatch& patch) {
 
 }  // namespace
 
-void TapeHistory::Record(TapeChange change, StepKind kind) {
-  if (change.IsEmpty()) return;
+void TapeHistory::Record(TapeChange change, StepKind kind, ViewMove view) {
+  if (change.IsEmpty() && view.before == view.after) return;
   // What was taken back no longer follows from the tape as it now is.
   for (auto step = steps_.begin() + static_cast<std::ptrdiff_t>(done_); step != steps_.end();
        ++step) {
@@ -28,7 +28,7 @@ void TapeHistory::Record(TapeChange change, StepKind kind) {
   // A view step with no change before it could never be taken back.
   if (kind == StepKind::View && changes_ == 0) return;
   const std::size_t bytes = sizeof(Step) + Bytes(change.before) + Bytes(change.after);
-  steps_.push_back({std::move(change), kind, bytes});
+  steps_.push_back({std::move(change), view, kind, bytes});
   done_ = steps_.size();
   changes_ += kind == StepKind::Change ? 1 : 0;
   bytes_ += bytes;
@@ -47,20 +47,20 @@ void TapeHistory::DropOldest() {
   } while (!steps_.empty() && steps_.front().kind == StepKind::View);
 }
 
-bool TapeHistory::Undo(RestorableTape& tape) {
+std::optional<ViewPlace> TapeHistory::Undo(RestorableTape& tape) {
   std::size_t change = done_;
   while (change > 0 && steps_[change - 1].kind != StepKind::Change) --change;
-  if (change == 0) return false;
+  if (change == 0) return std::nullopt;
   while (done_ >= change) ApplyPatch(tape, steps_[--done_].change.before);
-  return true;
+  return steps_[done_].view.before;
 }
 
-bool TapeHistory::Redo(RestorableTape& tape) {
-  if (done_ == steps_.size()) return false;
+std::optional<ViewPlace> TapeHistory::Redo(RestorableTape& tape) {
+  if (done_ == steps_.size()) return std::nullopt;
   do {
     ApplyPatch(tape, steps_[done_++].change.after);
   } while (done_ < steps_.size() && steps_[done_].kind == StepKind::View);
-  return true;
+  return steps_[done_ - 1].view.after;
 }
 
 }  // namespace cinta

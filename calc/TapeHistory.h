@@ -3,8 +3,10 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 
 #include "calc/TapeRecorder.h"
+#include "calc/ViewPlace.h"
 
 namespace cinta {
 
@@ -20,18 +22,21 @@ class TapeHistory {
   static constexpr std::size_t kMaxChanges = 1000;
   static constexpr std::size_t kMemoryBudget = std::size_t{64} << 20;
 
-  // Keeps a step that ended, unless it changed nothing. Any step kept drops what could be redone.
-  void Record(TapeChange change, StepKind kind);
+  // Keeps a step that ended, unless it changed neither the tape nor where the view showed it. Any
+  // step kept drops what could be redone.
+  void Record(TapeChange change, StepKind kind, ViewMove view = {});
 
-  // Brings `tape` back to where it was before the last change and the view steps after it.
-  // Returns false, changing nothing, when no change is left to take back.
-  bool Undo(RestorableTape& tape);
+  // Brings `tape` back to where it was before the last change and the view steps after it, and
+  // returns where the view showed it then; nullopt, changing nothing, when no change is left to
+  // take back.
+  std::optional<ViewPlace> Undo(RestorableTape& tape);
   // Makes the last change taken back again, with the view steps that followed it.
-  bool Redo(RestorableTape& tape);
+  std::optional<ViewPlace> Redo(RestorableTape& tape);
 
  private:
   struct Step {
     TapeChange change;
+    ViewMove view;
     StepKind kind;
     std::size_t bytes;
   };

@@ -31,9 +31,9 @@ void WriteRowField(RestorableTape& tape, int row, RowField field, std::string_vi
 }
 
 TapeWideState ReadTapeWideState(const RestorableTape& tape) {
-  return {tape.LastRow() + 1, tape.ResultText(),      tape.FormattedResultText(),
-          tape.IsEditView(),  tape.IsResultVisible(), tape.IsFormattedResultVisible(),
-          tape.Settings()};
+  return {tape.LastRow() + 1,   tape.ResultText(),       tape.FormattedResultText(),
+          tape.IsEditView(),    tape.IsResultVisible(),  tape.IsFormattedResultVisible(),
+          tape.EvaluatedRows(), tape.CurrentFormatMode()};
 }
 
 TapePatch ReadWholeTape(const RestorableTape& tape) {
@@ -64,7 +64,8 @@ void ApplyPatch(RestorableTape& tape, const TapePatch& patch) {
   tape.SetFormattedResultText(state.formattedResultText);
   tape.SetResultVisible(state.resultVisible);
   tape.SetFormattedResultVisible(state.formattedResultVisible);
-  tape.SetSettings(state.settings);
+  tape.SetEvaluatedRows(state.evaluatedRows);
+  tape.SetFormatMode(state.formatMode);
 }
 
 }  // namespace cinta

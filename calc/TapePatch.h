@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/FormatMode.h"
 #include "calc/RestorableTape.h"
 
 namespace cinta {
@@ -17,7 +18,8 @@ struct TapeWideState {
   bool editView = true;
   bool resultVisible = true;
   bool formattedResultVisible = true;
-  TapeSettings settings;
+  int evaluatedRows = 0;
+  FormatMode formatMode = FormatMode::TwoDecimals;
 
   bool operator==(const TapeWideState&) const = default;
 };

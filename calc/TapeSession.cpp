@@ -13,6 +13,7 @@ TapeSession::Step::Step(TapeSession& session, std::optional<StepKind> undoAs)
     : session_(session), undoAs_(undoAs), outermost_(!session.inStep_) {
   if (!outermost_) return;
   session_.inStep_ = true;
+  viewBefore_ = session_.Place();
   session_.recorder_.Begin();
 }
 
@@ -21,17 +22,23 @@ TapeSession::Step::~Step() {
   session_.inStep_ = false;
   TapeChange change = session_.recorder_.End();
   if (session_.stepEnded_) session_.stepEnded_(change);
-  if (undoAs_) session_.history_.Record(std::move(change), *undoAs_);
+  if (undoAs_) {
+    session_.history_.Record(std::move(change), *undoAs_, {viewBefore_, session_.Place()});
+  }
+}
+
+void TapeSession::ShowAt(const std::optional<ViewPlace>& place) {
+  if (place && view_ != nullptr) view_->ShowAt(*place);
 }
 
 void TapeSession::Undo() {
   const Step step(*this, std::nullopt);
-  history_.Undo(tape_);
+  ShowAt(history_.Undo(tape_));
 }
 
 void TapeSession::Redo() {
   const Step step(*this, std::nullopt);
-  history_.Redo(tape_);
+  ShowAt(history_.Redo(tape_));
 }
 
 bool TapeSession::Press(Key key) {

@@ -13,6 +13,7 @@
 #include "calc/RestorableTape.h"
 #include "calc/TapeHistory.h"
 #include "calc/TapeRecorder.h"
+#include "calc/ViewPlace.h"
 
 namespace cinta {
 
@@ -24,9 +25,11 @@ class TapeSession {
   // Told what each step changed as it ends, so that the change can be kept beyond the program.
   using StepEnded = std::function<void(const TapeChange&)>;
 
-  // `tape` and `list` are bound, not used, until the first key.
-  TapeSession(RestorableTape& tape, PreviousResultsList& list, StepEnded stepEnded = {})
-      : tape_(tape), list_(list), recorder_(tape), stepEnded_(std::move(stepEnded)) {}
+  // `tape`, `list` and `view` are bound, not used, until the first key. Undo and redo put `view`
+  // back where it showed the tape, when there is one.
+  TapeSession(RestorableTape& tape, PreviousResultsList& list, StepEnded stepEnded = {},
+              PlacedView* view = nullptr)
+      : tape_(tape), list_(list), view_(view), recorder_(tape), stepEnded_(std::move(stepEnded)) {}
 
   // One user action that changes the tape or how it is shown, from its first change to its last.
   // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, scrolling, the eraser of
@@ -42,6 +45,7 @@ class TapeSession {
     TapeSession& session_;
     std::optional<StepKind> undoAs_;
     bool outermost_;
+    ViewPlace viewBefore_;
   };
 
   // Presses `key` on the tape. False when the row refused it (a digit, decimal mark or sign past
@@ -71,8 +75,12 @@ class TapeSession {
   void SetCurrencySymbol(std::string symbol) { currencySymbol_ = std::move(symbol); }
 
  private:
+  ViewPlace Place() const { return view_ != nullptr ? view_->Place() : ViewPlace{}; }
+  void ShowAt(const std::optional<ViewPlace>& place);
+
   RestorableTape& tape_;
   PreviousResultsList& list_;
+  PlacedView* view_;
   std::string currencySymbol_;
   TapeRecorder recorder_;
   TapeHistory history_;

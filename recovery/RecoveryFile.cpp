@@ -64,14 +64,20 @@ std::filesystem::path RecoveryFilePath(const std::filesystem::path& programDir, 
 }
 
 std::optional<RecoveredTape> DecodeRecoveryFile(std::string_view bytes) {
-  if (!bytes.starts_with(kRecoveryFileHeader)) return std::nullopt;
+  static_assert(kFirstRecoveryFileHeader.size() == kRecoveryFileHeader.size());
+  RecordLayout layout = RecordLayout::Current;
+  if (bytes.starts_with(kFirstRecoveryFileHeader)) {
+    layout = RecordLayout::First;
+  } else if (!bytes.starts_with(kRecoveryFileHeader)) {
+    return std::nullopt;
+  }
   bytes.remove_prefix(kRecoveryFileHeader.size());
-  std::optional<DecodedRecord> next = DecodeRecord(bytes);
+  std::optional<DecodedRecord> next = DecodeRecord(bytes, layout);
   if (!next || !next->record.whole) return std::nullopt;
   Replay replay(next->record);
   // A record cut short by a kill, or damaged, ends the file: the tape is as the record before it
   // left it.
-  for (bytes.remove_prefix(next->size); (next = DecodeRecord(bytes)) && !next->record.whole;
+  for (bytes.remove_prefix(next->size); (next = DecodeRecord(bytes, layout)) && !next->record.whole;
        bytes.remove_prefix(next->size)) {
     replay.Apply(next->record);
   }

@@ -113,10 +113,8 @@ void EncodeContents(Writer& out, std::uint64_t session, bool whole, const TapePa
   out.U32(static_cast<std::uint32_t>(state.rowCount));
   out.Text(state.resultText);
   out.Text(state.formattedResultText);
-  out.I32(state.settings.evaluatedRows);
-  out.I32(static_cast<int>(state.settings.formatMode));
-  out.I32(state.settings.rowsTop);
-  out.I32(state.settings.rowsHeight);
+  out.I32(state.evaluatedRows);
+  out.I32(static_cast<int>(state.formatMode));
   out.U32(static_cast<std::uint32_t>(tape.fields.size()));
   for (const FieldValue& value : tape.fields) {
     out.U32(static_cast<std::uint32_t>(value.row));
@@ -142,7 +140,7 @@ std::size_t ContentsSizeBound(const TapePatch& tape, const ListChange& list) {
 
 // Every number is checked against what the window can hold before it is used: the file may
 // have been damaged or written by anything.
-std::optional<RecoveryRecord> DecodeContents(std::string_view bytes) {
+std::optional<RecoveryRecord> DecodeContents(std::string_view bytes, RecordLayout layout) {
   Reader in(bytes);
   RecoveryRecord record;
   TapeWideState& state = record.tape.state;
@@ -159,15 +157,15 @@ std::optional<RecoveryRecord> DecodeContents(std::string_view bytes) {
   state.rowCount = static_cast<int>(rowCount);
   state.resultText = in.Text();
   state.formattedResultText = in.Text();
-  TapeSettings& settings = state.settings;
-  settings.evaluatedRows = in.I32();
+  state.evaluatedRows = in.I32();
   const std::optional<FormatMode> formatMode = FormatModeOfKey(in.I32());
-  settings.formatMode = formatMode.value_or(FormatMode::TwoDecimals);
-  settings.rowsTop = in.I32();
-  settings.rowsHeight = in.I32();
-  Check(in, InRange(settings.evaluatedRows, 0, kMaxRows) && formatMode.has_value() &&
-                InRange(settings.rowsTop, -kMaxTwips, kMaxTwips) &&
-                InRange(settings.rowsHeight, 0, kMaxTwips));
+  state.formatMode = formatMode.value_or(FormatMode::TwoDecimals);
+  Check(in, InRange(state.evaluatedRows, 0, kMaxRows) && formatMode.has_value());
+  if (layout == RecordLayout::First) {
+    const std::int32_t rowsTop = in.I32();
+    const std::int32_t rowsHeight = in.I32();
+    Check(in, InRange(rowsTop, -kMaxTwips, kMaxTwips) && InRange(rowsHeight, 0, kMaxTwips));
+  }
   // Each field takes at least its row, its kind and its text's length.
   const std::uint32_t fieldCount = in.Count(9);
   record.tape.fields.reserve(fieldCount);
@@ -211,14 +209,14 @@ std::string EncodeRecord(std::uint64_t session, bool whole, const TapePatch& tap
   return std::move(bytes);
 }
 
-std::optional<DecodedRecord> DecodeRecord(std::string_view bytes) {
+std::optional<DecodedRecord> DecodeRecord(std::string_view bytes, RecordLayout layout) {
   Reader frame(bytes);
   const std::uint32_t size = frame.U32();
   const std::uint32_t crc = frame.U32();
   if (!frame.Ok() || size > bytes.size() - kFrameBytes) return std::nullopt;
   const std::string_view contents = bytes.substr(kFrameBytes, size);
   if (Crc32(contents) != crc) return std::nullopt;
-  std::optional<RecoveryRecord> record = DecodeContents(contents);
+  std::optional<RecoveryRecord> record = DecodeContents(contents, layout);
   if (!record) return std::nullopt;
   return DecodedRecord{std::move(*record), kFrameBytes + size};
 }

@@ -29,8 +29,12 @@ struct RecoveryRecord {
   ListChange list;
 };
 
-// The first bytes of the file.
-inline constexpr std::string_view kRecoveryFileHeader = "CintaRc1";
+// The first bytes of the file, which tell how its records are laid out.
+inline constexpr std::string_view kRecoveryFileHeader = "CintaRc2";
+// A file of the first layout kept, in each record, where the window's rows stood, which a window
+// now keeps to itself: it is read and left aside.
+inline constexpr std::string_view kFirstRecoveryFileHeader = "CintaRc1";
+enum class RecordLayout { First, Current };
 
 // A record framed as it is stored: its length, its CRC-32, then its contents.
 std::string EncodeRecord(std::uint64_t session, bool whole, const TapePatch& tape,
@@ -42,6 +46,7 @@ struct DecodedRecord {
   RecoveryRecord record;
   std::size_t size;
 };
-std::optional<DecodedRecord> DecodeRecord(std::string_view bytes);
+std::optional<DecodedRecord> DecodeRecord(std::string_view bytes,
+                                          RecordLayout layout = RecordLayout::Current);
 
 }  // namespace cinta

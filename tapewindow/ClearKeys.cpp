@@ -23,11 +23,9 @@ void TapeWindow::PressClear() {
 
 void TapeWindow::PressClearEntry() {
   const TapeSession::Step step(session_, StepKind::Change);
-  if (!session_.Press(Key::ClearEntry)) return;
-  rowCanvas.SetHeight(rowCanvas.Height() - RowGrowth());
-  // Back by the step the row's operator key moved it, so the new last row stays where rows are
+  // Back by the step the row's operator key moved them, so the new last row stays where rows are
   // entered and the user can go on typing into it in view.
-  rowCanvas.SetTop(rowCanvas.Top() + RowStep());
+  if (session_.Press(Key::ClearEntry)) MoveRowsUp(-1);
 }
 
 }  // namespace cinta

@@ -87,11 +87,8 @@ void TapeWindow::AppendFigures(std::string_view text) {
     const TapeSession::Step step(session_, StepKind::Change);
     const int before = LastRow();
     allTaken = session_.AppendFigures(ReadFigureColumn(text));
-    // The rows move up as they would for each figure typed, so the last stands where rows are
-    // entered.
-    const int added = LastRow() - before;
-    rowCanvas.SetHeight(rowCanvas.Height() + added * RowGrowth());
-    rowCanvas.SetTop(rowCanvas.Top() - added * RowStep());
+    // The rows move up as they would for each figure typed.
+    MoveRowsUp(LastRow() - before);
   }
   if (!allTaken) QApplication::beep();
 }

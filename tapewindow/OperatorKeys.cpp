@@ -6,10 +6,12 @@ namespace cinta {
 
 void TapeWindow::PressOperator(OperatorCode code) {
   const TapeSession::Step step(session_, StepKind::Change);
-  if (!session_.Press(OperatorKey(code))) return;
-  // The rows move up by the new row's step, so it stands where the row before was entered.
-  rowCanvas.SetHeight(rowCanvas.Height() + RowGrowth());
-  rowCanvas.SetTop(rowCanvas.Top() - RowStep());
+  if (session_.Press(OperatorKey(code))) MoveRowsUp(1);
+}
+
+void TapeWindow::MoveRowsUp(int rows) {
+  rowCanvas.SetHeight(rowCanvas.Height() + rows * RowGrowth());
+  rowCanvas.SetTop(rowCanvas.Top() - rows * RowStep());
 }
 
 }  // namespace cinta

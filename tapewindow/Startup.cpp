@@ -39,6 +39,8 @@ void TapeWindow::LoadStartupState() {
 void TapeWindow::RecoverTape() {
   if (std::optional<RecoveredTape> recovered = ReadRecoveryFile(recoveryFile_)) {
     ApplyPatch(tape_, recovered->tape);
+    // The file keeps no place of the rows: they stand as if typed in since the start.
+    MoveRowsUp(LastRow());
     for (const std::string& entry : recovered->entries) previousResults_.AppendEntry(entry);
     previousResults_.SetFieldText(recovered->fieldText);
     if (recovered->listShown) previousResults_.Show();

@@ -27,6 +27,7 @@
 #include "recovery/RecoveryFile.h"
 #include "recovery/RecoveryJournal.h"
 #include "tapewindow/PreviousResultsControls.h"
+#include "tapewindow/RowsPlace.h"
 #include "tapewindow/WindowTape.h"
 
 namespace cinta {
@@ -201,12 +202,16 @@ class TapeWindow : public QWidget {
   // how much taller it makes the container.
   int RowStep() const { return rowOperatorButtons(0).Height() + WindowTape::kRowGap; }
   int RowGrowth() const { return rowEntries(0).Height() + kContainerGrowth; }
+  // Moves the rows up by `rows` row steps (down when negative) and grows the container to match,
+  // so that a row added at the end stands where the row before was entered.
+  void MoveRowsUp(int rows);
   // Hides the palette without handing the keyboard focus on to the close key.
   void ClosePalette();
 
   void LoadStartupState();
   void LoadConfiguration();
-  // Brings back the tape that the recovery file holds, if any.
+  // Brings back the tape that the recovery file holds, if any, its last row where rows are
+  // entered.
   void RecoverTape();
   // Shows or hides unprotectedSign as the recovery file's last write went.
   void ShowProtection();
@@ -227,17 +232,20 @@ class TapeWindow : public QWidget {
   std::array<GraphicalButton*, kKeyCount> keyButtons_{};
   // The tape and the list, then the keys' rules over them: each is made before what uses it.
   WindowTape tape_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend,
-                    resultBox, formattedResult, rowCanvas},
+                    resultBox, formattedResult},
                    // A palette opened for a removed row has no row left to change.
                    [this](int first) {
                      if (paletteRow >= first) paletteRow = kNoPaletteRow;
                    }};
   PreviousResultsControls previousResults_{previousResults, clearResultsKey};
+  RowsPlace rowsPlace_{rowCanvas};
   // Every step ends in the recovery file, and the window then says whether it is protected.
-  TapeSession session_{tape_, previousResults_, [this](const TapeChange& change) {
+  TapeSession session_{tape_, previousResults_,
+                       [this](const TapeChange& change) {
                          journal_.Record(change, tape_, previousResults_);
                          ShowProtection();
-                       }};
+                       },
+                       &rowsPlace_};
   std::unique_ptr<AccessibleTape> accessibleTape_;
   RecoveryJournal journal_{recoveryFile_};
 };

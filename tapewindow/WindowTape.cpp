@@ -175,16 +175,4 @@ void WindowTape::RemoveRowsFrom(int first) {
   rowsRemoved_(first);
 }
 
-TapeSettings WindowTape::Settings() const {
-  return {model_.EvaluatedRows(), model_.CurrentFormatMode(), controls_.rowCanvas.Top(),
-          controls_.rowCanvas.Height()};
-}
-
-void WindowTape::SetSettings(const TapeSettings& settings) {
-  model_.SetEvaluatedRows(settings.evaluatedRows);
-  model_.SetFormatMode(settings.formatMode);
-  controls_.rowCanvas.SetTop(settings.rowsTop);
-  controls_.rowCanvas.SetHeight(settings.rowsHeight);
-}
-
 }  // namespace cinta

@@ -10,7 +10,6 @@
 #include "controls/Label.h"
 #include "controls/TextBox.h"
 #include "controls/WindowlessArray.h"
-#include "controls/WindowlessContainer.h"
 #include "controls/WindowlessControls.h"
 
 namespace cinta {
@@ -26,15 +25,14 @@ struct TapeControls {
   const ControlArray<ImageControl>& operatorLegend;
   TextBox* const& resultBox;
   Label* const& formattedResult;
-  WindowlessContainer& rowCanvas;
 };
 
 // The tape's fields as the core reads and writes them: held in a model of plain memory, from
 // which every read comes, and shown by the window's controls, which every write goes through to:
 // a row's text is shown by rowEntries(i), its operator code by the face of rowOperatorButtons(i),
 // its formatted value by rowValues(i); the result by resultBox and the formatted result by
-// formattedResult. Rows are added and removed with their four controls; the settings are the
-// model's and the place of rowCanvas.
+// formattedResult. Rows are added and removed with their four controls. Where the rows stand is
+// the view's (RowsPlace), not the tape's.
 class WindowTape final : public RestorableTape {
  public:
   // The gap between a row's operator button and the next row; one row step is that button's
@@ -74,8 +72,6 @@ class WindowTape final : public RestorableTape {
   // Loads the five controls of the new row one row step below the row before.
   void AppendRow() override;
   void RemoveRowsFrom(int first) override;
-  TapeSettings Settings() const override;
-  void SetSettings(const TapeSettings& settings) override;
 
  private:
   TapeControls controls_;

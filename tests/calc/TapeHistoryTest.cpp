@@ -21,11 +21,8 @@ std::string Dump(const MemoryTape& tape) {
   std::string dump = tape.ResultText() + "|" + tape.FormattedResultText() + "|" +
                      std::to_string(tape.IsResultVisible()) +
                      std::to_string(tape.IsFormattedResultVisible());
-  const TapeSettings settings = tape.Settings();
-  for (const int value : {settings.evaluatedRows, static_cast<int>(settings.formatMode),
-                          settings.rowsTop, settings.rowsHeight}) {
-    dump += "|" + std::to_string(value);
-  }
+  dump += "|" + std::to_string(tape.EvaluatedRows()) + "|" +
+          std::to_string(static_cast<int>(tape.CurrentFormatMode()));
   for (int row = 0; row <= tape.LastRow(); ++row) {
     dump += "\n" + tape.OperandText(row) + "|" + CodeText(tape.RowOperator(row)) + "|" +
             tape.FormattedText(row) + "|" + std::to_string(tape.IsEntryVisible(row)) +
@@ -65,41 +62,42 @@ TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
   MemoryTape& tape = keyed.tape;
   TapeRecorder recorder(tape);
   TapeHistory history;
-  int scrolled = 0;
-  // The state before each change, and after it with the view steps that follow it: a view step
-  // is taken back and made again with the change before it.
+  // The view's place: how far it is scrolled, and a number that follows the rows.
+  ViewPlace place;
+  const auto seen = [&] {
+    return Dump(tape) + "|at " + std::to_string(place.offset) + "," + std::to_string(place.extent);
+  };
+  // What the user sees before each change, and after it with the view steps that follow it: a
+  // view step is taken back and made again with the change before it.
   std::vector<std::string> beforeChange;
   std::vector<std::string> afterSteps;
   for (const Step& step : kSteps) {
     SCOPED_TRACE(step.name);
     if (step.kind == StepKind::Change) {
-      beforeChange.push_back(Dump(tape));
+      beforeChange.push_back(seen());
       afterSteps.emplace_back();
     }
+    const ViewPlace before = place;
     recorder.Begin();
     PressKeys(keyed, step.keys);
-    scrolled += step.scroll;
-    TapeSettings settings = tape.Settings();
-    settings.rowsTop = scrolled;
-    settings.rowsHeight = tape.LastRow();
-    tape.SetSettings(settings);
-    history.Record(recorder.End(), step.kind);
+    place = {place.offset + step.scroll, tape.LastRow()};
+    history.Record(recorder.End(), step.kind, {before, place});
     if (step.kind == StepKind::Change) {
-      EXPECT_NE(Dump(tape), beforeChange.back());
+      EXPECT_NE(seen(), beforeChange.back());
     }
-    afterSteps.back() = Dump(tape);
+    afterSteps.back() = seen();
   }
   for (std::size_t change = beforeChange.size(); change-- > 0;) {
     SCOPED_TRACE(change);
-    ASSERT_TRUE(history.Undo(tape));
-    EXPECT_EQ(Dump(tape), beforeChange[change]);
+    place = history.Undo(tape).value();
+    EXPECT_EQ(seen(), beforeChange[change]);
   }
   EXPECT_FALSE(history.Undo(tape));
   EXPECT_EQ(Dump(tape), Dump(StartTape()));
   for (std::size_t change = 0; change < afterSteps.size(); ++change) {
     SCOPED_TRACE(change);
-    ASSERT_TRUE(history.Redo(tape));
-    EXPECT_EQ(Dump(tape), afterSteps[change]);
+    place = history.Redo(tape).value();
+    EXPECT_EQ(seen(), afterSteps[change]);
   }
   EXPECT_FALSE(history.Redo(tape));
 }

@@ -104,7 +104,7 @@ class KilledWindowTest : public QObject {
       if (fs::exists(childFile)) fs::copy_file(childFile, referenceFile);
       TapeWindow reference(referenceFolder.Path());
       reference.show();
-      const QString recovered = TapeSnapshot(reference);
+      const QString recovered = TapeContents(reference);
       if (kill > 0) {
         if (recovered != afterNext) ++atTheKeyBefore;
         QVERIFY2(recovered == afterLastDone || recovered == afterNext,
@@ -127,7 +127,7 @@ class KilledWindowTest : public QObject {
         while (!child.canReadLine()) QVERIFY(child.waitForReadyRead(60000));
         const QByteArray first = child.readLine().trimmed();
         QVERIFY(first.startsWith("S "));
-        QCOMPARE(QString::fromUtf8(QByteArray::fromBase64(first.mid(2))), recovered);
+        QCOMPARE(QString::fromUtf8(QByteArray::fromBase64(first.mid(2))), TapeSnapshot(reference));
       }
       QThread::usleep(static_cast<unsigned long>(Below(random, whileStarting ? 100000 : 30000)));
       child.kill();
@@ -142,9 +142,9 @@ class KilledWindowTest : public QObject {
       // The same keys on the window of the test.
       std::mt19937 keys(seed);
       for (long key = 0; key <= done; ++key) PressRandomKey(reference, keys);
-      afterLastDone = TapeSnapshot(reference);
+      afterLastDone = TapeContents(reference);
       PressRandomKey(reference, keys);
-      afterNext = TapeSnapshot(reference);
+      afterNext = TapeContents(reference);
     }
     qInfo("%d kills after %d keys in all; %d starts showed the tape of the last key reported done",
           kKills, keysPressed, atTheKeyBefore);

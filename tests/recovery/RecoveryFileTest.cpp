@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/MemoryPreviousResults.h"
@@ -28,10 +29,8 @@ std::string Dump(const RestorableTape& tape, const PreviousResultsList& list) {
   std::string dump =
       std::to_string(state.rowCount) + "|" + state.resultText + "|" + state.formattedResultText +
       "|" + std::to_string(state.editView) + std::to_string(state.resultVisible) +
-      std::to_string(state.formattedResultVisible) + "|" +
-      std::to_string(state.settings.evaluatedRows) + "," +
-      std::to_string(static_cast<int>(state.settings.formatMode)) + "," +
-      std::to_string(state.settings.rowsTop) + "," + std::to_string(state.settings.rowsHeight);
+      std::to_string(state.formattedResultVisible) + "|" + std::to_string(state.evaluatedRows) +
+      "," + std::to_string(static_cast<int>(state.formatMode));
   for (const FieldValue& value : whole.fields) dump += "|" + value.text;
   dump += "\nlist " + std::to_string(list.IsShown()) + " " + list.FieldText() + ":";
   for (int entry = 0; entry < list.EntryCount(); ++entry) dump += " " + list.Entry(entry);
@@ -89,7 +88,8 @@ const std::vector<std::function<void(RestorableTape&, PreviousResultsList&)>>& S
       },
       [](RestorableTape& tape, PreviousResultsList&) {
         ShowFormattedView(tape, "##,##0.00 \u20ac");
-        tape.SetSettings({3, FormatMode(2), 425, 7845});
+        tape.SetEvaluatedRows(3);
+        tape.SetFormatMode(FormatMode(2));
       },
       [](RestorableTape& tape, PreviousResultsList& list) {
         StoreResult(list, tape);
@@ -222,7 +222,7 @@ std::string Patched(std::string record, std::size_t offset, std::string_view byt
 // as the first record it leaves no tape, as a later one the tape before it.
 TEST(RecoveryFile, ChecksContentsThatTheChecksumPasses) {
   const TapePatch twoRows{
-      {2, "6", "", true, true, false, {2, FormatMode(0), -905, 7110}},
+      {2, "6", "", true, true, false, 2, FormatMode(0)},
       {{0, RowField::Operand, "2"}, {1, RowField::Operator, "2"}, {1, RowField::Operand, "3"}}};
   using Damage = std::function<void(TapePatch&)>;
   const auto record = [&](bool whole, const Damage& damage) {
@@ -232,11 +232,11 @@ TEST(RecoveryFile, ChecksContentsThatTheChecksumPasses) {
   };
   const Damage none = [](TapePatch&) {};
   // The contents: the session (8 bytes), the flags (1), the row count (4), the result "6" (4 + 1),
-  // the formatted result (4), the settings (16), the field count (4), the first field's row (4)
-  // and kind (1).
+  // the formatted result (4), the evaluated rows and format mode (8), the field count (4), the
+  // first field's row (4) and kind (1).
   constexpr std::size_t kResult = 13;
-  constexpr std::size_t kFieldCount = 38;
-  constexpr std::size_t kFirstFieldKind = 46;
+  constexpr std::size_t kFieldCount = 30;
+  constexpr std::size_t kFirstFieldKind = 38;
   struct Case {
     const char* name;
     std::function<std::string(bool whole)> damaged;
@@ -259,12 +259,8 @@ TEST(RecoveryFile, ChecksContentsThatTheChecksumPasses) {
          p.fields.push_back({0, RowField::Operator, "3"});
        })},
       {"FormatModeBeyondTheKeys",
-       changed([](TapePatch& p) { p.state.settings.formatMode = FormatMode(5); })},
-      {"EvaluatedRowsBeyondTheRows",
-       changed([](TapePatch& p) { p.state.settings.evaluatedRows = 40000; })},
-      {"NegativeHeight", changed([](TapePatch& p) { p.state.settings.rowsHeight = -1; })},
-      {"TopFarBeyondAnyTape",
-       changed([](TapePatch& p) { p.state.settings.rowsTop = -2147483647; })},
+       changed([](TapePatch& p) { p.state.formatMode = FormatMode(5); })},
+      {"EvaluatedRowsBeyondTheRows", changed([](TapePatch& p) { p.state.evaluatedRows = 40000; })},
       {"UnknownField", patched(kFirstFieldKind, "\x03")},
       {"TextLongerThanTheRecord", patched(kResult, "\xFF\xFF\xFF\x7F")},
       {"MoreFieldsThanBytes", patched(kFieldCount, "\xFF\xFF\xFF\xFF")},
@@ -296,8 +292,36 @@ TEST(RecoveryFile, ChecksContentsThatTheChecksumPasses) {
     ASSERT_TRUE(recovered);
     EXPECT_EQ(Dump(*recovered), Dump(*before));
   }
-  EXPECT_FALSE(DecodeRecoveryFile("CintaRc2" + empty));
+  EXPECT_FALSE(DecodeRecoveryFile("CintaRc3" + empty));
   EXPECT_FALSE(DecodeRecoveryFile(header + good));
+}
+
+// A file written before the window kept the place of its rows to itself still gives back its
+// tape and list.
+TEST(RecoveryFile, AFileOfTheFirstLayoutStillGivesItsTape) {
+  // Row 0 typed "12"; then a step that adds row 1, "x 3.5", and stores the result 42.
+  const std::string_view firstLayout(
+      "\x43\x69\x6E\x74\x61\x52\x63\x31\x66\x00\x00\x00\x7E\x14\xAB\x2D\x8E\xD0\xF8\x55\x89\xE3"
+      "\x3C\x80\x2F\x01\x00\x00\x00\x02\x00\x00\x00\x31\x32\x00\x00\x00\x00\x01\x00\x00\x00\x00"
+      "\x00\x00\x00\x10\xFF\xFF\xFF\xE7\x18\x00\x00\x03\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00"
+      "\x00\x00\x31\x32\x00\x00\x00\x00\x01\x01\x00\x00\x00\x30\x00\x00\x00\x00\x02\x00\x00\x00"
+      "\x00\x15\x00\x00\x00\x52\x65\x73\x75\x6C\x74\x61\x64\x6F\x73\x20\x61\x6E\x74\x65\x72\x69"
+      "\x6F\x72\x65\x73\x00\x00\x00\x00\x5A\x00\x00\x00\xA9\x07\xDB\xFC\x8E\xD0\xF8\x55\x89\xE3"
+      "\x3C\x80\x17\x02\x00\x00\x00\x02\x00\x00\x00\x34\x32\x00\x00\x00\x00\x02\x00\x00\x00\x00"
+      "\x00\x00\x00\x77\xFC\xFF\xFF\xC6\x1B\x00\x00\x03\x00\x00\x00\x01\x00\x00\x00\x00\x03\x00"
+      "\x00\x00\x33\x2E\x35\x01\x00\x00\x00\x01\x01\x00\x00\x00\x32\x01\x00\x00\x00\x02\x00\x00"
+      "\x00\x00\x02\x00\x00\x00\x34\x32\x01\x00\x00\x00\x02\x00\x00\x00\x34\x32",
+      216);
+  MemoryTape tape;
+  MemoryPreviousResults list;
+  TypeDigits(tape, "12");
+  AppendOperatorRow(tape, OperatorCode::Multiply);
+  TypeDigits(tape, "3.5");
+  tape.SetEvaluatedRows(2);
+  StoreResult(list, tape);
+  const std::optional<RecoveredTape> recovered = DecodeRecoveryFile(firstLayout);
+  ASSERT_TRUE(recovered);
+  EXPECT_EQ(Dump(*recovered), Dump(tape, list));
 }
 
 // The CRC of zlib, four bytes at a time and byte by byte: a checksum that missed bytes would let
@@ -309,8 +333,7 @@ TEST(RecoveryFile, ChecksumIsTheCrc32OfZlib) {
 }
 
 TEST(RecoveryFile, ChangesOfAnotherWindowAreSkipped) {
-  TapePatch patch{{1, "5", "", true, true, false, {1, FormatMode(0), -240, 6375}},
-                  {{0, RowField::Operand, "5"}}};
+  TapePatch patch{{1, "5", "", true, true, false, 1, FormatMode(0)}, {{0, RowField::Operand, "5"}}};
   const std::string header(kRecoveryFileHeader);
   const std::string mine = EncodeRecord(1, true, {}, {});
   const std::optional<RecoveredTape> recovered =

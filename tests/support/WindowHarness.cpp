@@ -49,7 +49,7 @@ std::string RowTexts(const TapeWindow& window) {
   return texts;
 }
 
-QString TapeSnapshot(const TapeWindow& window) {
+QString TapeContents(const TapeWindow& window) {
   std::string state;
   const auto shown = [](bool visible) { return visible ? "+" : "-"; };
   for (int row = 0; row <= window.LastRow(); ++row) {
@@ -69,9 +69,7 @@ QString TapeSnapshot(const TapeWindow& window) {
   }
   state += "result " + window.resultBox->Text().toStdString() + shown(window.resultBox->Visible()) +
            " " + window.formattedResult->Text().toStdString() +
-           shown(window.formattedResult->Visible()) + " rows at " +
-           std::to_string(window.rowCanvas.Left()) + "," + std::to_string(window.rowCanvas.Top()) +
-           " high " + std::to_string(window.rowCanvas.Height()) + " evaluated " +
+           shown(window.formattedResult->Visible()) + " evaluated " +
            std::to_string(window.EvaluatedRows()) + " format " +
            std::to_string(static_cast<int>(window.CurrentFormatMode())) + "\nlist" +
            shown(window.previousResults->Visible()) + shown(window.clearResultsKey->Visible()) +
@@ -80,6 +78,14 @@ QString TapeSnapshot(const TapeWindow& window) {
     state += " " + window.previousResults->itemText(entry).toStdString();
   }
   return QString::fromStdString(state);
+}
+
+QString TapeSnapshot(const TapeWindow& window) {
+  return QStringLiteral("rows at %1,%2 high %3\n")
+             .arg(window.rowCanvas.Left())
+             .arg(window.rowCanvas.Top())
+             .arg(window.rowCanvas.Height()) +
+         TapeContents(window);
 }
 
 ViewerSeen SaveAndCloseViewer(TapeWindow& window, const std::function<void(ReportViewer&)>& act) {

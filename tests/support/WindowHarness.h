@@ -33,10 +33,12 @@ QRect LastRowPlace(const TapeWindow& window);
 // The texts of rows 0 to lastRow, joined by "|", as the entry fields hold them.
 std::string RowTexts(const TapeWindow& window);
 
-// Everything that undo restores and the recovery file keeps, read from the controls: each row's
-// five controls (texts, captions, operator face, place, visibility), the result box and the
-// formatted result, the place of the rows, evaluatedRows and the format mode, and the list of
-// previous results. One line per row, one for the rest of the tape, then one for the list.
+// Everything that the recovery file keeps, read from the controls: each row's five controls
+// (texts, captions, operator face, place, visibility), the result box and the formatted result,
+// evaluatedRows and the format mode, and the list of previous results. One line per row, one for
+// the rest of the tape, then one for the list.
+QString TapeContents(const TapeWindow& window);
+// Where the rows stand in the viewport, on a line before those: everything that undo restores.
 QString TapeSnapshot(const TapeWindow& window);
 
 // What the modal viewer showed when it opened, and where.

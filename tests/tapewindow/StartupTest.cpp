@@ -331,7 +331,8 @@ class StartupTest : public QObject {
   }
 
   // The next start shows the tape as the window left it, unless it ended by a close key after
-  // any save that succeeded; a damaged recovery file gives an empty tape.
+  // any save that succeeded; a damaged recovery file gives an empty tape. A tape brought back
+  // stands with its last row where rows are entered, wherever the rows were scrolled to.
   void StartsWithTheTapeLeftUnlessEndedByACloseKey_data() {
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("saves");
@@ -355,10 +356,11 @@ class StartupTest : public QObject {
     QFETCH(QString, end);
     QFETCH(QString, saves);
     QFETCH(bool, kept);
-    const QString empty = TapeSnapshot(*window_);
+    const QString empty = TapeContents(*window_);
     PressKeys(*window_, "5+3");
     QTest::mouseClick(window_->clearKey, Qt::LeftButton);
     PressKeys(*window_, "12*4,5a");
+    const QRect entered = LastRowPlace(*window_);
     QTest::mouseClick(window_->scrollUpKey, Qt::LeftButton);
     // No report can replace a folder at its name.
     const std::filesystem::path log = folder_.Path() / "operacion.txt";
@@ -368,7 +370,7 @@ class StartupTest : public QObject {
       std::filesystem::remove(log);
       SaveAndCloseViewer(*window_);
     }
-    const QString left = TapeSnapshot(*window_);
+    const QString left = TapeContents(*window_);
     if (end == "close key") {
       QTest::mouseClick(window_->quitKey, Qt::LeftButton);
     } else if (end == "viewer") {
@@ -391,7 +393,8 @@ class StartupTest : public QObject {
     // Cut inside its first record, the whole tape.
     if (end == "damaged") std::filesystem::resize_file(file, 20);
     const TapeWindow next(folder_.Path());
-    QCOMPARE(TapeSnapshot(next), kept ? left : empty);
+    QCOMPARE(TapeContents(next), kept ? left : empty);
+    if (kept) QCOMPARE(LastRowPlace(next), entered);
   }
 
   // Each window started in one folder keeps its tape in a file of its own: a second one starts
