@@ -87,6 +87,9 @@ void MemoryTape::AppendRow(std::string_view operandText, OperatorCode code) {
 
 void MemoryTape::AppendRow() {
   AppendRow("", OperatorCode::Add);
+  // A new row is a copy of row 0 but for its entry and operator: its formatted text stays row 0's
+  // until its own is set.
+  rows_.back().formattedText = rows_[0].formattedText;
   rows_.back().entryVisible = rows_[0].entryVisible;
   rows_.back().formattedVisible = rows_[0].formattedVisible;
 }

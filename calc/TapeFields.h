@@ -50,7 +50,7 @@ class TapeFields {
   virtual bool IsEditView() const = 0;
 
   // A new last row as an operator key makes it before giving it its operator: an empty text,
-  // Add, shown in the view the tape shows.
+  // Add, row 0's formatted text, shown in the view the tape shows.
   virtual void AppendRow() = 0;
   // Removes rows `first` (at least 1) to the last; none when `first` is past the last.
   virtual void RemoveRowsFrom(int first) = 0;

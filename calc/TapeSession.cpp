@@ -21,6 +21,7 @@ TapeSession::Step::~Step() {
   if (!outermost_) return;
   session_.inStep_ = false;
   TapeChange change = session_.recorder_.End();
+  if (session_.display_ != nullptr) session_.display_->Show(UpdateOf(change));
   if (session_.stepEnded_) session_.stepEnded_(change);
   if (undoAs_) {
     session_.history_.Record(std::move(change), *undoAs_, {viewBefore_, session_.Place()});
@@ -28,7 +29,7 @@ TapeSession::Step::~Step() {
 }
 
 void TapeSession::ShowAt(const std::optional<ViewPlace>& place) {
-  if (place && view_ != nullptr) view_->ShowAt(*place);
+  if (place && display_ != nullptr) display_->ShowAt(*place);
 }
 
 void TapeSession::Undo() {

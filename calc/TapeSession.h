@@ -11,9 +11,9 @@
 #include "calc/Key.h"
 #include "calc/PreviousResults.h"
 #include "calc/RestorableTape.h"
+#include "calc/TapeDisplay.h"
 #include "calc/TapeHistory.h"
 #include "calc/TapeRecorder.h"
-#include "calc/ViewPlace.h"
 
 namespace cinta {
 
@@ -25,11 +25,16 @@ class TapeSession {
   // Told what each step changed as it ends, so that the change can be kept beyond the program.
   using StepEnded = std::function<void(const TapeChange&)>;
 
-  // `tape`, `list` and `view` are bound, not used, until the first key. Undo and redo put `view`
-  // back where it showed the tape, when there is one.
+  // `tape`, `list` and `display` are bound, not used, until the first key. The display, when there
+  // is one, is told what to show again as each step ends, and undo and redo put it back where it
+  // showed the tape.
   TapeSession(RestorableTape& tape, PreviousResultsList& list, StepEnded stepEnded = {},
-              PlacedView* view = nullptr)
-      : tape_(tape), list_(list), view_(view), recorder_(tape), stepEnded_(std::move(stepEnded)) {}
+              TapeDisplay* display = nullptr)
+      : tape_(tape),
+        list_(list),
+        display_(display),
+        recorder_(tape),
+        stepEnded_(std::move(stepEnded)) {}
 
   // One user action that changes the tape or how it is shown, from its first change to its last.
   // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, scrolling, the eraser of
@@ -75,12 +80,12 @@ class TapeSession {
   void SetCurrencySymbol(std::string symbol) { currencySymbol_ = std::move(symbol); }
 
  private:
-  ViewPlace Place() const { return view_ != nullptr ? view_->Place() : ViewPlace{}; }
+  ViewPlace Place() const { return display_ != nullptr ? display_->Place() : ViewPlace{}; }
   void ShowAt(const std::optional<ViewPlace>& place);
 
   RestorableTape& tape_;
   PreviousResultsList& list_;
-  PlacedView* view_;
+  TapeDisplay* display_;
   std::string currencySymbol_;
   TapeRecorder recorder_;
   TapeHistory history_;

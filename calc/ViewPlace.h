@@ -19,12 +19,4 @@ struct ViewMove {
   ViewPlace after;
 };
 
-// A view that places the tape on its own, such as by scrolling it.
-class PlacedView {
- public:
-  virtual ~PlacedView() = default;
-  virtual ViewPlace Place() const = 0;
-  virtual void ShowAt(const ViewPlace& place) = 0;
-};
-
 }  // namespace cinta

@@ -30,6 +30,9 @@ void RowEditor::WriteField(const QString& text) {
   if (field_ == nullptr) return;
   const std::string typed = text.toStdString();
   if (!layer_->Edit(index_, typed)) field_->SetText(typed);
+  // The rows' rule may keep another text than the one typed, such as a unary row's, which leaves
+  // the field as it was.
+  if (field_ != nullptr) ControlChanged(*field_);
 }
 
 void RowEditor::Insert(const QString& typed) {

@@ -47,6 +47,8 @@ void WindowlessControl::Changed(const TwipsRect& previousPlace, bool wasVisible)
 }
 
 void WindowlessButton::SetPicture(const QPixmap& picture) {
+  // A row shown again keeps its operator's face most of the time: no repaint for that.
+  if (picture.cacheKey() == picture_.cacheKey()) return;
   picture_ = picture;
   Changed();
 }

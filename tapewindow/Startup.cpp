@@ -20,7 +20,7 @@ const QString kContact = QStringLiteral("cinta@example.org");
 
 void TapeWindow::LoadStartupState() {
   rowCanvas.SetLeft(kContainerStartLeft);
-  tape_.TakeStartState();
+  display_.TakeStartState(tape_);
   if (const QScreen* display = screen()) {
     const QRect area = display->geometry();
     const int left =
@@ -39,6 +39,7 @@ void TapeWindow::LoadStartupState() {
 void TapeWindow::RecoverTape() {
   if (std::optional<RecoveredTape> recovered = ReadRecoveryFile(recoveryFile_)) {
     ApplyPatch(tape_, recovered->tape);
+    display_.ShowWhole();
     // The file keeps no place of the rows: they stand as if typed in since the start.
     MoveRowsUp(LastRow());
     for (const std::string& entry : recovered->entries) previousResults_.AppendEntry(entry);

@@ -27,8 +27,7 @@
 #include "recovery/RecoveryFile.h"
 #include "recovery/RecoveryJournal.h"
 #include "tapewindow/PreviousResultsControls.h"
-#include "tapewindow/RowsPlace.h"
-#include "tapewindow/WindowTape.h"
+#include "tapewindow/WindowDisplay.h"
 
 namespace cinta {
 
@@ -36,11 +35,11 @@ class AccessibleTape;
 class ClientArea;
 struct KeyDeclaration;
 
-// The calculator's main window. Its controls show the tape that WindowTape keeps in a model; the
-// handlers below press the session's keys, which hold the rules, and move the view, each within
-// one of the session's steps. Every change goes through WindowTape, which tells the session's
-// recorder, so that undo can take it back and the recovery file keeps the tape if the program
-// ends other than by its close keys. The controls are named by their role and are public, so that
+// The calculator's main window. The handlers below press the session's keys, which hold the rules
+// and change the tape's model, and move the view, each within one of the session's steps; as each
+// step ends the session tells the window's display what to show again, and keeps the change, so
+// that undo can take it back and the recovery file keeps the tape if the program ends other than
+// by its close keys. The controls are named by their role and are public, so that
 // tests click and read them.
 class TapeWindow : public QWidget {
  public:
@@ -112,7 +111,7 @@ class TapeWindow : public QWidget {
   int EvaluatedRows() const { return tape_.EvaluatedRows(); }
   FormatMode CurrentFormatMode() const { return tape_.CurrentFormatMode(); }
   // The tape the controls show.
-  const RestorableTape& Tape() const { return tape_; }
+  const MemoryTape& Tape() const { return tape_; }
   const std::string& CurrencySymbol() const { return session_.CurrencySymbol(); }
   const OperatorNames& OperatorNameList() const { return operatorNames; }
 
@@ -200,7 +199,7 @@ class TapeWindow : public QWidget {
   static constexpr int kContainerStartTop = -240;
   // How far one row moves the rows (the height of an operator button and the gap below it), and
   // how much taller it makes the container.
-  int RowStep() const { return rowOperatorButtons(0).Height() + WindowTape::kRowGap; }
+  int RowStep() const { return rowOperatorButtons(0).Height() + WindowDisplay::kRowGap; }
   int RowGrowth() const { return rowEntries(0).Height() + kContainerGrowth; }
   // Moves the rows up by `rows` row steps (down when negative) and grows the container to match,
   // so that a row added at the end stands where the row before was entered.
@@ -230,22 +229,24 @@ class TapeWindow : public QWidget {
   ClientArea* clientArea_ = nullptr;
   // Every key, by its Key.
   std::array<GraphicalButton*, kKeyCount> keyButtons_{};
-  // The tape and the list, then the keys' rules over them: each is made before what uses it.
-  WindowTape tape_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend,
-                    resultBox, formattedResult},
-                   // A palette opened for a removed row has no row left to change.
-                   [this](int first) {
-                     if (paletteRow >= first) paletteRow = kNoPaletteRow;
-                   }};
+  // The tape, its display and the list, then the keys' rules over them: each is made before what
+  // uses it.
+  MemoryTape tape_;
+  WindowDisplay display_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend,
+                          resultBox, formattedResult, rowCanvas},
+                         tape_,
+                         // A palette opened for a removed row has no row left to change.
+                         [this](int first) {
+                           if (paletteRow >= first) paletteRow = kNoPaletteRow;
+                         }};
   PreviousResultsControls previousResults_{previousResults, clearResultsKey};
-  RowsPlace rowsPlace_{rowCanvas};
   // Every step ends in the recovery file, and the window then says whether it is protected.
   TapeSession session_{tape_, previousResults_,
                        [this](const TapeChange& change) {
                          journal_.Record(change, tape_, previousResults_);
                          ShowProtection();
                        },
-                       &rowsPlace_};
+                       &display_};
   std::unique_ptr<AccessibleTape> accessibleTape_;
   RecoveryJournal journal_{recoveryFile_};
 };
