@@ -5,7 +5,7 @@
 
 namespace cinta {
 
-void PressClearKey(TapeFields& tape, PreviousResultsList& list) {
+void PressClearKey(MemoryTape& tape, PreviousResultsList& list) {
   StoreResult(list, tape);
   tape.RemoveRowsFrom(1);
   tape.SetOperandText(0, "");
@@ -13,7 +13,7 @@ void PressClearKey(TapeFields& tape, PreviousResultsList& list) {
   tape.SetRowOperator(0, OperatorCode::Add);
 }
 
-bool PressClearEntryKey(TapeFields& tape) {
+bool PressClearEntryKey(MemoryTape& tape) {
   const int lastRow = tape.LastRow();
   if (lastRow != 0) {
     tape.RemoveRowsFrom(lastRow);

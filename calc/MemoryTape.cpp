@@ -95,7 +95,7 @@ void MemoryTape::AppendRow() {
 }
 
 void MemoryTape::RemoveRowsFrom(int first) {
-  RowsRemoving(first);
+  if (listener_ != nullptr) listener_->RowsRemoving(first);
   if (first >= 0 && static_cast<std::size_t>(first) < rows_.size())
     rows_.erase(rows_.begin() + first, rows_.end());
 }

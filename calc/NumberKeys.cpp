@@ -19,7 +19,7 @@ std::size_t WithoutLastCharacter(const std::string& text) {
 
 }  // namespace
 
-bool PressDigitKey(TapeFields& tape, int digit) {
+bool PressDigitKey(MemoryTape& tape, int digit) {
   if (digit < 0 || digit > 9) return false;
   const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
@@ -30,7 +30,7 @@ bool PressDigitKey(TapeFields& tape, int digit) {
   return true;
 }
 
-bool PressCommaKey(TapeFields& tape) {
+bool PressCommaKey(MemoryTape& tape) {
   const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.find('.') != std::string::npos) return true;
@@ -39,7 +39,7 @@ bool PressCommaKey(TapeFields& tape) {
   return true;
 }
 
-void PressBackspaceKey(TapeFields& tape) {
+void PressBackspaceKey(MemoryTape& tape) {
   const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.empty()) return;
@@ -47,7 +47,7 @@ void PressBackspaceKey(TapeFields& tape) {
   EvaluateEveryRow(tape);
 }
 
-bool PressSignKey(TapeFields& tape) {
+bool PressSignKey(MemoryTape& tape) {
   const int row = tape.LastRow();
   const std::string text = tape.OperandText(row);
   if (text.size() >= kMaxRowTextLength) return false;
@@ -56,7 +56,7 @@ bool PressSignKey(TapeFields& tape) {
   return true;
 }
 
-void TypeRowText(TapeFields& tape, int row, std::string_view text) {
+void TypeRowText(MemoryTape& tape, int row, std::string_view text) {
   tape.SetOperandText(row, text);
   EvaluateEveryRow(tape);
 }

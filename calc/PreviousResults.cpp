@@ -7,14 +7,14 @@
 
 namespace cinta {
 
-void StoreResult(PreviousResultsList& list, const TapeFields& tape) {
+void StoreResult(PreviousResultsList& list, const MemoryTape& tape) {
   const std::string result = tape.ResultText();
   list.AppendEntry(result);
   list.SetFieldText(result);
   if (!list.IsShown()) list.Show();
 }
 
-void PickEntry(TapeFields& tape, std::string_view entry) {
+void PickEntry(MemoryTape& tape, std::string_view entry) {
   tape.SetOperandText(tape.LastRow(), entry);
   EvaluateEveryRow(tape);
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/TapeFields.h"
+#include "calc/MemoryTape.h"
 
 namespace cinta {
 
@@ -27,10 +27,10 @@ class PreviousResultsList {
 
 // Files the tape's result, "ERROR" included and duplicates kept, as the newest entry and shows
 // it in the text field; the first stored result brings the list into view.
-void StoreResult(PreviousResultsList& list, const TapeFields& tape);
+void StoreResult(PreviousResultsList& list, const MemoryTape& tape);
 
 // Replaces the whole text of the last row with a picked entry and evaluates every row.
-void PickEntry(TapeFields& tape, std::string_view entry);
+void PickEntry(MemoryTape& tape, std::string_view entry);
 
 // Removes every entry and empties the text field; the list stays shown.
 void EmptyList(PreviousResultsList& list);

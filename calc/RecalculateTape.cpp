@@ -12,7 +12,7 @@
 namespace cinta {
 namespace {
 
-RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
+RowOutcome EvaluateRow(MemoryTape& tape, int row, double& total) {
   const OperatorCode code = tape.RowOperator(row);
   std::optional<double> value = total;
   if (IsUnary(code)) {
@@ -30,7 +30,7 @@ RowOutcome EvaluateRow(TapeFields& tape, int row, double& total) {
 
 }  // namespace
 
-void RecalculateTape(TapeFields& tape, int evaluatedRows) {
+void RecalculateTape(MemoryTape& tape, int evaluatedRows) {
   // A tape that failed before shows its number again once it no longer fails.
   if (tape.ResultText() == kErrorText) tape.SetResultText("0");
 
@@ -64,12 +64,12 @@ void RecalculateTape(TapeFields& tape, int evaluatedRows) {
   if (!refused) tape.SetResultText(NumberToText(total));
 }
 
-void EvaluateRows(TapeFields& tape, int rows) {
+void EvaluateRows(MemoryTape& tape, int rows) {
   tape.SetEvaluatedRows(rows);
   RecalculateTape(tape, rows);
 }
 
-void EvaluateEveryRow(TapeFields& tape) {
+void EvaluateEveryRow(MemoryTape& tape) {
   EvaluateRows(tape, tape.LastRow() + 1);
 }
 

@@ -9,7 +9,7 @@
 
 namespace cinta {
 
-bool PressOperatorKey(TapeFields& tape, OperatorCode code) {
+bool PressOperatorKey(MemoryTape& tape, OperatorCode code) {
   if (tape.LastRow() >= kLastRow) return false;
   BackToEditView(tape);
   tape.AppendRow();
@@ -19,7 +19,7 @@ bool PressOperatorKey(TapeFields& tape, OperatorCode code) {
   return true;
 }
 
-void PressPaletteKey(TapeFields& tape, int row, OperatorCode code) {
+void PressPaletteKey(MemoryTape& tape, int row, OperatorCode code) {
   if (row < 0 || row > tape.LastRow()) return;
   tape.SetRowOperator(row, code);
   EvaluateEveryRow(tape);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc/MemoryTape.h"
 #include "calc/OperatorCode.h"
-#include "calc/TapeFields.h"
 
 namespace cinta {
 
@@ -13,10 +13,10 @@ inline constexpr int kLastRow = 32767;
 // operator waits for its number, so the new row is left out of the evaluation; a unary one acts
 // on the running total at once, so its row counts. Returns whether a row was added: not after
 // row kLastRow.
-bool PressOperatorKey(TapeFields& tape, OperatorCode code);
+bool PressOperatorKey(MemoryTape& tape, OperatorCode code);
 
 // The palette key of `code` chosen for row `row`: gives the row that operator and evaluates every
 // row, in the view the tape shows. A row that no longer exists changes nothing.
-void PressPaletteKey(TapeFields& tape, int row, OperatorCode code);
+void PressPaletteKey(MemoryTape& tape, int row, OperatorCode code);
 
 }  // namespace cinta

@@ -47,7 +47,7 @@ void TapeHistory::DropOldest() {
   } while (!steps_.empty() && steps_.front().kind == StepKind::View);
 }
 
-std::optional<ViewPlace> TapeHistory::Undo(RestorableTape& tape) {
+std::optional<ViewPlace> TapeHistory::Undo(MemoryTape& tape) {
   std::size_t change = done_;
   while (change > 0 && steps_[change - 1].kind != StepKind::Change) --change;
   if (change == 0) return std::nullopt;
@@ -55,7 +55,7 @@ std::optional<ViewPlace> TapeHistory::Undo(RestorableTape& tape) {
   return steps_[done_].view.before;
 }
 
-std::optional<ViewPlace> TapeHistory::Redo(RestorableTape& tape) {
+std::optional<ViewPlace> TapeHistory::Redo(MemoryTape& tape) {
   if (done_ == steps_.size()) return std::nullopt;
   do {
     ApplyPatch(tape, steps_[done_++].change.after);

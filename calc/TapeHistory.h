@@ -29,9 +29,9 @@ class TapeHistory {
   // Brings `tape` back to where it was before the last change and the view steps after it, and
   // returns where the view showed it then; nullopt, changing nothing, when no change is left to
   // take back.
-  std::optional<ViewPlace> Undo(RestorableTape& tape);
+  std::optional<ViewPlace> Undo(MemoryTape& tape);
   // Makes the last change taken back again, with the view steps that followed it.
-  std::optional<ViewPlace> Redo(RestorableTape& tape);
+  std::optional<ViewPlace> Redo(MemoryTape& tape);
 
  private:
   struct Step {

@@ -3,7 +3,7 @@
 
 namespace cinta {
 
-std::string ReadRowField(const RestorableTape& tape, int row, RowField field) {
+std::string ReadRowField(const MemoryTape& tape, int row, RowField field) {
   switch (field) {
     case RowField::Operand:
       return tape.OperandText(row);
@@ -15,7 +15,7 @@ std::string ReadRowField(const RestorableTape& tape, int row, RowField field) {
   return {};
 }
 
-void WriteRowField(RestorableTape& tape, int row, RowField field, std::string_view text) {
+void WriteRowField(MemoryTape& tape, int row, RowField field, std::string_view text) {
   switch (field) {
     case RowField::Operand:
       tape.SetOperandText(row, text);
@@ -30,13 +30,13 @@ void WriteRowField(RestorableTape& tape, int row, RowField field, std::string_vi
   }
 }
 
-TapeWideState ReadTapeWideState(const RestorableTape& tape) {
+TapeWideState ReadTapeWideState(const MemoryTape& tape) {
   return {tape.LastRow() + 1,   tape.ResultText(),       tape.FormattedResultText(),
           tape.IsEditView(),    tape.IsResultVisible(),  tape.IsFormattedResultVisible(),
           tape.EvaluatedRows(), tape.CurrentFormatMode()};
 }
 
-TapePatch ReadWholeTape(const RestorableTape& tape) {
+TapePatch ReadWholeTape(const MemoryTape& tape) {
   TapePatch whole{ReadTapeWideState(tape), {}};
   whole.fields.reserve(static_cast<std::size_t>(whole.state.rowCount) * std::size(kRowFields));
   for (int row = 0; row < whole.state.rowCount; ++row) {
@@ -47,7 +47,7 @@ TapePatch ReadWholeTape(const RestorableTape& tape) {
   return whole;
 }
 
-void ApplyPatch(RestorableTape& tape, const TapePatch& patch) {
+void ApplyPatch(MemoryTape& tape, const TapePatch& patch) {
   const TapeWideState& state = patch.state;
   if (tape.LastRow() + 1 > state.rowCount) tape.RemoveRowsFrom(state.rowCount);
   while (tape.LastRow() + 1 < state.rowCount) tape.AppendRow();

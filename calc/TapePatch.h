@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calc/FormatMode.h"
-#include "calc/RestorableTape.h"
+#include "calc/MemoryTape.h"
 
 namespace cinta {
 
@@ -39,17 +39,17 @@ struct TapePatch {
   std::vector<FieldValue> fields;
 };
 
-std::string ReadRowField(const RestorableTape& tape, int row, RowField field);
-void WriteRowField(RestorableTape& tape, int row, RowField field, std::string_view text);
+std::string ReadRowField(const MemoryTape& tape, int row, RowField field);
+void WriteRowField(MemoryTape& tape, int row, RowField field, std::string_view text);
 
-TapeWideState ReadTapeWideState(const RestorableTape& tape);
+TapeWideState ReadTapeWideState(const MemoryTape& tape);
 
 // The whole tape: its tape-wide state and every field of every row.
-TapePatch ReadWholeTape(const RestorableTape& tape);
+TapePatch ReadWholeTape(const MemoryTape& tape);
 
 // Brings `tape` to `patch`: rows removed from or added at the end up to its row count, the
 // listed fields written, then the view and the tape-wide fields. A switch of views shows or
 // hides the rows' boxes and labels and leaves every caption as it is.
-void ApplyPatch(RestorableTape& tape, const TapePatch& patch);
+void ApplyPatch(MemoryTape& tape, const TapePatch& patch);
 
 }  // namespace cinta

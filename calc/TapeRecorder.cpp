@@ -13,7 +13,7 @@ std::uint8_t Bit(RowField field) {
 
 }  // namespace
 
-TapeRecorder::TapeRecorder(RestorableTape& tape) : tape_(tape) {
+TapeRecorder::TapeRecorder(MemoryTape& tape) : tape_(tape) {
   tape_.SetListener(this);
 }
 

@@ -26,7 +26,7 @@ struct TapeChange {
 // rows would cost more than the key press itself.
 class TapeRecorder final : private RowChangeListener {
  public:
-  explicit TapeRecorder(RestorableTape& tape);
+  explicit TapeRecorder(MemoryTape& tape);
   ~TapeRecorder() override;
   TapeRecorder(const TapeRecorder&) = delete;
   TapeRecorder& operator=(const TapeRecorder&) = delete;
@@ -43,7 +43,7 @@ class TapeRecorder final : private RowChangeListener {
   bool Unnoted(int row, RowField field) const;
   void Note(int row, RowField field, std::string_view old);
 
-  RestorableTape& tape_;
+  MemoryTape& tape_;
   bool recording_ = false;
   TapeChange change_;
   // Per row, a bit for each field already noted in this step; all clear between steps.

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "calc/Key.h"
+#include "calc/MemoryTape.h"
 #include "calc/PreviousResults.h"
-#include "calc/RestorableTape.h"
 #include "calc/TapeDisplay.h"
 #include "calc/TapeHistory.h"
 #include "calc/TapeRecorder.h"
@@ -28,7 +28,7 @@ class TapeSession {
   // `tape`, `list` and `display` are bound, not used, until the first key. The display, when there
   // is one, is told what to show again as each step ends, and undo and redo put it back where it
   // showed the tape.
-  TapeSession(RestorableTape& tape, PreviousResultsList& list, StepEnded stepEnded = {},
+  TapeSession(MemoryTape& tape, PreviousResultsList& list, StepEnded stepEnded = {},
               TapeDisplay* display = nullptr)
       : tape_(tape),
         list_(list),
@@ -83,7 +83,7 @@ class TapeSession {
   ViewPlace Place() const { return display_ != nullptr ? display_->Place() : ViewPlace{}; }
   void ShowAt(const std::optional<ViewPlace>& place);
 
-  RestorableTape& tape_;
+  MemoryTape& tape_;
   PreviousResultsList& list_;
   TapeDisplay* display_;
   std::string currencySymbol_;

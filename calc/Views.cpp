@@ -34,7 +34,7 @@ std::string PatternForFormatMode(FormatMode formatMode, std::string_view currenc
   return {};
 }
 
-void ShowEditView(TapeFields& tape) {
+void ShowEditView(MemoryTape& tape) {
   for (int row = 0; row <= tape.LastRow(); ++row) {
     tape.SetFormattedVisible(row, false);
     tape.SetEntryVisible(row, true);
@@ -43,7 +43,7 @@ void ShowEditView(TapeFields& tape) {
   tape.SetFormattedResultVisible(false);
 }
 
-void ShowFormattedView(TapeFields& tape, std::string_view pattern) {
+void ShowFormattedView(MemoryTape& tape, std::string_view pattern) {
   for (int row = 0; row <= tape.LastRow(); ++row) {
     tape.SetFormattedText(row, Formatted(tape.OperandText(row), pattern));
     tape.SetFormattedVisible(row, true);
@@ -54,11 +54,11 @@ void ShowFormattedView(TapeFields& tape, std::string_view pattern) {
   tape.SetFormattedResultVisible(true);
 }
 
-void BackToEditView(TapeFields& tape) {
+void BackToEditView(MemoryTape& tape) {
   if (!tape.IsEditView()) ShowEditView(tape);
 }
 
-void PressFormatKey(TapeFields& tape, FormatMode key, std::string_view currencySymbol) {
+void PressFormatKey(MemoryTape& tape, FormatMode key, std::string_view currencySymbol) {
   tape.SetFormatMode(key);
   if (key == FormatMode::EditView) {
     ShowEditView(tape);
@@ -67,13 +67,13 @@ void PressFormatKey(TapeFields& tape, FormatMode key, std::string_view currencyS
   }
 }
 
-void RefreshFormattedView(TapeFields& tape, std::string_view currencySymbol) {
+void RefreshFormattedView(MemoryTape& tape, std::string_view currencySymbol) {
   if (!tape.IsEditView()) {
     ShowFormattedView(tape, PatternForFormatMode(tape.CurrentFormatMode(), currencySymbol));
   }
 }
 
-void PressEqualsKey(TapeFields& tape) {
+void PressEqualsKey(MemoryTape& tape) {
   BackToEditView(tape);
   EvaluateEveryRow(tape);
 }

@@ -7,7 +7,7 @@
 
 namespace cinta {
 
-std::string BuildTapeReport(const RestorableTape& tape, const OperatorNames& names) {
+std::string BuildTapeReport(const MemoryTape& tape, const OperatorNames& names) {
   // The view is decided once, so every line of one report is aligned the same way.
   const bool editView = tape.IsEditView();
   std::vector<ReportRow> rows;

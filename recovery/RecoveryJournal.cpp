@@ -43,7 +43,7 @@ void RecoveryJournal::Written(const ListChange& list) {
   listShown_ = list.shown;
 }
 
-void RecoveryJournal::WriteWhole(const RestorableTape& tape, const PreviousResultsList& list) {
+void RecoveryJournal::WriteWhole(const MemoryTape& tape, const PreviousResultsList& list) {
   started_ = false;
   if (file_.empty()) return;
   // Building a long tape's bytes takes milliseconds; while the file cannot be written, each step
@@ -65,7 +65,7 @@ void RecoveryJournal::WriteWhole(const RestorableTape& tape, const PreviousResul
   Written(wholeList);
 }
 
-void RecoveryJournal::Record(const TapeChange& change, const RestorableTape& tape,
+void RecoveryJournal::Record(const TapeChange& change, const MemoryTape& tape,
                              const PreviousResultsList& list) {
   const ListChange listChange = ListSinceWritten(list);
   const bool listChanged = !listChange.appended.empty() || listChange.cleared ||

@@ -25,12 +25,11 @@ class RecoveryJournal {
 
   // Writes the tape and the list whole; the window does so at start when it found a tape to
   // recover, so that the file holds what it shows.
-  void WriteWhole(const RestorableTape& tape, const PreviousResultsList& list);
+  void WriteWhole(const MemoryTape& tape, const PreviousResultsList& list);
 
   // Adds what a step changed on `tape` and `list`; nothing when it changed nothing, unless the
   // file could not be written before.
-  void Record(const TapeChange& change, const RestorableTape& tape,
-              const PreviousResultsList& list);
+  void Record(const TapeChange& change, const MemoryTape& tape, const PreviousResultsList& list);
 
   // Whether the file holds the tape as the last step left it: false from a failed write until
   // a write succeeds again, and always without a file.

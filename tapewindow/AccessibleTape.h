@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calc/MemoryTape.h"
 #include "calc/OperatorCode.h"
-#include "calc/TapeFields.h"
 #include "controls/AccessibleRows.h"
 #include "controls/WindowlessArray.h"
 #include "controls/WindowlessContainer.h"
@@ -16,7 +16,7 @@ struct SpokenTapeControls {
   const WindowlessArray<WindowlessButton>& rowOperatorButtons;
   const WindowlessArray<WindowlessTextBox>& rowEntries;
   const WindowlessArray<WindowlessLabel>& rowValues;
-  const TapeFields& tape;
+  const MemoryTape& tape;
   const WindowlessContainer& rowCanvas;
   const OperatorNames& operatorNames;
 };

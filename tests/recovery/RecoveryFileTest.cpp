@@ -23,7 +23,7 @@ namespace cinta {
 namespace {
 
 // The tape and list as text, to compare a window's with what the file gives back.
-std::string Dump(const RestorableTape& tape, const PreviousResultsList& list) {
+std::string Dump(const MemoryTape& tape, const PreviousResultsList& list) {
   const TapePatch whole = ReadWholeTape(tape);
   const TapeWideState& state = whole.state;
   std::string dump =
@@ -51,7 +51,7 @@ std::string Dump(const RecoveredTape& recovered) {
 struct Window {
   explicit Window(const std::filesystem::path& folder) : journal(RecoveryFilePath(folder)) {}
 
-  void Step(const std::function<void(RestorableTape&, PreviousResultsList&)>& change) {
+  void Step(const std::function<void(MemoryTape&, PreviousResultsList&)>& change) {
     recorder.Begin();
     change(tape, list);
     journal.Record(recorder.End(), tape, list);
@@ -63,52 +63,50 @@ struct Window {
   RecoveryJournal journal;
 };
 
-void AppendOperatorRow(RestorableTape& tape, OperatorCode code) {
+void AppendOperatorRow(MemoryTape& tape, OperatorCode code) {
   tape.AppendRow();
   tape.SetRowOperator(tape.LastRow(), code);
   RecalculateTape(tape, tape.LastRow());
 }
 
-void TypeDigits(RestorableTape& tape, const std::string& digits) {
+void TypeDigits(MemoryTape& tape, const std::string& digits) {
   tape.SetOperandText(tape.LastRow(), tape.OperandText(tape.LastRow()) + digits);
   RecalculateTape(tape, tape.LastRow() + 1);
 }
 
 // Steps of every kind that reach the file: typing, rows added and removed, the view, the
 // settings, the list filled and emptied, texts long enough that the file is written whole again.
-const std::vector<std::function<void(RestorableTape&, PreviousResultsList&)>>& Steps() {
-  static const std::vector<std::function<void(RestorableTape&, PreviousResultsList&)>> steps = {
-      [](RestorableTape& tape, PreviousResultsList&) { TypeDigits(tape, "12"); },
-      [](RestorableTape& tape, PreviousResultsList&) {
+const std::vector<std::function<void(MemoryTape&, PreviousResultsList&)>>& Steps() {
+  static const std::vector<std::function<void(MemoryTape&, PreviousResultsList&)>> steps = {
+      [](MemoryTape& tape, PreviousResultsList&) { TypeDigits(tape, "12"); },
+      [](MemoryTape& tape, PreviousResultsList&) {
         AppendOperatorRow(tape, OperatorCode::Multiply);
       },
-      [](RestorableTape& tape, PreviousResultsList&) { TypeDigits(tape, "3.5"); },
-      [](RestorableTape& tape, PreviousResultsList&) {
+      [](MemoryTape& tape, PreviousResultsList&) { TypeDigits(tape, "3.5"); },
+      [](MemoryTape& tape, PreviousResultsList&) {
         AppendOperatorRow(tape, OperatorCode::SquareRoot);
       },
-      [](RestorableTape& tape, PreviousResultsList&) {
+      [](MemoryTape& tape, PreviousResultsList&) {
         ShowFormattedView(tape, "##,##0.00 \u20ac");
         tape.SetEvaluatedRows(3);
         tape.SetFormatMode(FormatMode(2));
       },
-      [](RestorableTape& tape, PreviousResultsList& list) {
+      [](MemoryTape& tape, PreviousResultsList& list) {
         StoreResult(list, tape);
         tape.RemoveRowsFrom(1);
         tape.SetOperandText(0, "");
         tape.SetResultText("0");
       },
-      [](RestorableTape& tape, PreviousResultsList&) {
+      [](MemoryTape& tape, PreviousResultsList&) {
         ShowEditView(tape);
         TypeDigits(tape, std::string(600 * 1024, '7'));
       },
-      [](RestorableTape& tape, PreviousResultsList& list) {
+      [](MemoryTape& tape, PreviousResultsList& list) {
         StoreResult(list, tape);
         TypeDigits(tape, std::string(600 * 1024, '8'));
       },
-      [](RestorableTape& tape, PreviousResultsList&) {
-        AppendOperatorRow(tape, OperatorCode::Divide);
-      },
-      [](RestorableTape&, PreviousResultsList& list) { EmptyList(list); },
+      [](MemoryTape& tape, PreviousResultsList&) { AppendOperatorRow(tape, OperatorCode::Divide); },
+      [](MemoryTape&, PreviousResultsList& list) { EmptyList(list); },
   };
   return steps;
 }

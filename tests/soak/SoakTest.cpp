@@ -156,7 +156,7 @@ class SoakTest : public QObject {
       qWarning("the last row is numbered %s", window.rowNumbers(rows - 1).Text().c_str());
       return false;
     }
-    const RestorableTape& model = window.Tape();
+    const MemoryTape& model = window.Tape();
     for (int row = 0; row < rows; ++row) {
       if (window.rowEntries(row).Text() != model.OperandText(row) ||
           window.rowValues(row).Text() != model.FormattedText(row)) {
