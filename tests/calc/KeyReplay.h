@@ -12,13 +12,15 @@ namespace cinta {
 
 // A session over a tape and its list of previous results, with "$" as the currency symbol.
 struct KeyedTape {
-  KeyedTape() { session.SetCurrencySymbol("$"); }
+  explicit KeyedTape(TapeDisplay* display = nullptr) : session(tape, list, {}, display) {
+    session.SetCurrencySymbol("$");
+  }
   KeyedTape(const KeyedTape&) = delete;
   KeyedTape& operator=(const KeyedTape&) = delete;
 
   MemoryTape tape;
   MemoryPreviousResults list;
-  TapeSession session{tape, list};
+  TapeSession session;
 };
 
 // Presses the keys named by `keys` (support/KeyAlphabet.h) on `keyed`'s session.

@@ -49,6 +49,55 @@ TEST(TapeSession, PressTellsWhetherTheKeyActed) {
   }
 }
 
+// A display that keeps what the session told it last, and its place.
+struct SeenDisplay final : TapeDisplay {
+  void Show(const TapeUpdate& update) override { shown = update; }
+  ViewPlace Place() const override { return place; }
+  void ShowAt(const ViewPlace& at) override { place = at; }
+  TapeUpdate shown;
+  ViewPlace place;
+};
+
+// As each step ends the display is told which rows to show again: those that changed or came,
+// not those removed; and every row's boxes when the step switched views. Undo puts the display
+// back where it stood before the change.
+TEST(TapeSession, TellsTheDisplayWhatToShowAgain) {
+  struct Case {
+    const char* name;
+    const char* before;
+    const char* keys;  // in one step
+    const char* rows;  // shown again: "first-last", or "none"
+    bool viewSwitched;
+  };
+  const Case cases[] = {
+      {"DigitOnTheLastRow", "1+2+3", "4", "2-2", false},
+      {"OperatorKeyAddsARow", "1+2", "+", "2-2", false},
+      {"ClearKeepsRowZero", "1+2+3", "C", "0-0", false},
+      {"FormatKeyFormatsEveryRow", "1+2", "a", "0-1", true},
+      {"SameFormatAgain", "1+2a", "a", "none", false},
+      {"BackToTheEditView", "1+2a", "e", "none", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SeenDisplay display;
+    KeyedTape k(&display);
+    PressKeys(k, c.before);
+    {
+      const TapeSession::Step step(k.session, StepKind::Change);
+      PressKeys(k, c.keys);
+      display.place = {7, 8};
+    }
+    const TapeUpdate& shown = display.shown;
+    EXPECT_EQ(shown.firstChanged > shown.lastChanged
+                  ? "none"
+                  : std::to_string(shown.firstChanged) + "-" + std::to_string(shown.lastChanged),
+              c.rows);
+    EXPECT_EQ(shown.viewSwitched, c.viewSwitched);
+    k.session.Undo();
+    EXPECT_EQ(display.place, ViewPlace{});
+  }
+}
+
 // The rows in the key alphabet: each row after the first with its operator's letter.
 std::string Rows(const MemoryTape& tape) {
   std::string rows = tape.OperandText(0);
