@@ -209,7 +209,7 @@ class TapeWindow : public QWidget {
 
   void LoadStartupState();
   void LoadConfiguration();
-  // Brings back the tape that the recovery file holds, if any, its last row where rows are
+  // Brings back the tape that the recovery file holds, if any, with its last row where rows are
   // entered.
   void RecoverTape();
   // Shows or hides unprotectedSign as the recovery file's last write went.
