@@ -21,6 +21,7 @@ TapeSession::Step::~Step() {
   if (!outermost_) return;
   session_.inStep_ = false;
   TapeChange change = session_.recorder_.End();
+  if (session_.paletteRow_ > session_.tape_.LastRow()) session_.paletteRow_ = kNoPaletteRow;
   if (session_.display_ != nullptr) session_.display_->Show(UpdateOf(change));
   if (session_.stepEnded_) session_.stepEnded_(change);
   if (undoAs_) {
@@ -76,8 +77,8 @@ bool TapeSession::Press(Key key) {
   }
 }
 
-void TapeSession::PickFromPalette(int row, OperatorCode code) {
-  PressPaletteKey(tape_, row, code);
+void TapeSession::PickFromPalette(OperatorCode code) {
+  PressPaletteKey(tape_, paletteRow_, code);
 }
 
 void TapeSession::EditRow(int row, std::string_view text) {

@@ -58,8 +58,14 @@ class TapeSession {
   // the first row), and for the keys whose work is the window's: scroll, quit and the palette's
   // keys. The save key readies the tape for its report.
   bool Press(Key key);
-  // The palette key of `code` chosen for row `row`.
-  void PickFromPalette(int row, OperatorCode code);
+  // The palette opened on row `row`'s operator button: its keys change that row until the row is
+  // removed, even if a row of that number comes again.
+  void OpenPalette(int row) { paletteRow_ = row; }
+  // The row the palette was last opened for, or kNoPaletteRow once a step removed it.
+  int PaletteRow() const { return paletteRow_; }
+  static constexpr int kNoPaletteRow = -1;
+  // The palette key of `code` chosen, for the row the palette was opened for.
+  void PickFromPalette(OperatorCode code);
   // Row `row` typed into, now to hold `text`.
   void EditRow(int row, std::string_view text);
   // An entry of the list of previous results picked, for the last row.
@@ -91,6 +97,7 @@ class TapeSession {
   TapeHistory history_;
   StepEnded stepEnded_;
   bool inStep_ = false;
+  int paletteRow_ = 0;
 };
 
 }  // namespace cinta

@@ -8,15 +8,13 @@ namespace cinta {
 
 void TapeWindow::OpenPalette(int row) {
   operatorPalette->SetVisible(true);
-  paletteRow = row;
+  session_.OpenPalette(row);
 }
 
 void TapeWindow::PickFromPalette(OperatorCode code) {
   {
     const TapeSession::Step step(session_, StepKind::Change);
-    // After a clear key removed the row while the choice was pending, paletteRow names no row
-    // and nothing changes.
-    session_.PickFromPalette(paletteRow, code);
+    session_.PickFromPalette(code);
   }
   ClosePalette();
 }

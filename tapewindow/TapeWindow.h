@@ -102,12 +102,10 @@ class TapeWindow : public QWidget {
 
   // What each row adds to the container beyond its entry field's height.
   static constexpr int kContainerGrowth = 150;
-  // paletteRow when no row is waiting for a palette choice.
-  static constexpr int kNoPaletteRow = -1;
 
   // The tape's state, read-only.
   int LastRow() const { return tape_.LastRow(); }
-  int PaletteRow() const { return paletteRow; }
+  int PaletteRow() const { return session_.PaletteRow(); }
   int EvaluatedRows() const { return tape_.EvaluatedRows(); }
   FormatMode CurrentFormatMode() const { return tape_.CurrentFormatMode(); }
   // The tape the controls show.
@@ -219,7 +217,6 @@ class TapeWindow : public QWidget {
   void EndProgram();
 
   // The row whose operator button opened the palette.
-  int paletteRow = 0;
   OperatorNames operatorNames;
 
   std::filesystem::path programDir_;
@@ -234,11 +231,7 @@ class TapeWindow : public QWidget {
   MemoryTape tape_;
   WindowDisplay display_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend,
                           resultBox, formattedResult, rowCanvas},
-                         tape_,
-                         // A palette opened for a removed row has no row left to change.
-                         [this](int first) {
-                           if (paletteRow >= first) paletteRow = kNoPaletteRow;
-                         }};
+                         tape_};
   PreviousResultsControls previousResults_{previousResults, clearResultsKey};
   // Every step ends in the recovery file, and the window then says whether it is protected.
   TapeSession session_{tape_, previousResults_,

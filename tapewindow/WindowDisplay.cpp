@@ -40,7 +40,6 @@ void WindowDisplay::Show(const TapeUpdate& update) {
     controls_.rowValues.RemoveFrom(rows);
     controls_.rowOperatorButtons.RemoveFrom(rows);
     controls_.rowNumbers.RemoveFrom(rows);
-    rowsRemoved_(rows);
   }
   while (controls_.rowEntries.Count() < rows) AppendRow();
   for (int row = update.firstChanged; row <= update.lastChanged; ++row) ShowRow(row);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
-
 #include "calc/MemoryTape.h"
 #include "calc/TapeDisplay.h"
 #include "controls/ControlArray.h"
@@ -40,10 +38,8 @@ class WindowDisplay final : public TapeDisplay {
   // height plus this gap.
   static constexpr int kRowGap = 50;
 
-  // `rowsRemoved` is told the first removed row, after its controls have gone.
-  WindowDisplay(const TapeControls& controls, const MemoryTape& model,
-                std::function<void(int first)> rowsRemoved)
-      : controls_(controls), model_(model), rowsRemoved_(std::move(rowsRemoved)) {}
+  WindowDisplay(const TapeControls& controls, const MemoryTape& model)
+      : controls_(controls), model_(model) {}
 
   // What the controls show once the window is built, row 0 and the results, taken into `model`.
   void TakeStartState(MemoryTape& model) const;
@@ -62,7 +58,6 @@ class WindowDisplay final : public TapeDisplay {
 
   TapeControls controls_;
   const MemoryTape& model_;
-  std::function<void(int first)> rowsRemoved_;
 };
 
 }  // namespace cinta

@@ -98,6 +98,39 @@ TEST(TapeSession, TellsTheDisplayWhatToShowAgain) {
   }
 }
 
+// The palette changes the row it was last opened for, until a step removes that row: a row of the
+// same number typed again is another row.
+TEST(TapeSession, PaletteChangesItsRowWhileThatRowLasts) {
+  struct Case {
+    const char* name;
+    int row;           // the palette opened for
+    const char* keys;  // then, each in a step of its own
+    const char* operators;
+  };
+  const Case cases[] = {
+      {"OpenedRow", 2, "", "+*"},
+      {"AfterItsRowWentWithC", 2, "C8+2+1", "++"},
+      {"AfterItsRowWentWithCE", 2, "E+1", "++"},
+      {"AfterARowBelowItWent", 1, "E", "*"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    KeyedTape k;
+    PressKeys(k, "8+2+1");
+    k.session.OpenPalette(c.row);
+    for (const char key : std::string_view(c.keys)) {
+      const TapeSession::Step step(k.session, StepKind::Change);
+      PressKeys(k, std::string(1, key));
+    }
+    k.session.PickFromPalette(OperatorCode::Multiply);
+    std::string operators;
+    for (int row = 1; row <= k.tape.LastRow(); ++row) {
+      operators += LetterOfOperator(k.tape.RowOperator(row));
+    }
+    EXPECT_EQ(operators, c.operators);
+  }
+}
+
 // The rows in the key alphabet: each row after the first with its operator's letter.
 std::string Rows(const MemoryTape& tape) {
   std::string rows = tape.OperandText(0);

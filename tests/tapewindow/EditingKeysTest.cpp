@@ -204,26 +204,6 @@ class EditingKeysTest : public QObject {
     QVERIFY(w.operatorPalette->isVisible());
   }
 
-  // After CE alone the row is gone from the tape, which the core's rule covers; after C the
-  // window must not take the new row at that number for the one the palette was opened for.
-  void PaletteChoiceForARemovedRowChangesNothing() {
-    TapeWindow& w = *window_;
-    PressKeys(w, "8+2+1");
-    ClickRowOperator(w, 2);
-    ClickC(w);
-    PressKeys(w, "8+2+1");
-    QVERIFY(w.operatorPalette->isVisible());
-    const std::string rows = RowTexts(w);
-    const QString result = w.resultBox->Text();
-    Click(&w.paletteKeys(1));
-    QVERIFY(!w.operatorPalette->isVisible());
-    for (int row = 1; row <= w.LastRow(); ++row) {
-      QCOMPARE(w.Tape().RowOperator(row), OperatorCode::Add);
-    }
-    QCOMPARE(RowTexts(w), rows);
-    QCOMPARE(w.resultBox->Text(), result);
-  }
-
   void PaletteReachesRowsAbove255() {
     TapeWindow& w = *window_;
     for (int row = 0; row < 300; ++row) {
