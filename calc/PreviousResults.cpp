@@ -7,6 +7,27 @@
 
 namespace cinta {
 
+void PreviousResultsList::AppendEntry(std::string_view entry) {
+  entries_.emplace_back(entry);
+  ++revision_;
+}
+
+void PreviousResultsList::SetFieldText(std::string_view text) {
+  if (fieldText_ == text) return;
+  fieldText_ = text;
+  ++revision_;
+}
+
+void PreviousResultsList::RemoveAllEntries() {
+  entries_.clear();
+  ++revision_;
+}
+
+void PreviousResultsList::Show() {
+  shown_ = true;
+  ++revision_;
+}
+
 void StoreResult(PreviousResultsList& list, const MemoryTape& tape) {
   const std::string result = tape.ResultText();
   list.AppendEntry(result);

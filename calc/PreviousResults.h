@@ -1,28 +1,38 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/MemoryTape.h"
 
 namespace cinta {
 
-// The list of previous results as the core sees it; the main window implements it over its
-// combo box and the eraser key beside it.
+// The list of previous results: its entries, oldest first, the text its field shows and whether
+// it is shown at all. Starts as the window shows it: empty, hidden, with "Resultados anteriores"
+// in its field. Entries are only appended, or all removed at once.
 class PreviousResultsList {
  public:
-  virtual ~PreviousResultsList() = default;
+  void AppendEntry(std::string_view entry);
+  int EntryCount() const { return static_cast<int>(entries_.size()); }
+  const std::string& Entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+  const std::vector<std::string>& Entries() const { return entries_; }
+  void SetFieldText(std::string_view text);
+  const std::string& FieldText() const { return fieldText_; }
+  void RemoveAllEntries();
+  bool IsShown() const { return shown_; }
+  void Show();
 
-  virtual void AppendEntry(std::string_view entry) = 0;
-  virtual int EntryCount() const = 0;
-  virtual std::string Entry(int index) const = 0;
-  virtual void SetFieldText(std::string_view text) = 0;
-  virtual std::string FieldText() const = 0;
-  virtual void RemoveAllEntries() = 0;
-  virtual bool IsShown() const = 0;
-  // Shows the list, then its eraser key.
-  virtual void Show() = 0;
+  // Counts the changes, so that a step can tell whether it made one.
+  unsigned Revision() const { return revision_; }
+
+ private:
+  std::vector<std::string> entries_;
+  std::string fieldText_ = "Resultados anteriores";
+  bool shown_ = false;
+  unsigned revision_ = 0;
 };
 
 // Files the tape's result, "ERROR" included and duplicates kept, as the newest entry and shows

@@ -64,8 +64,4 @@ void TapeWindow::CreateBottomStrip() {
   unprotectedSign->SetVisible(false);
 }
 
-void TapeWindow::ShowProtection() {
-  unprotectedSign->SetVisible(!journal_.Protects());
-}
-
 }  // namespace cinta

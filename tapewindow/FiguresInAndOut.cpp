@@ -98,7 +98,7 @@ void TapeWindow::PasteFigures() {
 }
 
 void TapeWindow::CopyResult() {
-  const std::string result = tape_.ResultText();
+  const std::string result = session_.Tape().ResultText();
   if (result == kErrorText) {
     QApplication::beep();
     return;

@@ -16,11 +16,6 @@ void TapeWindow::CreateRightSide() {
   QWidget* surface = clientArea_;
   previousResults = new ComboBox(surface, Arial(27.75));
   previousResults->Move({5760, 360, 4815, 750});
-  previousResults->SetFieldText(QStringLiteral("Resultados anteriores"));
-  previousResults->SetVisible(false);
-
-  // The eraser shows with the list.
-  clearResultsKey->SetVisible(false);
 
   tapeView = new TapeViewport(surface, rowCanvas);
   ExposeRowsAsList(tapeView, accessibleTape_.get());

@@ -16,7 +16,7 @@ std::string TapeWindow::ReportOfTape() {
   // changes and the step keeps nothing.
   const TapeSession::Step step(session_, StepKind::View);
   session_.Press(Key::Save);
-  return BuildTapeReport(tape_, operatorNames);
+  return BuildTapeReport(session_.Tape(), operatorNames);
 }
 
 void TapeWindow::PressSave() {

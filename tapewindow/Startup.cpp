@@ -20,7 +20,6 @@ const QString kContact = QStringLiteral("cinta@example.org");
 
 void TapeWindow::LoadStartupState() {
   rowCanvas.SetLeft(kContainerStartLeft);
-  display_.TakeStartState(tape_);
   if (const QScreen* display = screen()) {
     const QRect area = display->geometry();
     const int left =
@@ -32,22 +31,10 @@ void TapeWindow::LoadStartupState() {
   aboutLines(0).SetVisible(false);
   aboutLines(1).SetVisible(false);
   LoadConfiguration();
-  RecoverTape();
-  ShowProtection();
-}
-
-void TapeWindow::RecoverTape() {
-  if (std::optional<RecoveredTape> recovered = ReadRecoveryFile(recoveryFile_)) {
-    ApplyPatch(tape_, recovered->tape);
-    display_.ShowWhole();
-    // The file keeps no place of the rows: they stand as if typed in since the start.
-    MoveRowsUp(LastRow());
-    for (const std::string& entry : recovered->entries) previousResults_.AppendEntry(entry);
-    previousResults_.SetFieldText(recovered->fieldText);
-    if (recovered->listShown) previousResults_.Show();
-    // The file then holds what the window shows, and no end cut short by the kill.
-    journal_.WriteWhole(tape_, previousResults_);
-  }
+  // A tape brought back from the recovery file comes without the place of its rows: they stand as
+  // if typed in since the start.
+  session_.Start();
+  MoveRowsUp(LastRow());
 }
 
 void TapeWindow::ClickAboutImage() {

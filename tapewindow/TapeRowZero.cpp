@@ -23,7 +23,6 @@ void TapeWindow::CreateTape() {
   rowOperatorButtons.Add(operatorButton);
 
   WindowlessLabel formatted({1320, 5520, 4095, 615}, Arial(21.75), Qt::AlignRight);
-  formatted.SetText("rowValues");
   formatted.SetBackColor(QColor(192, 255, 192));
   formatted.SetForeColor(QColor(0, 0, 192));
   formatted.SetVisible(false);

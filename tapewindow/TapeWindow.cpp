@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QShortcut>
 
 #include "assets/Pictures.h"
@@ -39,7 +40,7 @@ TapeWindow::TapeWindow(std::filesystem::path programDir, std::filesystem::path r
       programDir_(std::move(programDir)),
       recoveryFile_(std::move(recoveryFile)),
       accessibleTape_(std::make_unique<AccessibleTape>(SpokenTapeControls{
-          rowOperatorButtons, rowEntries, rowValues, tape_, rowCanvas, operatorNames})) {
+          rowOperatorButtons, rowEntries, rowValues, session_.Tape(), rowCanvas, operatorNames})) {
   // The font system's list of faces and the background take milliseconds each to load; they
   // load on other threads while this one builds the keys from their small pictures.
   const FontSystemWarmUp fontWarmUp;
@@ -80,6 +81,8 @@ void TapeWindow::ConnectHandlers() {
   }
   // Only a choice of the user, by mouse or keyboard; entries the program adds pick nothing.
   connect(previousResults, &ComboBox::picked, this, [this] { PickPreviousResult(); });
+  connect(previousResults->lineEdit(), &QLineEdit::textEdited, this,
+          [this](const QString& text) { TypeIntoResultsField(text.toStdString()); });
   connect(aboutImage, &ImageControl::clicked, this, [this] { ClickAboutImage(); });
   rowOperatorButtons.SetClickHandler([this](int row) { OpenPalette(row); });
   rowEntries.SetEditHandler([this](int row, std::string_view text) { EditRow(row, text); });

@@ -11,7 +11,6 @@
 
 #include "calc/Key.h"
 #include "calc/OperatorCode.h"
-#include "calc/TapeSession.h"
 #include "controls/ComboBox.h"
 #include "controls/ControlArray.h"
 #include "controls/GraphicalButton.h"
@@ -25,8 +24,7 @@
 #include "controls/WindowlessContainer.h"
 #include "controls/WindowlessControls.h"
 #include "recovery/RecoveryFile.h"
-#include "recovery/RecoveryJournal.h"
-#include "tapewindow/PreviousResultsControls.h"
+#include "session/TapeSession.h"
 #include "tapewindow/WindowDisplay.h"
 
 namespace cinta {
@@ -74,6 +72,7 @@ class TapeWindow : public QWidget {
   void PressScrollDown();
   // The previous results: an entry picked from the list, and the eraser key.
   void PickPreviousResult();
+  void TypeIntoResultsField(std::string_view text);
   void PressClearResults();
   // Format keys and the "=" key.
   void PressFormat(FormatMode mode);
@@ -104,12 +103,13 @@ class TapeWindow : public QWidget {
   static constexpr int kContainerGrowth = 150;
 
   // The tape's state, read-only.
-  int LastRow() const { return tape_.LastRow(); }
+  int LastRow() const { return Tape().LastRow(); }
   int PaletteRow() const { return session_.PaletteRow(); }
-  int EvaluatedRows() const { return tape_.EvaluatedRows(); }
-  FormatMode CurrentFormatMode() const { return tape_.CurrentFormatMode(); }
-  // The tape the controls show.
-  const MemoryTape& Tape() const { return tape_; }
+  int EvaluatedRows() const { return Tape().EvaluatedRows(); }
+  FormatMode CurrentFormatMode() const { return Tape().CurrentFormatMode(); }
+  // The tape and the list the controls show.
+  const MemoryTape& Tape() const { return session_.Tape(); }
+  const PreviousResultsList& ResultsList() const { return session_.List(); }
   const std::string& CurrencySymbol() const { return session_.CurrencySymbol(); }
   const OperatorNames& OperatorNameList() const { return operatorNames; }
 
@@ -207,16 +207,11 @@ class TapeWindow : public QWidget {
 
   void LoadStartupState();
   void LoadConfiguration();
-  // Brings back the tape that the recovery file holds, if any, with its last row where rows are
-  // entered.
-  void RecoverTape();
-  // Shows or hides unprotectedSign as the recovery file's last write went.
-  void ShowProtection();
   // What both close keys do: the program ends, and the recovery file goes with it unless the
   // last save failed, so that the next start brings back the tape that was saved nowhere.
   void EndProgram();
 
-  // The row whose operator button opened the palette.
+  // The operators' names as the report and the spoken tape give them, read from configuracion/.
   OperatorNames operatorNames;
 
   std::filesystem::path programDir_;
@@ -226,22 +221,15 @@ class TapeWindow : public QWidget {
   ClientArea* clientArea_ = nullptr;
   // Every key, by its Key.
   std::array<GraphicalButton*, kKeyCount> keyButtons_{};
-  // The tape, its display and the list, then the keys' rules over them: each is made before what
-  // uses it.
-  MemoryTape tape_;
-  WindowDisplay display_{{rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend,
-                          resultBox, formattedResult, rowCanvas},
-                         tape_};
-  PreviousResultsControls previousResults_{previousResults, clearResultsKey};
-  // Every step ends in the recovery file, and the window then says whether it is protected.
-  TapeSession session_{tape_, previousResults_,
-                       [this](const TapeChange& change) {
-                         journal_.Record(change, tape_, previousResults_);
-                         ShowProtection();
-                       },
-                       &display_};
+  // The tape and its list with the keys' rules over them, and the display that shows them, which
+  // the session tells of each step from the first.
+  TapeSession session_{MemoryTape(), recoveryFile_, &display_};
+  WindowDisplay display_{
+      {rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend, resultBox,
+       formattedResult, rowCanvas, previousResults, clearResultsKey, unprotectedSign},
+      session_.Tape(),
+      session_.List()};
   std::unique_ptr<AccessibleTape> accessibleTape_;
-  RecoveryJournal journal_{recoveryFile_};
 };
 
 }  // namespace cinta

@@ -22,17 +22,6 @@ void ShowText(Label& label, const std::string& text) {
 
 }  // namespace
 
-void WindowDisplay::TakeStartState(MemoryTape& model) const {
-  model.SetOperandText(0, controls_.rowEntries(0).Text());
-  model.SetFormattedText(0, controls_.rowValues(0).Text());
-  model.SetEntryVisible(0, controls_.rowEntries(0).Visible());
-  model.SetFormattedVisible(0, controls_.rowValues(0).Visible());
-  model.SetResultText(controls_.resultBox->Text().toStdString());
-  model.SetFormattedResultText(controls_.formattedResult->Text().toStdString());
-  model.SetResultVisible(controls_.resultBox->Visible());
-  model.SetFormattedResultVisible(controls_.formattedResult->Visible());
-}
-
 void WindowDisplay::Show(const TapeUpdate& update) {
   const int rows = model_.LastRow() + 1;
   if (controls_.rowEntries.Count() > rows) {
@@ -50,10 +39,24 @@ void WindowDisplay::Show(const TapeUpdate& update) {
   controls_.resultBox->SetVisible(model_.IsResultVisible());
   ShowText(*controls_.formattedResult, model_.FormattedResultText());
   controls_.formattedResult->SetVisible(model_.IsFormattedResultVisible());
+  if (update.listChanged) ShowList();
+  controls_.unprotectedSign->SetVisible(!update.recoverable);
 }
 
-void WindowDisplay::ShowWhole() {
-  Show({0, model_.LastRow(), true});
+void WindowDisplay::ShowList() {
+  // Entries are only appended, or all removed at once.
+  ComboBox& box = *controls_.previousResults;
+  const int entries = list_.EntryCount();
+  if (box.count() > entries) box.clear();
+  const bool appended = box.count() < entries;
+  for (int entry = box.count(); entry < entries; ++entry) box.addItem(FromUtf8(list_.Entry(entry)));
+  // The newest entry is the one the field shows: the open list and the arrow keys start there.
+  if (appended) box.setCurrentIndex(entries - 1);
+  // Writing the field moves its cursor, which would jump while the user types into it.
+  const QString field = FromUtf8(list_.FieldText());
+  if (appended || box.currentText() != field) box.SetFieldText(field);
+  box.SetVisible(list_.IsShown());
+  controls_.clearResultsKey->SetVisible(list_.IsShown());
 }
 
 ViewPlace WindowDisplay::Place() const {

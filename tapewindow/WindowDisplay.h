@@ -2,19 +2,22 @@
 #pragma once
 
 #include "calc/MemoryTape.h"
-#include "calc/TapeDisplay.h"
+#include "calc/PreviousResults.h"
+#include "controls/ComboBox.h"
 #include "controls/ControlArray.h"
+#include "controls/GraphicalButton.h"
 #include "controls/ImageControl.h"
 #include "controls/Label.h"
 #include "controls/TextBox.h"
 #include "controls/WindowlessArray.h"
 #include "controls/WindowlessContainer.h"
 #include "controls/WindowlessControls.h"
+#include "session/TapeDisplay.h"
 
 namespace cinta {
 
-// The window's controls that show the tape. resultBox and formattedResult are made after the
-// display is bound, so the binding holds the window's members that will point to them.
+// The window's controls that show the tape and its list. The controls held by pointer are made
+// after the display is bound, so the binding holds the window's members that will point to them.
 struct TapeControls {
   WindowlessArray<WindowlessButton>& rowOperatorButtons;
   WindowlessArray<WindowlessTextBox>& rowEntries;
@@ -25,28 +28,29 @@ struct TapeControls {
   TextBox* const& resultBox;
   Label* const& formattedResult;
   WindowlessContainer& rowCanvas;
+  ComboBox* const& previousResults;
+  GraphicalButton* const& clearResultsKey;
+  // Shown while the recovery file cannot be written, so the tape would not survive a crash.
+  Label* const& unprotectedSign;
 };
 
 // The tape as the window's controls show it: row i by rowEntries(i) (its text),
 // rowOperatorButtons(i) (its operator, as the face), rowValues(i) (its formatted value) and
-// rowNumbers(i); the result by resultBox and formattedResult. It reads them from the model after
-// each step, only for the rows the step changed, and keeps one set of controls per row of it.
-// Where the rows stand in the viewport is its own: the place of rowCanvas.
+// rowNumbers(i); the result by resultBox and formattedResult; the list by previousResults, with
+// its eraser key. It reads them from the model after each step, only for the rows the step
+// changed, and keeps one set of controls per row of it. Where the rows stand in the viewport is
+// its own: the place of rowCanvas.
 class WindowDisplay final : public TapeDisplay {
  public:
   // The gap between a row's operator button and the next row; one row step is that button's
   // height plus this gap.
   static constexpr int kRowGap = 50;
 
-  WindowDisplay(const TapeControls& controls, const MemoryTape& model)
-      : controls_(controls), model_(model) {}
-
-  // What the controls show once the window is built, row 0 and the results, taken into `model`.
-  void TakeStartState(MemoryTape& model) const;
+  WindowDisplay(const TapeControls& controls, const MemoryTape& model,
+                const PreviousResultsList& list)
+      : controls_(controls), model_(model), list_(list) {}
 
   void Show(const TapeUpdate& update) override;
-  // Every row and the result, after the model changed outside a step.
-  void ShowWhole();
   ViewPlace Place() const override;
   void ShowAt(const ViewPlace& place) override;
 
@@ -55,9 +59,11 @@ class WindowDisplay final : public TapeDisplay {
   void AppendRow();
   void ShowRow(int row);
   void ShowView(int row);
+  void ShowList();
 
   TapeControls controls_;
   const MemoryTape& model_;
+  const PreviousResultsList& list_;
 };
 
 }  // namespace cinta

@@ -7,12 +7,11 @@
 
 #include "calc/FormatWithPattern.h"
 #include "calc/Key.h"
-#include "calc/MemoryPreviousResults.h"
 #include "calc/MemoryTape.h"
 #include "calc/NumberText.h"
 #include "calc/RecalculateTape.h"
 #include "calc/RowKeys.h"
-#include "calc/TapeSession.h"
+#include "session/TapeSession.h"
 
 namespace cinta {
 namespace {
@@ -136,9 +135,7 @@ BENCHMARK(BM_FormatWithPattern);
 // the history's share of what the window's C and undo cost. Each iteration times one C and one
 // undo, which brings the tape back for the next.
 void BM_ClearAndUndo(benchmark::State& state) {
-  MemoryTape tape = TapeOf(kEverydayCycle, kLastRow + 1);
-  MemoryPreviousResults list;
-  TapeSession session(tape, list);
+  TapeSession session(TapeOf(kEverydayCycle, kLastRow + 1));
   session.Press(Key::Equals);
   for (auto _ : state) {
     {
@@ -147,7 +144,7 @@ void BM_ClearAndUndo(benchmark::State& state) {
     }
     session.Undo();
   }
-  if (tape.LastRow() != kLastRow) state.SkipWithError("undo did not bring the rows back");
+  if (session.Tape().LastRow() != kLastRow) state.SkipWithError("undo did not bring the rows back");
 }
 BENCHMARK(BM_ClearAndUndo)->Unit(benchmark::kMillisecond);
 

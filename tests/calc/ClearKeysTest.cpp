@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "KeyReplay.h"
-#include "calc/ClearKeys.h"
+#include "TapeBuilder.h"
 
 namespace cinta {
 namespace {
@@ -37,8 +37,7 @@ TEST(PressClearKey, FilesTheResultAndLeavesRowZeroAlone) {
     EXPECT_EQ(k.tape.ResultText(), "0");
   }
   // Whatever operator row 0 held, C gives it Add again.
-  KeyedTape k;
-  k.tape.SetRowOperator(0, OperatorCode::Percent);
+  KeyedTape k(nullptr, MakeTape({{"", OperatorCode::Percent}}));
   PressKeys(k, "C");
   EXPECT_EQ(k.tape.RowOperator(0), OperatorCode::Add);
 }
@@ -65,7 +64,7 @@ TEST(PressClearEntryKey, RemovesTheLastRowOrEmptiesRowZero) {
     KeyedTape k;
     PressKeys(k, c.kept);
     PressKeys(k, c.removed);
-    EXPECT_EQ(PressClearEntryKey(k.tape), c.removesARow);
+    EXPECT_EQ(k.session.Press(Key::ClearEntry), c.removesARow);
     EXPECT_EQ(k.tape.EvaluatedRows(), k.tape.LastRow() + 1);
     PressKeys(k, c.after);
     EXPECT_EQ(OperandTexts(k.tape), c.rows);

@@ -3,24 +3,26 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "calc/MemoryPreviousResults.h"
 #include "calc/MemoryTape.h"
-#include "calc/TapeSession.h"
+#include "calc/PreviousResults.h"
+#include "session/TapeSession.h"
 
 namespace cinta {
 
-// A session over a tape and its list of previous results, with "$" as the currency symbol.
+// A session over `start`, with "$" as the currency symbol, and the tape and list it owns.
 struct KeyedTape {
-  explicit KeyedTape(TapeDisplay* display = nullptr) : session(tape, list, {}, display) {
+  explicit KeyedTape(TapeDisplay* display = nullptr, MemoryTape start = {})
+      : session(std::move(start), {}, display) {
     session.SetCurrencySymbol("$");
   }
   KeyedTape(const KeyedTape&) = delete;
   KeyedTape& operator=(const KeyedTape&) = delete;
 
-  MemoryTape tape;
-  MemoryPreviousResults list;
   TapeSession session;
+  const MemoryTape& tape = session.Tape();
+  const PreviousResultsList& list = session.List();
 };
 
 // Presses the keys named by `keys` (support/KeyAlphabet.h) on `keyed`'s session.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "KeyReplay.h"
+#include "TapeBuilder.h"
 #include "calc/RowEntry.h"
 
 namespace cinta {
@@ -41,8 +42,7 @@ TEST(NumberKeys, EditTheLastRow) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    KeyedTape k;
-    k.tape.SetOperandText(0, c.typed);
+    KeyedTape k(nullptr, MakeTape({{c.typed, OperatorCode::Add}}));
     PressKeys(k, c.keys);
     EXPECT_EQ(OperandTexts(k.tape), c.rows);
     EXPECT_EQ(k.tape.ResultText(), c.result);

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "TapeBuilder.h"
-#include "calc/MemoryPreviousResults.h"
 #include "calc/PreviousResults.h"
 #include "calc/RecalculateTape.h"
 #include "calc/Views.h"
@@ -18,7 +17,7 @@ using enum OperatorCode;
 using Entries = std::vector<std::string>;
 
 TEST(StoreResult, AppendsResultsInOrderWithDuplicatesAndErrors) {
-  MemoryPreviousResults list;
+  PreviousResultsList list;
   ASSERT_FALSE(list.IsShown());
   ASSERT_EQ(list.FieldText(), "Resultados anteriores");
 
@@ -38,7 +37,7 @@ TEST(StoreResult, AppendsResultsInOrderWithDuplicatesAndErrors) {
 }
 
 TEST(EmptyList, RemovesEntriesAndFieldTextButStaysShown) {
-  MemoryPreviousResults list;
+  PreviousResultsList list;
   const MemoryTape tape;
   StoreResult(list, tape);
   EmptyList(list);

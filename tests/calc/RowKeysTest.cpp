@@ -31,7 +31,7 @@ TEST(PressOperatorKey, EvaluatesTheNewRowOnlyForUnaryKeys) {
     SCOPED_TRACE(c.code);
     KeyedTape k;
     PressKeys(k, "4");
-    EXPECT_TRUE(PressOperatorKey(k.tape, static_cast<OperatorCode>(c.code)));
+    EXPECT_TRUE(k.session.Press(OperatorKey(static_cast<OperatorCode>(c.code))));
     EXPECT_EQ(k.tape.LastRow(), 1);
     EXPECT_EQ(k.tape.RowOperator(1), static_cast<OperatorCode>(c.code));
     EXPECT_EQ(k.tape.ResultText(), c.result);
@@ -93,7 +93,8 @@ TEST(PressPaletteKey, ChangesTheRowAndEvaluatesInTheViewShown) {
     KeyedTape k;
     PressKeys(k, c.keys);
     const bool editView = k.tape.IsEditView();
-    PressPaletteKey(k.tape, c.row, c.code);
+    k.session.OpenPalette(c.row);
+    k.session.PickFromPalette(c.code);
     std::string codes;
     for (int row = 1; row <= k.tape.LastRow(); ++row) codes += CodeText(k.tape.RowOperator(row));
     EXPECT_EQ(codes, c.codes);

@@ -56,14 +56,19 @@ MemoryTape StartTape() {
   return tape;
 }
 
-TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
-  KeyedTape keyed;
-  keyed.tape = StartTape();
-  MemoryTape& tape = keyed.tape;
-  TapeRecorder recorder(tape);
-  TapeHistory history;
-  // The view's place: how far it is scrolled, and a number that follows the rows.
+// A view that only keeps its place: how far it is scrolled, and a number that follows the rows.
+struct PlaceOnly final : TapeDisplay {
+  void Show(const TapeUpdate&) override {}
+  ViewPlace Place() const override { return place; }
+  void ShowAt(const ViewPlace& at) override { place = at; }
   ViewPlace place;
+};
+
+TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
+  PlaceOnly view;
+  KeyedTape keyed(&view, StartTape());
+  const MemoryTape& tape = keyed.tape;
+  ViewPlace& place = view.place;
   const auto seen = [&] {
     return Dump(tape) + "|at " + std::to_string(place.offset) + "," + std::to_string(place.extent);
   };
@@ -77,11 +82,11 @@ TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
       beforeChange.push_back(seen());
       afterSteps.emplace_back();
     }
-    const ViewPlace before = place;
-    recorder.Begin();
-    PressKeys(keyed, step.keys);
-    place = {place.offset + step.scroll, tape.LastRow()};
-    history.Record(recorder.End(), step.kind, {before, place});
+    {
+      const TapeSession::Step inStep(keyed.session, step.kind);
+      PressKeys(keyed, step.keys);
+      place = {place.offset + step.scroll, tape.LastRow()};
+    }
     if (step.kind == StepKind::Change) {
       EXPECT_NE(seen(), beforeChange.back());
     }
@@ -89,17 +94,20 @@ TEST(TapeHistory, UndoAndRedoGiveBackEveryStateExactly) {
   }
   for (std::size_t change = beforeChange.size(); change-- > 0;) {
     SCOPED_TRACE(change);
-    place = history.Undo(tape).value();
+    keyed.session.Undo();
     EXPECT_EQ(seen(), beforeChange[change]);
   }
-  EXPECT_FALSE(history.Undo(tape));
+  // Nothing is left to take back, or, at the end, to make again.
+  keyed.session.Undo();
+  EXPECT_EQ(seen(), beforeChange.front());
   EXPECT_EQ(Dump(tape), Dump(StartTape()));
   for (std::size_t change = 0; change < afterSteps.size(); ++change) {
     SCOPED_TRACE(change);
-    place = history.Redo(tape).value();
+    keyed.session.Redo();
     EXPECT_EQ(seen(), afterSteps[change]);
   }
-  EXPECT_FALSE(history.Redo(tape));
+  keyed.session.Redo();
+  EXPECT_EQ(seen(), afterSteps.back());
 }
 
 TEST(TapeHistory, ANewChangeDropsTheRedoButAStepThatChangedNothingDoesNot) {

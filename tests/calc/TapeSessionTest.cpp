@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "KeyReplay.h"
+#include "TapeBuilder.h"
 #include "calc/RowEntry.h"
 #include "calc/RowKeys.h"
 #include "support/KeyAlphabet.h"
+#include "support/TempFolder.h"
 
 namespace cinta {
 namespace {
@@ -40,8 +44,7 @@ TEST(TapeSession, PressTellsWhetherTheKeyActed) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    KeyedTape k;
-    k.tape.SetOperandText(0, c.typed);
+    KeyedTape k(nullptr, MakeTape({{c.typed, OperatorCode::Add}}));
     PressKeys(k, c.keys);
     const std::string before = OperandTexts(k.tape);
     EXPECT_EQ(k.session.Press(c.key), c.acted);
@@ -59,8 +62,8 @@ struct SeenDisplay final : TapeDisplay {
 };
 
 // As each step ends the display is told which rows to show again: those that changed or came,
-// not those removed; and every row's boxes when the step switched views. Undo puts the display
-// back where it stood before the change.
+// not those removed; every row's boxes when the step switched views; and the list when it
+// changed. Undo puts the display back where it stood before the change.
 TEST(TapeSession, TellsTheDisplayWhatToShowAgain) {
   struct Case {
     const char* name;
@@ -68,14 +71,16 @@ TEST(TapeSession, TellsTheDisplayWhatToShowAgain) {
     const char* keys;  // in one step
     const char* rows;  // shown again: "first-last", or "none"
     bool viewSwitched;
+    bool listChanged;
   };
   const Case cases[] = {
-      {"DigitOnTheLastRow", "1+2+3", "4", "2-2", false},
-      {"OperatorKeyAddsARow", "1+2", "+", "2-2", false},
-      {"ClearKeepsRowZero", "1+2+3", "C", "0-0", false},
-      {"FormatKeyFormatsEveryRow", "1+2", "a", "0-1", true},
-      {"SameFormatAgain", "1+2a", "a", "none", false},
-      {"BackToTheEditView", "1+2a", "e", "none", true},
+      {"DigitOnTheLastRow", "1+2+3", "4", "2-2", false, false},
+      {"OperatorKeyAddsARow", "1+2", "+", "2-2", false, false},
+      {"ClearKeepsRowZero", "1+2+3", "C", "0-0", false, true},
+      {"FormatKeyFormatsEveryRow", "1+2", "a", "0-1", true, false},
+      {"SameFormatAgain", "1+2a", "a", "none", false, false},
+      {"BackToTheEditView", "1+2a", "e", "none", true, false},
+      {"EraserOfTheList", "1C", "x", "none", false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -93,6 +98,7 @@ TEST(TapeSession, TellsTheDisplayWhatToShowAgain) {
                   : std::to_string(shown.firstChanged) + "-" + std::to_string(shown.lastChanged),
               c.rows);
     EXPECT_EQ(shown.viewSwitched, c.viewSwitched);
+    EXPECT_EQ(shown.listChanged, c.listChanged);
     k.session.Undo();
     EXPECT_EQ(display.place, ViewPlace{});
   }
@@ -129,6 +135,31 @@ TEST(TapeSession, PaletteChangesItsRowWhileThatRowLasts) {
     }
     EXPECT_EQ(operators, c.operators);
   }
+}
+
+// A session started over the file that another session's steps ended in takes back its tape and
+// list, what was typed into the list's field included, and shows the whole of them.
+TEST(TapeSession, StartTakesBackWhatTheStepsLeftInTheRecoveryFile) {
+  const TempFolder folder;
+  const std::filesystem::path file = folder.Path() / "recuperacion.dat";
+  {
+    TapeSession before(MemoryTape(), file);
+    for (const char letter : std::string_view("5+3C7*2")) {
+      const TapeSession::Step step(before, StepKind::Change);
+      before.Press(KeyOfLetter(letter));
+    }
+    const TapeSession::Step step(before, std::nullopt);
+    before.TypeIntoListField("nota");
+  }
+  SeenDisplay display;
+  TapeSession after(MemoryTape(), file, &display);
+  ASSERT_TRUE(after.Start());
+  EXPECT_EQ(OperandTexts(after.Tape()), "7|2");
+  EXPECT_EQ(after.List().Entries(), std::vector<std::string>{"8"});
+  EXPECT_EQ(after.List().FieldText(), "nota");
+  const TapeUpdate& shown = display.shown;
+  EXPECT_TRUE(shown.firstChanged == 0 && shown.lastChanged == 1 && shown.viewSwitched &&
+              shown.listChanged && shown.recoverable);
 }
 
 // The rows in the key alphabet: each row after the first with its operator's letter.

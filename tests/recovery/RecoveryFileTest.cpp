@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/MemoryPreviousResults.h"
 #include "calc/MemoryTape.h"
 #include "calc/PreviousResults.h"
 #include "calc/RecalculateTape.h"
@@ -40,7 +39,7 @@ std::string Dump(const MemoryTape& tape, const PreviousResultsList& list) {
 std::string Dump(const RecoveredTape& recovered) {
   MemoryTape tape;
   ApplyPatch(tape, recovered.tape);
-  MemoryPreviousResults list;
+  PreviousResultsList list;
   for (const std::string& entry : recovered.entries) list.AppendEntry(entry);
   list.SetFieldText(recovered.fieldText);
   if (recovered.listShown) list.Show();
@@ -59,7 +58,7 @@ struct Window {
 
   MemoryTape tape;
   TapeRecorder recorder{tape};
-  MemoryPreviousResults list;
+  PreviousResultsList list;
   RecoveryJournal journal;
 };
 
@@ -311,7 +310,7 @@ TEST(RecoveryFile, AFileOfTheFirstLayoutStillGivesItsTape) {
       "\x00\x00\x02\x00\x00\x00\x34\x32\x01\x00\x00\x00\x02\x00\x00\x00\x34\x32",
       216);
   MemoryTape tape;
-  MemoryPreviousResults list;
+  PreviousResultsList list;
   TypeDigits(tape, "12");
   AppendOperatorRow(tape, OperatorCode::Multiply);
   TypeDigits(tape, "3.5");

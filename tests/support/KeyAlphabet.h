@@ -13,6 +13,7 @@ namespace cinta {
 // The tests' one key alphabet, a character per key, so that one string presses the same keys on
 // the core and on the window:
 //   0-9 digits  , decimal  < backspace  ~ sign  = equals  C clear  E clear entry
+//   x            the eraser of the list of previous results
 //   + - * / ^ %  add, subtract, multiply, divide, power, percent
 //   r i R m q !  square root, reciprocal, x-th root, remainder, integer quotient, factorial
 //   a e c z Z    format keys ",00", edit view, ",00$", "Z", "Z$"
@@ -43,6 +44,8 @@ inline Key KeyOfLetter(char letter) {
       return Key::Clear;
     case 'E':
       return Key::ClearEntry;
+    case 'x':
+      return Key::ClearResults;
     default:
       std::fprintf(stderr, "no key for '%c'\n", letter);
       std::abort();

@@ -106,6 +106,8 @@ class EditingKeysTest : public QObject {
     QCOMPARE(QString::fromStdString(RowTexts(w)), QStringLiteral("1|23"));
     QCOMPARE(w.resultBox->Text(), QStringLiteral("24"));
     QCOMPARE(Entries(w), QStringList({"6", "42", "9"}));
+    // What the field shows is the list's, and the recovery file keeps it.
+    QCOMPARE(QString::fromStdString(w.ResultsList().FieldText()), field->text());
   }
 
   // The wheel picks only in a box that has the focus; over the closed box it is a pointer

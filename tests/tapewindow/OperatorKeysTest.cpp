@@ -30,7 +30,7 @@ class OperatorKeysTest : public QObject {
     QCOMPARE(w.rowEntries(1).Height(), w.rowEntries(0).Height());
     QCOMPARE(w.rowValues(1).Width(), w.rowValues(0).Width());
     QCOMPARE(w.rowValues(1).BackColor(), w.rowValues(0).BackColor());
-    QCOMPARE(w.rowValues(1).Text(), std::string("rowValues"));
+    QCOMPARE(w.rowValues(1).Text(), w.rowValues(0).Text());
     QCOMPARE(w.rowEntries(1).Font(), w.rowEntries(0).Font());
     QCOMPARE(w.rowNumbers(1).Text(), std::string("1"));
     QCOMPARE(w.Tape().RowOperator(1), OperatorCode::Add);

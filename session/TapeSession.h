@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,34 +11,43 @@
 #include "calc/Key.h"
 #include "calc/MemoryTape.h"
 #include "calc/PreviousResults.h"
-#include "calc/TapeDisplay.h"
 #include "calc/TapeHistory.h"
 #include "calc/TapeRecorder.h"
+#include "recovery/RecoveryJournal.h"
+#include "session/TapeDisplay.h"
 
 namespace cinta {
 
-// A tape, its list of previous results and the history of its changes:
-// the core side of every key the user presses, so that no key's rule reaches into the window's
-// state.
+// The tape, its list of previous results, the history of its changes and the recovery file that
+// keeps them: the core side of every action of the user, so that no rule reaches into a window.
+// Only the actions below change the tape and the list; a display reads them.
 class TapeSession {
  public:
-  // Told what each step changed as it ends, so that the change can be kept beyond the program.
-  using StepEnded = std::function<void(const TapeChange&)>;
-
-  // `tape`, `list` and `display` are bound, not used, until the first key. The display, when there
-  // is one, is told what to show again as each step ends, and undo and redo put it back where it
-  // showed the tape.
-  TapeSession(MemoryTape& tape, PreviousResultsList& list, StepEnded stepEnded = {},
-              TapeDisplay* display = nullptr)
-      : tape_(tape),
-        list_(list),
+  // A session over `tape`. Each step ends in `recoveryFile`, unless it is empty. The display, when
+  // there is one, is told what to show again as each step ends, and undo and redo put it back
+  // where it showed the tape; it is bound, not used, until Start or the first step.
+  explicit TapeSession(MemoryTape tape = {}, std::filesystem::path recoveryFile = {},
+                       TapeDisplay* display = nullptr)
+      : recoveryFile_(std::move(recoveryFile)),
         display_(display),
-        recorder_(tape),
-        stepEnded_(std::move(stepEnded)) {}
+        tape_(std::move(tape)),
+        recorder_(tape_),
+        journal_(recoveryFile_) {}
+  TapeSession(const TapeSession&) = delete;
+  TapeSession& operator=(const TapeSession&) = delete;
+
+  const MemoryTape& Tape() const { return tape_; }
+  const PreviousResultsList& List() const { return list_; }
+  // Whether the recovery file holds the tape as the last step left it.
+  bool Recoverable() const { return journal_.Protects(); }
+
+  // Brings back the tape and the list that the recovery file holds, if it holds one, and shows
+  // the whole of them. Returns whether it found one.
+  bool Start();
 
   // One user action that changes the tape or how it is shown, from its first change to its last.
-  // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, scrolling, the eraser of
-  // the list); StepEnded is told of it when it ends. A step begun inside another is part of it.
+  // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, scrolling, the list's
+  // own actions); it ends in the recovery file. A step begun inside another is part of it.
   class Step {
    public:
     Step(TapeSession& session, std::optional<StepKind> undoAs);
@@ -51,6 +60,7 @@ class TapeSession {
     std::optional<StepKind> undoAs_;
     bool outermost_;
     ViewPlace viewBefore_;
+    unsigned listBefore_ = 0;
   };
 
   // Presses `key` on the tape. False when the row refused it (a digit, decimal mark or sign past
@@ -68,8 +78,10 @@ class TapeSession {
   void PickFromPalette(OperatorCode code);
   // Row `row` typed into, now to hold `text`.
   void EditRow(int row, std::string_view text);
-  // An entry of the list of previous results picked, for the last row.
+  // An entry of the list of previous results picked, for the last row; the list's field shows it.
   void PickPreviousResult(std::string_view entry);
+  // The list's field typed into, now to hold `text`; it changes nothing else.
+  void TypeIntoListField(std::string_view text);
   // Figures (number texts) pasted or dropped on the tape, each as if typed into a row at its end:
   // the first into the last row while that still waits for its number, every other into a new
   // row that adds it, or subtracts its magnitude when it is negative, as an adding machine prints
@@ -88,14 +100,16 @@ class TapeSession {
  private:
   ViewPlace Place() const { return display_ != nullptr ? display_->Place() : ViewPlace{}; }
   void ShowAt(const std::optional<ViewPlace>& place);
+  void Show(TapeUpdate update, bool listChanged) const;
 
-  MemoryTape& tape_;
-  PreviousResultsList& list_;
+  std::filesystem::path recoveryFile_;
   TapeDisplay* display_;
+  MemoryTape tape_;
+  PreviousResultsList list_;
   std::string currencySymbol_;
   TapeRecorder recorder_;
   TapeHistory history_;
-  StepEnded stepEnded_;
+  RecoveryJournal journal_;
   bool inStep_ = false;
   int paletteRow_ = 0;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc/TapeDisplay.h"
+#include "session/TapeDisplay.h"
 
 #include <algorithm>
 
@@ -7,7 +7,9 @@ namespace cinta {
 
 TapeUpdate UpdateOf(const TapeChange& change) {
   const int rows = change.after.state.rowCount;
-  TapeUpdate update{rows, -1, change.before.state.editView != change.after.state.editView};
+  TapeUpdate update;
+  update.firstChanged = rows;
+  update.viewSwitched = change.before.state.editView != change.after.state.editView;
   // The old values name the rows that changed and the rows removed; the new ones, those added.
   for (const TapePatch* patch : {&change.before, &change.after}) {
     for (const FieldValue& value : patch->fields) {

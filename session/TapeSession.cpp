@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "calc/TapeSession.h"
+#include "session/TapeSession.h"
 
 #include "calc/ClearKeys.h"
 #include "calc/NumberKeys.h"
 #include "calc/RecalculateTape.h"
 #include "calc/RowKeys.h"
 #include "calc/Views.h"
+#include "recovery/RecoveryFile.h"
 
 namespace cinta {
 
@@ -14,6 +15,7 @@ TapeSession::Step::Step(TapeSession& session, std::optional<StepKind> undoAs)
   if (!outermost_) return;
   session_.inStep_ = true;
   viewBefore_ = session_.Place();
+  listBefore_ = session_.list_.Revision();
   session_.recorder_.Begin();
 }
 
@@ -22,11 +24,35 @@ TapeSession::Step::~Step() {
   session_.inStep_ = false;
   TapeChange change = session_.recorder_.End();
   if (session_.paletteRow_ > session_.tape_.LastRow()) session_.paletteRow_ = kNoPaletteRow;
-  if (session_.display_ != nullptr) session_.display_->Show(UpdateOf(change));
-  if (session_.stepEnded_) session_.stepEnded_(change);
+  session_.journal_.Record(change, session_.tape_, session_.list_);
+  session_.Show(UpdateOf(change), session_.list_.Revision() != listBefore_);
   if (undoAs_) {
     session_.history_.Record(std::move(change), *undoAs_, {viewBefore_, session_.Place()});
   }
+}
+
+bool TapeSession::Start() {
+  std::optional<RecoveredTape> recovered = ReadRecoveryFile(recoveryFile_);
+  if (recovered) {
+    ApplyPatch(tape_, recovered->tape);
+    for (const std::string& entry : recovered->entries) list_.AppendEntry(entry);
+    list_.SetFieldText(recovered->fieldText);
+    if (recovered->listShown) list_.Show();
+    // The file then holds what the display shows, and no end cut short by the kill.
+    journal_.WriteWhole(tape_, list_);
+  }
+  TapeUpdate whole;
+  whole.lastChanged = tape_.LastRow();
+  whole.viewSwitched = true;
+  Show(whole, true);
+  return recovered.has_value();
+}
+
+void TapeSession::Show(TapeUpdate update, bool listChanged) const {
+  if (display_ == nullptr) return;
+  update.listChanged = listChanged;
+  update.recoverable = Recoverable();
+  display_->Show(update);
 }
 
 void TapeSession::ShowAt(const std::optional<ViewPlace>& place) {
@@ -86,7 +112,12 @@ void TapeSession::EditRow(int row, std::string_view text) {
 }
 
 void TapeSession::PickPreviousResult(std::string_view entry) {
+  list_.SetFieldText(entry);
   PickEntry(tape_, entry);
+}
+
+void TapeSession::TypeIntoListField(std::string_view text) {
+  list_.SetFieldText(text);
 }
 
 bool TapeSession::AppendFigures(const std::vector<std::string>& figures) {
