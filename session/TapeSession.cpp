@@ -48,6 +48,10 @@ bool TapeSession::Start() {
   return recovered.has_value();
 }
 
+void TapeSession::End() const {
+  if (!lastSaveFailed_) DiscardRecoveryFile(recoveryFile_);
+}
+
 void TapeSession::Show(TapeUpdate update, bool listChanged) const {
   if (display_ == nullptr) return;
   update.listChanged = listChanged;

@@ -44,6 +44,11 @@ class TapeSession {
   // Brings back the tape and the list that the recovery file holds, if it holds one, and shows
   // the whole of them. Returns whether it found one.
   bool Start();
+  // Whether the save key's report was written, the last time it was pressed.
+  void SaveEnded(bool written) { lastSaveFailed_ = !written; }
+  // The program ends by its close keys: the recovery file goes with it, unless the last save
+  // failed, so that the next start brings back the tape that was saved nowhere.
+  void End() const;
 
   // One user action that changes the tape or how it is shown, from its first change to its last.
   // Undo keeps it as `undoAs`, or not at all (undo and redo themselves, scrolling, the list's
@@ -112,6 +117,7 @@ class TapeSession {
   RecoveryJournal journal_;
   bool inStep_ = false;
   int paletteRow_ = 0;
+  bool lastSaveFailed_ = false;
 };
 
 }  // namespace cinta

@@ -25,8 +25,7 @@ void TapeWindow::PressSave() {
   // it could be written, and however large, it shows this tape's report, never an older file or
   // an empty box.
   const WriteResult saved = WriteReport(programDir_, report);
-  // Until a save succeeds, the close keys keep the recovery file: the tape is then nowhere else.
-  lastSaveFailed_ = !saved;
+  session_.SaveEnded(static_cast<bool>(saved));
   ShowViewer(this, programDir_, DecodeWindows1252(report), saved, [this] { EndProgram(); });
 }
 

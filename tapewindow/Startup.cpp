@@ -56,7 +56,7 @@ void TapeWindow::PressQuit() {
 void TapeWindow::EndProgram() {
   // Every event loop ends, the viewer's included; nothing is asked and nothing is saved. Only
   // this window's file goes: another window running in the folder keeps its own.
-  if (!lastSaveFailed_) DiscardRecoveryFile(recoveryFile_);
+  session_.End();
   QCoreApplication::exit(0);
 }
 

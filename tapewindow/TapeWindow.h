@@ -207,8 +207,7 @@ class TapeWindow : public QWidget {
 
   void LoadStartupState();
   void LoadConfiguration();
-  // What both close keys do: the program ends, and the recovery file goes with it unless the
-  // last save failed, so that the next start brings back the tape that was saved nowhere.
+  // What both close keys do: the program ends, and the session with it.
   void EndProgram();
 
   // The operators' names as the report and the spoken tape give them, read from configuracion/.
@@ -216,8 +215,6 @@ class TapeWindow : public QWidget {
 
   std::filesystem::path programDir_;
   std::filesystem::path recoveryFile_;
-  // Whether the save key failed to write the report last time it was pressed.
-  bool lastSaveFailed_ = false;
   ClientArea* clientArea_ = nullptr;
   // Every key, by its Key.
   std::array<GraphicalButton*, kKeyCount> keyButtons_{};
