@@ -4,34 +4,26 @@
 #include "calc/MemoryTape.h"
 #include "calc/OperatorCode.h"
 #include "controls/AccessibleRows.h"
-#include "controls/WindowlessArray.h"
-#include "controls/WindowlessContainer.h"
-#include "controls/WindowlessControls.h"
+#include "tapeview/TapeView.h"
 
 namespace cinta {
 
-// The controls of the rows that a screen reader reads, the tape whose operators they show, and
-// the operator names it speaks.
-struct SpokenTapeControls {
-  const WindowlessArray<WindowlessButton>& rowOperatorButtons;
-  const WindowlessArray<WindowlessTextBox>& rowEntries;
-  const WindowlessArray<WindowlessLabel>& rowValues;
-  const MemoryTape& tape;
-  const WindowlessContainer& rowCanvas;
-  const OperatorNames& operatorNames;
-};
-
-// The tape's rows as a screen reader reads them: row number, operator and value.
+// The tape's rows as a screen reader reads them: row number, operator and value, each row where
+// the view shows it.
 class AccessibleTape : public AccessibleRows {
  public:
-  explicit AccessibleTape(const SpokenTapeControls& controls) : controls_(controls) {}
+  // The view is made after this object, so it is held by the window's pointer to it.
+  AccessibleTape(const MemoryTape& tape, TapeView* const& view, const OperatorNames& operatorNames)
+      : tape_(tape), view_(view), operatorNames_(operatorNames) {}
 
   int RowCount() const override;
   QString RowText(int row) const override;
   QRect RowRect(int row) const override;
 
  private:
-  SpokenTapeControls controls_;
+  const MemoryTape& tape_;
+  TapeView* const& view_;
+  const OperatorNames& operatorNames_;
 };
 
 }  // namespace cinta

@@ -6,19 +6,18 @@
 namespace cinta {
 namespace {
 
-// How much taller than the viewport C makes the container. It starts 360 taller, so after C it
+// How much taller than the viewport C makes the canvas. It starts 360 taller, so after C it
 // is 40 twips taller than at start-up; placed at its start position it covers the viewport either
 // way, so the difference never shows.
-constexpr int kContainerExtraHeight = 400;
+constexpr int kCanvasExtraHeight = 400;
 
 }  // namespace
 
 void TapeWindow::PressClear() {
   const TapeSession::Step step(session_, StepKind::Change);
   session_.Press(Key::Clear);
-  rowCanvas.SetLeft(kContainerStartLeft);
-  rowCanvas.SetHeight(tapeView->Height() + kContainerExtraHeight);
-  rowCanvas.SetTop(kContainerStartTop);
+  tapeView->MoveCanvas({kCanvasStartLeft, kCanvasStartTop, tapeView->Canvas().width,
+                        tapeView->Height() + kCanvasExtraHeight});
 }
 
 void TapeWindow::PressClearEntry() {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "controls/RowEditor.h"
+#include "tapeview/RowEditor.h"
 #include "tapewindow/KeyTable.h"
 #include "tapewindow/TapeWindow.h"
 

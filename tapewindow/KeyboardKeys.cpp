@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "calc/RowEntry.h"
-#include "controls/RowEditor.h"
 #include "controls/Utf8Text.h"
+#include "tapeview/RowEditor.h"
 #include "tapewindow/KeyTable.h"
 #include "tapewindow/TapeWindow.h"
 

@@ -10,8 +10,10 @@ void TapeWindow::PressOperator(OperatorCode code) {
 }
 
 void TapeWindow::MoveRowsUp(int rows) {
-  rowCanvas.SetHeight(rowCanvas.Height() + rows * RowGrowth());
-  rowCanvas.SetTop(rowCanvas.Top() - rows * RowStep());
+  TwipsRect canvas = tapeView->Canvas();
+  canvas.height += rows * RowGrowth();
+  canvas.top -= rows * RowStep();
+  tapeView->MoveCanvas(canvas);
 }
 
 }  // namespace cinta

@@ -17,13 +17,11 @@ void TapeWindow::CreateRightSide() {
   previousResults = new ComboBox(surface, Arial(27.75));
   previousResults->Move({5760, 360, 4815, 750});
 
-  tapeView = new TapeViewport(surface, rowCanvas);
+  tapeView = new TapeView(surface, session_.Tape());
   ExposeRowsAsList(tapeView, accessibleTape_.get());
   tapeView->Move({5760, 1200, 5655, 6015});
   tapeView->SetBackColor(QColor(255, 255, 255));
   tapeView->setFocusPolicy(Qt::StrongFocus);
-  // The rows' own focus stops: Tab enters the entry field of the row being typed.
-  tapeView->SetTabField([this] { return WindowlessContainer::Hit{&rowEntries, LastRow()}; });
 
   resultRule = new LineControl(surface, 5760, 7320, 12120, 7320, QColor(0, 255, 0), 3);
 

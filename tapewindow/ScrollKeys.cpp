@@ -8,12 +8,18 @@ namespace cinta {
 // the steps are not kept.
 void TapeWindow::PressScrollUp() {
   const TapeSession::Step step(session_, std::nullopt);
-  rowCanvas.SetTop(rowCanvas.Top() + RowStep());
+  MoveCanvasDown(RowStep());
 }
 
 void TapeWindow::PressScrollDown() {
   const TapeSession::Step step(session_, std::nullopt);
-  rowCanvas.SetTop(rowCanvas.Top() - RowStep());
+  MoveCanvasDown(-RowStep());
+}
+
+void TapeWindow::MoveCanvasDown(int twips) {
+  TwipsRect canvas = tapeView->Canvas();
+  canvas.top += twips;
+  tapeView->MoveCanvas(canvas);
 }
 
 }  // namespace cinta

@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "controls/ClientArea.h"
-#include "controls/RowEditor.h"
+#include "tapeview/RowEditor.h"
 #include "tapewindow/Centring.h"
 #include "tapewindow/TapeWindow.h"
 
@@ -19,7 +19,9 @@ const QString kContact = QStringLiteral("cinta@example.org");
 }  // namespace
 
 void TapeWindow::LoadStartupState() {
-  rowCanvas.SetLeft(kContainerStartLeft);
+  TwipsRect canvas = tapeView->Canvas();
+  canvas.left = kCanvasStartLeft;
+  tapeView->MoveCanvas(canvas);
   if (const QScreen* display = screen()) {
     const QRect area = display->geometry();
     const int left =

@@ -9,8 +9,8 @@
 #include "assets/Pictures.h"
 #include "controls/ClientArea.h"
 #include "controls/Fonts.h"
-#include "controls/RowEditor.h"
 #include "controls/WindowDrag.h"
+#include "tapeview/RowEditor.h"
 #include "tapewindow/AccessibleTape.h"
 
 namespace cinta {
@@ -39,8 +39,7 @@ TapeWindow::TapeWindow(std::filesystem::path programDir, std::filesystem::path r
     : QWidget(parent),
       programDir_(std::move(programDir)),
       recoveryFile_(std::move(recoveryFile)),
-      accessibleTape_(std::make_unique<AccessibleTape>(SpokenTapeControls{
-          rowOperatorButtons, rowEntries, rowValues, session_.Tape(), rowCanvas, operatorNames})) {
+      accessibleTape_(std::make_unique<AccessibleTape>(session_.Tape(), tapeView, operatorNames)) {
   // The font system's list of faces and the background take milliseconds each to load; they
   // load on other threads while this one builds the keys from their small pictures.
   const FontSystemWarmUp fontWarmUp;
@@ -84,8 +83,8 @@ void TapeWindow::ConnectHandlers() {
   connect(previousResults->lineEdit(), &QLineEdit::textEdited, this,
           [this](const QString& text) { TypeIntoResultsField(text.toStdString()); });
   connect(aboutImage, &ImageControl::clicked, this, [this] { ClickAboutImage(); });
-  rowOperatorButtons.SetClickHandler([this](int row) { OpenPalette(row); });
-  rowEntries.SetEditHandler([this](int row, std::string_view text) { EditRow(row, text); });
+  tapeView->SetButtonHandler([this](int row) { OpenPalette(row); });
+  tapeView->SetEditHandler([this](int row, std::string_view text) { EditRow(row, text); });
   tapeView->Editor().SetEditRule(&TypeIntoRowEntry);
   connect(new QShortcut(kUndoKey, this), &QShortcut::activated, this, [this] { Undo(); });
   for (const QKeySequence& keys : kRedoKeys) {

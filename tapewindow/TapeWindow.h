@@ -18,13 +18,10 @@
 #include "controls/Label.h"
 #include "controls/LineControl.h"
 #include "controls/PictureBox.h"
-#include "controls/TapeViewport.h"
 #include "controls/TextBox.h"
-#include "controls/WindowlessArray.h"
-#include "controls/WindowlessContainer.h"
-#include "controls/WindowlessControls.h"
 #include "recovery/RecoveryFile.h"
 #include "session/TapeSession.h"
+#include "tapeview/TapeView.h"
 #include "tapewindow/WindowDisplay.h"
 
 namespace cinta {
@@ -99,8 +96,8 @@ class TapeWindow : public QWidget {
   // The on-screen key of `key`.
   QAbstractButton* KeyButton(Key key) const;
 
-  // What each row adds to the container beyond its entry field's height.
-  static constexpr int kContainerGrowth = 150;
+  // What each row adds to the canvas beyond its entry field's height.
+  static constexpr int kCanvasGrowth = 150;
 
   // The tape's state, read-only.
   int LastRow() const { return Tape().LastRow(); }
@@ -129,7 +126,8 @@ class TapeWindow : public QWidget {
   // Right side.
   ComboBox* previousResults = nullptr;
   GraphicalButton* clearResultsKey = nullptr;
-  TapeViewport* tapeView = nullptr;
+  // The rows, painted from the tape.
+  TapeView* tapeView = nullptr;
   GraphicalButton* scrollUpKey = nullptr;
   GraphicalButton* scrollDownKey = nullptr;
   LineControl* resultRule = nullptr;
@@ -139,12 +137,6 @@ class TapeWindow : public QWidget {
   // The operator palette inside tapeView.
   PictureBox* operatorPalette = nullptr;
   ControlArray<GraphicalButton> paletteKeys;
-  // The tape inside tapeView: windowless, one member of each array per row.
-  WindowlessContainer rowCanvas;
-  WindowlessArray<WindowlessButton> rowOperatorButtons;
-  WindowlessArray<WindowlessTextBox> rowEntries;
-  WindowlessArray<WindowlessLabel> rowValues;
-  WindowlessArray<WindowlessLabel> rowNumbers;
   // Bottom strip.
   ControlArray<Label> aboutLines;
   ControlArray<ImageControl> operatorLegend;
@@ -191,17 +183,19 @@ class TapeWindow : public QWidget {
   // Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z.
   static bool IsUndoOrRedoKey(const QKeyEvent& event);
 
-  // The container's place with row 0 alone: its design place, and 5 twips left of it once the
+  // The canvas's place with row 0 alone: its design place, and 5 twips left of it once the
   // window has loaded.
-  static constexpr int kContainerStartLeft = -5;
-  static constexpr int kContainerStartTop = -240;
+  static constexpr int kCanvasStartLeft = -5;
+  static constexpr int kCanvasStartTop = -240;
   // How far one row moves the rows (the height of an operator button and the gap below it), and
-  // how much taller it makes the container.
-  int RowStep() const { return rowOperatorButtons(0).Height() + WindowDisplay::kRowGap; }
-  int RowGrowth() const { return rowEntries(0).Height() + kContainerGrowth; }
-  // Moves the rows up by `rows` row steps (down when negative) and grows the container to match,
+  // how much taller it makes the canvas.
+  static int RowStep() { return RowLayout::Step(); }
+  static int RowGrowth() { return RowLayout::Place(0, RowPart::Entry).height + kCanvasGrowth; }
+  // Moves the rows up by `rows` row steps (down when negative) and grows the canvas to match,
   // so that a row added at the end stands where the row before was entered.
   void MoveRowsUp(int rows);
+  // Moves the rows' canvas down by `twips` (up when negative).
+  void MoveCanvasDown(int twips);
   // Hides the palette without handing the keyboard focus on to the close key.
   void ClosePalette();
 
@@ -222,8 +216,7 @@ class TapeWindow : public QWidget {
   // the session tells of each step from the first.
   TapeSession session_{MemoryTape(), recoveryFile_, &display_};
   WindowDisplay display_{
-      {rowOperatorButtons, rowEntries, rowValues, rowNumbers, operatorLegend, resultBox,
-       formattedResult, rowCanvas, previousResults, clearResultsKey, unprotectedSign},
+      {tapeView, resultBox, formattedResult, previousResults, clearResultsKey, unprotectedSign},
       session_.Tape(),
       session_.List()};
   std::unique_ptr<AccessibleTape> accessibleTape_;

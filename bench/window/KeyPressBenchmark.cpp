@@ -82,7 +82,7 @@ BENCHMARK(BM_DigitKey)
 void BM_DigitTypedIntoARow(benchmark::State& state) {
   TapeWindow& window = Window();
   GrowTo(window, static_cast<int>(state.range(0)));
-  const std::string text = window.rowEntries(0).Text();
+  const std::string text = window.Tape().OperandText(0);
   const std::vector<double> samples = TimePresses(
       state, window, [&] { window.EditRow(0, text + '7'); }, [&] { window.EditRow(0, text); });
   state.counters["median_ms"] = Median(samples);

@@ -94,7 +94,7 @@ class DesktopTest : public QObject {
     QAbstractButton& five = window.digitKeys(5);
     QVERIFY(MovePointer(five.mapToGlobal(five.rect().center())));
     QVERIFY(Xdotool({"click", "1"}));
-    QTRY_COMPARE(window.rowEntries(0).Text(), std::string("5"));
+    QTRY_COMPARE(window.Tape().OperandText(0), std::string("5"));
     QCOMPARE(ServerPosition(window), left);
   }
 

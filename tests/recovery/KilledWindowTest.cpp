@@ -9,10 +9,10 @@
 #include <random>
 #include <string>
 
-#include "controls/RowEditor.h"
 #include "recovery/RecoveryFile.h"
 #include "support/ProgramFolder.h"
 #include "support/WindowHarness.h"
+#include "tapeview/RowEditor.h"
 #include "tapewindow/RecoverySlot.h"
 
 namespace cinta {
@@ -46,8 +46,9 @@ void PressRandomKey(TapeWindow& window, std::mt19937& random) {
     return window.paletteKeys(Below(random, kOperatorCount)).click();
   }
   if ((choice -= 3) < 0) {
-    const QPoint field = CentreInViewport(window, window.rowEntries(last));
-    if (!window.rowEntries(last).Visible() || !window.tapeView->rect().contains(field)) return;
+    const QPoint field = CentreInViewport(window, last, RowPart::Entry);
+    if (!window.tapeView->Shows(last, RowPart::Entry) || !window.tapeView->rect().contains(field))
+      return;
     QTest::mouseClick(window.tapeView, Qt::LeftButton, {}, field);
     return QTest::keyClick(&window.tapeView->Editor(), static_cast<char>('0' + Below(random, 10)));
   }

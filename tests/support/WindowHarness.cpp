@@ -32,19 +32,19 @@ void Pick(TapeWindow& window, int index) {
   QTest::keyClick(list->viewport(), Qt::Key_Return);
 }
 
-QPoint CentreInViewport(const TapeWindow& window, const WindowlessControl& control) {
-  return window.rowCanvas.PixelRect(control).center();
+QPoint CentreInViewport(const TapeWindow& window, int row, RowPart part) {
+  return window.tapeView->PixelRect(row, part).center();
 }
 
 QRect LastRowPlace(const TapeWindow& window) {
-  return window.rowCanvas.PixelRect(window.rowEntries(window.LastRow()));
+  return window.tapeView->PixelRect(window.LastRow(), RowPart::Entry);
 }
 
 std::string RowTexts(const TapeWindow& window) {
   std::string texts;
   for (int row = 0; row <= window.LastRow(); ++row) {
     if (row > 0) texts += '|';
-    texts += window.rowEntries(row).Text();
+    texts += window.Tape().OperandText(row);
   }
   return texts;
 }
@@ -52,20 +52,18 @@ std::string RowTexts(const TapeWindow& window) {
 QString TapeContents(const TapeWindow& window) {
   std::string state;
   const auto shown = [](bool visible) { return visible ? "+" : "-"; };
+  const TapeView& view = *window.tapeView;
   for (int row = 0; row <= window.LastRow(); ++row) {
     int face = -1;
     for (int code = 0; code < window.operatorLegend.Count(); ++code) {
-      if (window.rowOperatorButtons(row).Picture().cacheKey() ==
-          window.operatorLegend(code).Picture().cacheKey())
+      if (view.Face(row).cacheKey() == window.operatorLegend(code).Picture().cacheKey())
         face = code;
     }
-    state += std::to_string(row) + ": " + window.rowEntries(row).Text() +
-             shown(window.rowEntries(row).Visible()) + " " + window.rowValues(row).Text() +
-             shown(window.rowValues(row).Visible()) + " code " +
+    state += std::to_string(row) + ": " + window.Tape().OperandText(row) +
+             shown(view.Shows(row, RowPart::Entry)) + " " + window.Tape().FormattedText(row) +
+             shown(view.Shows(row, RowPart::Value)) + " code " +
              CodeText(window.Tape().RowOperator(row)) + " face " + std::to_string(face) +
-             shown(window.rowOperatorButtons(row).Visible()) + " number " +
-             window.rowNumbers(row).Text() + shown(window.rowNumbers(row).Visible()) + " at " +
-             std::to_string(window.rowOperatorButtons(row).Top()) + "\n";
+             shown(view.Shows(row, RowPart::OperatorButton)) + "\n";
   }
   state += "result " + window.resultBox->Text().toStdString() + shown(window.resultBox->Visible()) +
            " " + window.formattedResult->Text().toStdString() +
@@ -81,10 +79,11 @@ QString TapeContents(const TapeWindow& window) {
 }
 
 QString TapeSnapshot(const TapeWindow& window) {
+  const TwipsRect& canvas = window.tapeView->Canvas();
   return QStringLiteral("rows at %1,%2 high %3\n")
-             .arg(window.rowCanvas.Left())
-             .arg(window.rowCanvas.Top())
-             .arg(window.rowCanvas.Height()) +
+             .arg(canvas.left)
+             .arg(canvas.top)
+             .arg(canvas.height) +
          TapeContents(window);
 }
 

@@ -24,8 +24,8 @@ void PressKeys(TapeWindow& window, std::string_view keys);
 // Picks the previous result at `index` as the user does, with the keyboard on the open list.
 void Pick(TapeWindow& window, int index);
 
-// The centre of a windowless row control in the tape viewport, where a click on it lands.
-QPoint CentreInViewport(const TapeWindow& window, const WindowlessControl& control);
+// The centre of a part of a row in the tape viewport, where a click on it lands.
+QPoint CentreInViewport(const TapeWindow& window, int row, RowPart part);
 
 // Where the last row's entry field stands in the tape's view, in pixels.
 QRect LastRowPlace(const TapeWindow& window);
@@ -33,10 +33,10 @@ QRect LastRowPlace(const TapeWindow& window);
 // The texts of rows 0 to lastRow, joined by "|", as the entry fields hold them.
 std::string RowTexts(const TapeWindow& window);
 
-// Everything that the recovery file keeps, read from the controls: each row's five controls
-// (texts, captions, operator face, place, visibility), the result box and the formatted result,
-// evaluatedRows and the format mode, and the list of previous results. One line per row, one for
-// the rest of the tape, then one for the list.
+// Everything that the recovery file keeps, as the window shows it: each row's texts, operator and
+// the parts the view shows of it (the face of its button too), the result box and the formatted
+// result, evaluatedRows and the format mode, and the list of previous results. One line per row,
+// one for the rest of the tape, then one for the list.
 QString TapeContents(const TapeWindow& window);
 // Where the rows stand in the viewport, on a line before those: everything that undo restores.
 QString TapeSnapshot(const TapeWindow& window);

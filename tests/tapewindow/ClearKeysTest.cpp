@@ -29,8 +29,8 @@ class ClearKeysTest : public QObject {
   // After C the rows stand as in a window just opened, however far they were scrolled.
   void ClearFilesTheResultAndRestoresTheStartPlace() {
     TapeWindow& w = *window_;
-    const int startLeft = w.rowCanvas.Left();
-    const int startTop = w.rowCanvas.Top();
+    const int startLeft = w.tapeView->Canvas().left;
+    const int startTop = w.tapeView->Canvas().top;
     const QRect band = LastRowPlace(w);
     PressKeys(w, "5+3+");
     QTest::mouseClick(w.scrollUpKey, Qt::LeftButton);
@@ -42,9 +42,8 @@ class ClearKeysTest : public QObject {
     QCOMPARE(RowTexts(w), std::string());
     QCOMPARE(w.resultBox->Text(), QStringLiteral("0"));
     QCOMPARE(w.Tape().LastRow(), 0);
-    QCOMPARE(w.rowOperatorButtons.Count(), 1);
-    QCOMPARE(w.rowCanvas.Left(), startLeft);
-    QCOMPARE(w.rowCanvas.Top(), startTop);
+    QCOMPARE(w.tapeView->Canvas().left, startLeft);
+    QCOMPARE(w.tapeView->Canvas().top, startTop);
     QCOMPARE(LastRowPlace(w), band);
   }
 
@@ -56,12 +55,11 @@ class ClearKeysTest : public QObject {
     ClickC(w);
     PressKeys(w, "7*");
     QCOMPARE(w.LastRow(), 1);
-    QCOMPARE(w.rowNumbers(1).Text(), std::string("1"));
     QCOMPARE(LastRowPlace(w), band);
     QCOMPARE(w.Tape().RowOperator(1), OperatorCode::Multiply);
   }
 
-  // The container goes back to where it was before the row's operator key, so the new last row
+  // The canvas goes back to where it was before the row's operator key, so the new last row
   // stays in the entry band; with row 0 alone nothing moves.
   void ClearEntryPutsTheRowsBack_data() {
     QTest::addColumn<QString>("kept");
@@ -80,13 +78,13 @@ class ClearKeysTest : public QObject {
     QFETCH(QString, rows);
     TapeWindow& w = *window_;
     PressKeys(w, kept.toStdString());
-    const int top = w.rowCanvas.Top();
-    const int height = w.rowCanvas.Height();
+    const int top = w.tapeView->Canvas().top;
+    const int height = w.tapeView->Canvas().height;
     PressKeys(w, removed.toStdString());
     ClickCE(w);
     QCOMPARE(QString::fromStdString(RowTexts(w)), rows);
-    QCOMPARE(w.rowCanvas.Top(), top);
-    QCOMPARE(w.rowCanvas.Height(), height);
+    QCOMPARE(w.tapeView->Canvas().top, top);
+    QCOMPARE(w.tapeView->Canvas().height, height);
     QCOMPARE(w.Tape().LastRow(), w.LastRow());
   }
 
@@ -102,13 +100,13 @@ class ClearKeysTest : public QObject {
     QFETCH(int, key);
     QFETCH(bool, fromStart);
     TapeWindow& w = *window_;
-    const int startTop = w.rowCanvas.Top();
+    const int startTop = w.tapeView->Canvas().top;
     PressKeys(w, "1+2+3");
-    const int step = w.rowOperatorButtons(2).Top() - w.rowOperatorButtons(1).Top();
+    const int step = RowLayout::Step();
     for (int press = 0; press < 3; ++press) QTest::mouseClick(w.scrollUpKey, Qt::LeftButton);
-    const int top = w.rowCanvas.Top();
+    const int top = w.tapeView->Canvas().top;
     QTest::mouseClick(w.KeyButton(static_cast<Key>(key)), Qt::LeftButton);
-    QCOMPARE(w.rowCanvas.Top(), fromStart ? startTop : top + step);
+    QCOMPARE(w.tapeView->Canvas().top, fromStart ? startTop : top + step);
   }
 
  private:

@@ -21,7 +21,7 @@ void ClickC(TapeWindow& window) {
 // Opens the palette with a click on the operator button of `row`, which must be in view.
 void ClickRowOperator(TapeWindow& window, int row) {
   QTest::mouseClick(window.tapeView, Qt::LeftButton, {},
-                    CentreInViewport(window, window.rowOperatorButtons(row)));
+                    CentreInViewport(window, row, RowPart::OperatorButton));
 }
 
 QStringList Entries(const TapeWindow& window) {
@@ -166,7 +166,7 @@ class EditingKeysTest : public QObject {
     QFETCH(bool, opens);
     TapeWindow& w = *window_;
     PressKeys(w, "1+2+3+4");
-    const QPoint grip = CentreInViewport(w, w.rowOperatorButtons(2));
+    const QPoint grip = CentreInViewport(w, 2, RowPart::OperatorButton);
     QTest::mousePress(w.tapeView, Qt::LeftButton, {}, grip);
     for (const QChar key : keysWhileHeld) {
       if (key == QLatin1Char('v')) {
@@ -192,7 +192,7 @@ class EditingKeysTest : public QObject {
     QVERIFY(!w.operatorPalette->isVisible());
     QCOMPARE(w.Tape().RowOperator(2), OperatorCode::Add);
     QCOMPARE(w.Tape().RowOperator(5), OperatorCode::Divide);
-    QCOMPARE(w.rowOperatorButtons(5).Picture().toImage(), w.paletteKeys(3).Picture().toImage());
+    QCOMPARE(w.tapeView->Face(5).toImage(), w.paletteKeys(3).Picture().toImage());
     QCOMPARE(w.resultBox->Text(), QStringLiteral("2.5"));
   }
 
@@ -225,16 +225,16 @@ class EditingKeysTest : public QObject {
   void ScrollingMovesOneRowStepWithoutBound() {
     TapeWindow& w = *window_;
     PressKeys(w, "1+2");
-    const int top = w.rowCanvas.Top();
-    const int step = w.rowOperatorButtons(1).Top() - w.rowOperatorButtons(0).Top();
+    const int top = w.tapeView->Canvas().top;
+    const int step = RowLayout::Step();
     Click(w.scrollUpKey);
-    QCOMPARE(w.rowCanvas.Top(), top + step);
+    QCOMPARE(w.tapeView->Canvas().top, top + step);
     Click(w.scrollDownKey);
-    QCOMPARE(w.rowCanvas.Top(), top);
+    QCOMPARE(w.tapeView->Canvas().top, top);
     for (int i = 0; i < 40; ++i) Click(w.scrollDownKey);
-    QCOMPARE(w.rowCanvas.Top(), top - 40 * step);
+    QCOMPARE(w.tapeView->Canvas().top, top - 40 * step);
     for (int i = 0; i < 40; ++i) Click(w.scrollUpKey);
-    QCOMPARE(w.rowCanvas.Top(), top);
+    QCOMPARE(w.tapeView->Canvas().top, top);
     QCOMPARE(RowTexts(w), std::string("1|2"));
     QCOMPARE(w.resultBox->Text(), QStringLiteral("3"));
   }
@@ -242,13 +242,13 @@ class EditingKeysTest : public QObject {
   // A new row moves the rows up by one row step from wherever the user scrolled them.
   void NewRowAfterScrollingKeepsTheOffset() {
     TapeWindow& w = *window_;
-    const int start = w.rowCanvas.Top();
+    const int start = w.tapeView->Canvas().top;
     Click(w.scrollUpKey);
-    const int scrolled = w.rowCanvas.Top();
+    const int scrolled = w.tapeView->Canvas().top;
     PressKeys(w, "4+");
-    const int step = w.rowOperatorButtons(1).Top() - w.rowOperatorButtons(0).Top();
+    const int step = RowLayout::Step();
     QCOMPARE(scrolled, start + step);
-    QCOMPARE(w.rowCanvas.Top(), scrolled - step);
+    QCOMPARE(w.tapeView->Canvas().top, scrolled - step);
   }
 
  private:

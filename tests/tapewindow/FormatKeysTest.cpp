@@ -39,11 +39,11 @@ class FormatKeysTest : public QObject {
     QFETCH(QString, result);
     TapeWindow& w = *window_;
     PressKeys(w, keys.toStdString());
-    QCOMPARE(QString::fromStdString(w.rowValues(0).Text()), row0);
+    QCOMPARE(QString::fromStdString(w.Tape().FormattedText(0)), row0);
     QCOMPARE(w.formattedResult->Text(), result);
     for (int row = 0; row <= 1; ++row) {
-      QVERIFY(!w.rowEntries(row).Visible());
-      QVERIFY(w.rowValues(row).Visible());
+      QVERIFY(!w.tapeView->Shows(row, RowPart::Entry));
+      QVERIFY(w.tapeView->Shows(row, RowPart::Value));
     }
     QVERIFY(!w.resultBox->Visible());
     QVERIFY(w.formattedResult->Visible());
@@ -70,8 +70,8 @@ class FormatKeysTest : public QObject {
     TapeWindow& w = *window_;
     PressKeys(w, keys.toStdString());
     for (int row = 0; row <= w.LastRow(); ++row) {
-      QVERIFY(w.rowEntries(row).Visible());
-      QVERIFY(!w.rowValues(row).Visible());
+      QVERIFY(w.tapeView->Shows(row, RowPart::Entry));
+      QVERIFY(!w.tapeView->Shows(row, RowPart::Value));
     }
     QVERIFY(w.resultBox->Visible());
     QVERIFY(!w.formattedResult->Visible());

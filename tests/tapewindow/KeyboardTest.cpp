@@ -35,7 +35,8 @@ void Type(const QString& text, const QList<Stroke>& strokes = {}) {
 // What the user sees of a tape.
 QString TapeState(const TapeWindow& window) {
   return QString::fromStdString(RowTexts(window)) + " = " + window.resultBox->Text() + " / " +
-         window.formattedResult->Text() + (window.rowEntries(0).Visible() ? " edit" : " formatted");
+         window.formattedResult->Text() +
+         (window.tapeView->Shows(0, RowPart::Entry) ? " edit" : " formatted");
 }
 
 }  // namespace

@@ -50,9 +50,9 @@ class LongInputTest : public QObject {
     QFETCH(QString, row);
     QFETCH(QString, result);
     TapeWindow& w = *window_;
-    QTest::mouseClick(w.tapeView, Qt::LeftButton, {}, CentreInViewport(w, w.rowEntries(0)));
+    QTest::mouseClick(w.tapeView, Qt::LeftButton, {}, CentreInViewport(w, 0, RowPart::Entry));
     Paste(pasted);
-    QCOMPARE(QString::fromStdString(w.rowEntries(0).Text()), row);
+    QCOMPARE(QString::fromStdString(w.Tape().OperandText(0)), row);
     PressKeys(w, "+2");
     QCOMPARE(w.resultBox->Text(), result);
   }
@@ -122,7 +122,7 @@ class LongInputTest : public QObject {
     TapeWindow& w = *window_;
     QClipboard* clipboard = QApplication::clipboard();
     PressKeys(w, "1234,5+1000*2");
-    QTest::mouseClick(w.tapeView, Qt::LeftButton, {}, CentreInViewport(w, w.rowEntries(1)));
+    QTest::mouseClick(w.tapeView, Qt::LeftButton, {}, CentreInViewport(w, 1, RowPart::Entry));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QStringLiteral("4469"));
     PressKeys(w, ",5");

@@ -2,8 +2,8 @@
 #include <QtTest>
 
 #include "Suites.h"
-#include "controls/RowEditor.h"
 #include "support/WindowHarness.h"
+#include "tapeview/RowEditor.h"
 
 namespace cinta {
 
@@ -20,15 +20,15 @@ class RowEditorTest : public QObject {
     TapeWindow& w = *window_;
     PressKeys(w, "4+");
     RowEditor& editor = OpenEditorOn(1);
-    QCOMPARE(editor.geometry(), w.rowCanvas.PixelRect(w.rowEntries(1)).adjusted(1, 1, -1, -1));
-    QCOMPARE(editor.font(), w.rowEntries(1).Font());
+    QCOMPARE(editor.geometry(), w.tapeView->PixelRect(1, RowPart::Entry).adjusted(1, 1, -1, -1));
+    QCOMPARE(editor.font(), w.tapeView->Fonts().entry);
     QTest::keyClicks(QApplication::focusWidget(), "12");
-    QCOMPARE(w.rowEntries(1).Text(), std::string("12"));
+    QCOMPARE(w.Tape().OperandText(1), std::string("12"));
     QCOMPARE(w.resultBox->Text(), QStringLiteral("16"));
     // The digit key takes the focus, so the editor goes; the digit joins the typed text.
     PressKeys(w, "3");
     QVERIFY(!editor.isVisible());
-    QCOMPARE(w.rowEntries(1).Text(), std::string("123"));
+    QCOMPARE(w.Tape().OperandText(1), std::string("123"));
     QCOMPARE(w.resultBox->Text(), QStringLiteral("127"));
   }
 
@@ -64,9 +64,9 @@ class RowEditorTest : public QObject {
       return;
     }
     QCOMPARE(QApplication::focusWidget(), &editor);
-    QCOMPARE(editor.geometry(), w.rowCanvas.PixelRect(w.rowEntries(row)).adjusted(1, 1, -1, -1));
+    QCOMPARE(editor.geometry(), w.tapeView->PixelRect(row, RowPart::Entry).adjusted(1, 1, -1, -1));
     QTest::keyClicks(&editor, "7");
-    QCOMPARE(QString::fromStdString(w.rowEntries(row).Text()), typed);
+    QCOMPARE(QString::fromStdString(w.Tape().OperandText(row)), typed);
     QTest::keyClick(&editor, Qt::Key_Tab);
     QVERIFY(!editor.isVisible());
     QCOMPARE(QApplication::focusWidget(), &w.digitKeys(0));
@@ -100,7 +100,7 @@ class RowEditorTest : public QObject {
     QTest::keyClicks(editor, "2");
     QTest::sendKeyEvent(QTest::Click, editor, Qt::Key(key), typed, modifiers);
     QTest::keyClicks(editor, "5");
-    QCOMPARE(w.rowEntries(1).Text(), std::string("2.5"));
+    QCOMPARE(w.Tape().OperandText(1), std::string("2.5"));
     PressKeys(w, "=");
     QCOMPARE(w.resultBox->Text(), QStringLiteral("6.5"));
     w.resultBox->setFocus();
@@ -183,7 +183,7 @@ class RowEditorTest : public QObject {
     // A unary row's text is rewritten by every evaluation, typing's own included; the open
     // editor shows it.
     QTest::keyClicks(QApplication::focusWidget(), "7");
-    QCOMPARE(w.rowEntries(1).Text(), std::string("9"));
+    QCOMPARE(w.Tape().OperandText(1), std::string("9"));
     QCOMPARE(editor.text(), QStringLiteral("9"));
   }
 
@@ -196,7 +196,7 @@ class RowEditorTest : public QObject {
     w.PressFormat(FormatMode::EditView);
     PressKeys(w, "+");
     OpenEditorOn(1);
-    w.rowEntries.RemoveLast();
+    w.PressClearEntry();
     QVERIFY(!editor.isVisible());
   }
 
@@ -205,8 +205,10 @@ class RowEditorTest : public QObject {
     RowEditor& editor = OpenEditorOn(0);
     w.PressScrollDown();
     QVERIFY(editor.isVisible());
-    QCOMPARE(editor.geometry(), w.rowCanvas.PixelRect(w.rowEntries(0)).adjusted(1, 1, -1, -1));
-    w.rowCanvas.SetTop(-40000);
+    QCOMPARE(editor.geometry(), w.tapeView->PixelRect(0, RowPart::Entry).adjusted(1, 1, -1, -1));
+    TwipsRect canvas = w.tapeView->Canvas();
+    canvas.top = -40000;
+    w.tapeView->MoveCanvas(canvas);
     QVERIFY(!editor.isVisible());
   }
 
@@ -222,7 +224,7 @@ class RowEditorTest : public QObject {
  private:
   RowEditor& OpenEditorOn(int row) {
     TapeWindow& w = *window_;
-    QTest::mouseClick(w.tapeView, Qt::LeftButton, {}, CentreInViewport(w, w.rowEntries(row)));
+    QTest::mouseClick(w.tapeView, Qt::LeftButton, {}, CentreInViewport(w, row, RowPart::Entry));
     RowEditor& editor = w.tapeView->Editor();
     if (!editor.isVisible() || QApplication::focusWidget() != &editor)
       qFatal("no editor opened on row %d", row);

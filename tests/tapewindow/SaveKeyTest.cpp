@@ -34,8 +34,8 @@ QStringList ShownValues(const TapeWindow& window) {
   QStringList values;
   const bool edit = window.resultBox->Visible();
   for (int row = 0; row <= window.LastRow(); ++row) {
-    values << QString::fromStdString(edit ? window.rowEntries(row).Text()
-                                          : window.rowValues(row).Text());
+    values << QString::fromStdString(edit ? window.Tape().OperandText(row)
+                                          : window.Tape().FormattedText(row));
   }
   values << (edit ? window.resultBox->Text() : window.formattedResult->Text());
   return values;
@@ -89,7 +89,7 @@ class SaveKeyTest : public QObject {
     QCOMPARE(RowTexts(w), rows);
     QCOMPARE(w.LastRow(), 2);
     QCOMPARE(w.resultBox->Text(), result);
-    QVERIFY(w.rowEntries(0).Visible());
+    QVERIFY(w.tapeView->Shows(0, RowPart::Entry));
     // The tape goes on from where it was.
     PressKeys(w, "+1");
     QCOMPARE(w.LastRow(), 3);

@@ -8,11 +8,11 @@
 #include <utility>
 
 #include "Suites.h"
-#include "controls/RowEditor.h"
 #include "recovery/RecoveryFile.h"
 #include "support/KeyFaces.h"
 #include "support/TabWalk.h"
 #include "support/WindowHarness.h"
+#include "tapeview/RowEditor.h"
 #include "tapewindow/Centring.h"
 #include "tapewindow/RecoverySlot.h"
 #include "viewer/ReportViewer.h"
@@ -101,15 +101,14 @@ class StartupTest : public QObject {
   void FormLoadSetsTheStartState() {
     TapeWindow& w = *window_;
     // Row 0, the one typed into, stands whole in the tape's view.
-    QVERIFY(w.tapeView->rect().contains(w.rowCanvas.PixelRect(w.rowEntries(0))));
+    QVERIFY(w.tapeView->rect().contains(w.tapeView->PixelRect(0, RowPart::Entry)));
     QCOMPARE(w.Tape().RowOperator(0), OperatorCode::Add);
     QVERIFY(!w.aboutLines(0).Visible());
     QVERIFY(!w.aboutLines(1).Visible());
     QCOMPARE(w.LastRow(), 0);
-    QCOMPARE(w.rowEntries.Count(), 1);
-    QVERIFY(w.rowEntries(0).Visible());
-    QVERIFY(!w.rowOperatorButtons(0).Visible());
-    QVERIFY(!w.rowNumbers(0).Visible());
+    QVERIFY(w.tapeView->Shows(0, RowPart::Entry));
+    QVERIFY(!w.tapeView->Shows(0, RowPart::OperatorButton));
+    QVERIFY(!w.tapeView->Shows(0, RowPart::Number));
     QCOMPARE(w.resultBox->Text(), QStringLiteral("0"));
     // formattedResult is shown but covered by the result box until the views are first switched.
     QVERIFY(w.formattedResult->Visible());
@@ -306,7 +305,7 @@ class StartupTest : public QObject {
     if (paletteOpen) {
       PressKeys(w, "+");
       QTest::mouseClick(w.tapeView, Qt::LeftButton, {},
-                        CentreInViewport(w, w.rowOperatorButtons(1)));
+                        CentreInViewport(w, 1, RowPart::OperatorButton));
       QVERIFY(w.operatorPalette->isVisible());
       w.tapeView->setFocus(Qt::TabFocusReason);
     }

@@ -2,8 +2,8 @@
 #include <QtTest>
 
 #include "Suites.h"
-#include "controls/RowEditor.h"
 #include "support/WindowHarness.h"
+#include "tapeview/RowEditor.h"
 
 namespace cinta {
 namespace {
@@ -16,7 +16,7 @@ void Press(TapeWindow& window, const QString& keys) {
     switch (key.unicode()) {
       case 'P':
         QTest::mouseClick(window.tapeView, Qt::LeftButton, {},
-                          CentreInViewport(window, window.rowOperatorButtons(window.LastRow())));
+                          CentreInViewport(window, window.LastRow(), RowPart::OperatorButton));
         QTest::mouseClick(&window.paletteKeys(2), Qt::LeftButton);
         break;
       case 'L':
@@ -24,7 +24,7 @@ void Press(TapeWindow& window, const QString& keys) {
         break;
       case 'T':
         QTest::mouseClick(window.tapeView, Qt::LeftButton, {},
-                          CentreInViewport(window, window.rowEntries(window.LastRow())));
+                          CentreInViewport(window, window.LastRow(), RowPart::Entry));
         QTest::keyClick(&window.tapeView->Editor(), '5');
         break;
       case 'S':

@@ -8,14 +8,11 @@
 
 namespace cinta {
 
-class WindowlessContainer;
-class WindowlessControl;
-class WindowlessLayer;
-class WindowlessTextBox;
+class TapeView;
 
-// The one real line editor of a tape: placed over a windowless entry field while the user types
-// into it. Every edit is written into the field at once, by the layer's edit handler if it has
-// one, so the field's text is always what the user sees. What is typed, pasted or composed goes
+// The one real line editor of a tape: placed over a row's entry field while the user types into
+// it. Every edit goes to the view's edit handler at once, and the editor then shows the row's
+// text as the tape holds it, so the field's text is always what the user sees. What is typed, pasted or composed goes
 // through the edit rule first, which may change it or refuse it with the system's beep; nothing
 // can be dropped on it. It goes away when the focus leaves it or the field is hidden, removed or
 // scrolled out of view.
@@ -26,22 +23,19 @@ class RowEditor : public QLineEdit {
   using EditRule = std::function<std::optional<QString>(const QString& text, int start, int removed,
                                                         const QString& inserted)>;
 
-  RowEditor(QWidget* view, const WindowlessContainer& container);
+  explicit RowEditor(TapeView& view);
 
   void SetEditRule(EditRule rule) { rule_ = std::move(rule); }
 
-  // Takes over entry field `index` of `layer`, with the cursor at the point clicked.
-  void Open(const WindowlessLayer& layer, int index, WindowlessTextBox& field, const QPoint& click);
+  // Takes over the entry field of row `row`, with the cursor at the point clicked.
+  void Open(int row, const QPoint& click);
   // Takes over the field when the Tab key enters it, with the cursor after its text.
-  void OpenByTab(const WindowlessLayer& layer, int index, WindowlessTextBox& field);
+  void OpenByTab(int row);
   void Close();
 
-  // A control of the container changed: follows its field's text and visibility.
-  void ControlChanged(const WindowlessControl& control);
-  // Members of `layer` from `first` on are about to go.
-  void MembersRemoving(const WindowlessLayer& layer, int first);
-  // The container moved: moves along with the field, or closes once the field is out of view.
-  void ContainerMoved();
+  // The tape or the canvas changed: follows the row's text and place, or goes once the row's
+  // field is hidden, removed or out of view.
+  void Follow();
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;
@@ -51,18 +45,17 @@ class RowEditor : public QLineEdit {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  void Take(const WindowlessLayer& layer, int index, WindowlessTextBox& field);
+  void Take(int row);
   void Place();
   // Puts `typed` in place of the selection, or at the cursor, as the edit rule allows.
   void Insert(const QString& typed);
   void Paste(QClipboard::Mode mode);
   void WriteField(const QString& text);
 
-  const WindowlessContainer& container_;
+  TapeView& view_;
   EditRule rule_;
-  const WindowlessLayer* layer_ = nullptr;
-  int index_ = -1;
-  WindowlessTextBox* field_ = nullptr;
+  // The row taken over, or -1.
+  int row_ = -1;
 };
 
 }  // namespace cinta

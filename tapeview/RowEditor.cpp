@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "controls/RowEditor.h"
+#include "tapeview/RowEditor.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -9,15 +9,13 @@
 #include <QMouseEvent>
 #include <limits>
 
-#include "controls/WindowlessArray.h"
-#include "controls/WindowlessContainer.h"
-#include "controls/WindowlessControls.h"
+#include "controls/Utf8Text.h"
+#include "tapeview/TapeView.h"
 
 namespace cinta {
 
-RowEditor::RowEditor(QWidget* view, const WindowlessContainer& container)
-    : QLineEdit(view), container_(container) {
-  // The windowless field draws the frame; the editor fills the inside, with the same margins.
+RowEditor::RowEditor(TapeView& view) : QLineEdit(&view), view_(view) {
+  // The view draws the field's frame; the editor fills the inside, with the same margins.
   setFrame(false);
   setMaxLength(std::numeric_limits<int>::max());
   setAcceptDrops(false);
@@ -27,12 +25,11 @@ RowEditor::RowEditor(QWidget* view, const WindowlessContainer& container)
 }
 
 void RowEditor::WriteField(const QString& text) {
-  if (field_ == nullptr) return;
-  const std::string typed = text.toStdString();
-  if (!layer_->Edit(index_, typed)) field_->SetText(typed);
+  if (row_ < 0) return;
+  view_.Edit(row_, text.toStdString());
   // The rows' rule may keep another text than the one typed, such as a unary row's, which leaves
   // the field as it was.
-  if (field_ != nullptr) ControlChanged(*field_);
+  Follow();
 }
 
 void RowEditor::Insert(const QString& typed) {
@@ -59,61 +56,44 @@ void RowEditor::Paste(QClipboard::Mode mode) {
   if (!pasted.isEmpty()) Insert(pasted);
 }
 
-void RowEditor::Open(const WindowlessLayer& layer, int index, WindowlessTextBox& field,
-                     const QPoint& click) {
-  Take(layer, index, field);
+void RowEditor::Open(int row, const QPoint& click) {
+  Take(row);
   setFocus(Qt::MouseFocusReason);
   setCursorPosition(cursorPositionAt(click - pos()));
 }
 
-void RowEditor::OpenByTab(const WindowlessLayer& layer, int index, WindowlessTextBox& field) {
-  Take(layer, index, field);
+void RowEditor::OpenByTab(int row) {
+  Take(row);
   setFocus(Qt::TabFocusReason);
   end(false);
 }
 
-void RowEditor::Take(const WindowlessLayer& layer, int index, WindowlessTextBox& field) {
+void RowEditor::Take(int row) {
   Close();
-  layer_ = &layer;
-  index_ = index;
-  field_ = &field;
-  setFont(field.Font());
-  setAlignment(field.Alignment() | Qt::AlignVCenter);
-  setText(QString::fromStdString(field.Text()));
+  row_ = row;
+  setFont(view_.Fonts().entry);
+  setAlignment(kEntryAlignment | Qt::AlignVCenter);
+  setText(FromUtf8(view_.Tape().OperandText(row)));
   Place();
   show();
 }
 
 void RowEditor::Close() {
-  if (field_ == nullptr) return;
-  field_ = nullptr;
-  layer_ = nullptr;
-  index_ = -1;
+  if (row_ < 0) return;
+  row_ = -1;
   hide();
 }
 
-void RowEditor::ControlChanged(const WindowlessControl& control) {
-  if (&control != field_) return;
-  if (!field_->Visible()) {
+void RowEditor::Follow() {
+  if (row_ < 0) return;
+  if (!view_.Shows(row_, RowPart::Entry) ||
+      !view_.PixelRect(row_, RowPart::Entry).intersects(view_.rect())) {
     Close();
     return;
   }
-  const QString text = QString::fromStdString(field_->Text());
+  const QString text = FromUtf8(view_.Tape().OperandText(row_));
   if (text != this->text()) setText(text);
   Place();
-}
-
-void RowEditor::MembersRemoving(const WindowlessLayer& layer, int first) {
-  if (&layer == layer_ && index_ >= first) Close();
-}
-
-void RowEditor::ContainerMoved() {
-  if (field_ == nullptr) return;
-  if (!container_.PixelRect(*field_).intersects(parentWidget()->rect())) {
-    Close();
-  } else {
-    Place();
-  }
 }
 
 void RowEditor::focusOutEvent(QFocusEvent* event) {
@@ -166,8 +146,8 @@ void RowEditor::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void RowEditor::Place() {
-  const int border = WindowlessTextBox::kBorderPixels;
-  setGeometry(container_.PixelRect(*field_).adjusted(border, border, -border, -border));
+  const int border = kEntryBorderPixels;
+  setGeometry(view_.PixelRect(row_, RowPart::Entry).adjusted(border, border, -border, -border));
 }
 
 }  // namespace cinta
