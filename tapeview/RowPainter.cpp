@@ -10,9 +10,7 @@
 #include "controls/Fonts.h"
 
 namespace cinta {
-namespace {
 
-// The font `text` is drawn with in `area`: `font`, or a smaller size of it until it fits whole.
 QFont FittingFont(const QFont& font, const QRect& area, const QString& text) {
   const int width = QFontMetrics(font).horizontalAdvance(text);
   if (width <= area.width()) return font;
@@ -21,8 +19,6 @@ QFont FittingFont(const QFont& font, const QRect& area, const QString& text) {
   smaller.setPixelSize(std::max(QFontInfo(font).pixelSize() * area.width() / width, 1));
   return smaller;
 }
-
-}  // namespace
 
 RowFonts DesignedRowFonts() {
   const QString arial = QStringLiteral("Arial");

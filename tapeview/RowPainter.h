@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QRect>
+#include <QString>
 #include <string>
 
 class QPainter;
@@ -39,5 +40,7 @@ void PaintValue(QPainter& painter, const QRect& area, const QFont& font, const s
 // The row's number, centred, drawn smaller where it does not fit whole.
 void PaintNumber(QPainter& painter, const QRect& area, const QFont& font,
                  const std::string& number);
+// The font `text` is drawn with in `area`: `font`, or a smaller size of it until it fits whole.
+QFont FittingFont(const QFont& font, const QRect& area, const QString& text);
 
 }  // namespace cinta
