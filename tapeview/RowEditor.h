@@ -12,10 +12,10 @@ class TapeView;
 
 // The one real line editor of a tape: placed over a row's entry field while the user types into
 // it. Every edit goes to the view's edit handler at once, and the editor then shows the row's
-// text as the tape holds it, so the field's text is always what the user sees. What is typed, pasted or composed goes
-// through the edit rule first, which may change it or refuse it with the system's beep; nothing
-// can be dropped on it. It goes away when the focus leaves it or the field is hidden, removed or
-// scrolled out of view.
+// text as the tape holds it, so the field's text is always what the user sees. What is typed,
+// pasted or composed goes through the edit rule first, which may change it or refuse it with the
+// system's beep; nothing can be dropped on it. It goes away when the focus leaves it or the field
+// is hidden, removed or scrolled out of view.
 class RowEditor : public QLineEdit {
  public:
   // What the field's text becomes when `inserted` replaces `removed` characters of `text` from
