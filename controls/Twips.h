@@ -25,6 +25,8 @@ struct TwipsRect {
   int width = 0;
   int height = 0;
 
+  bool operator==(const TwipsRect&) const = default;
+
   // Edges are rounded rather than sizes, so neighbouring controls never overlap or gap by rounding.
   QRect ToPixels() const {
     const int x = TwipsToPixels(left);

@@ -8,9 +8,9 @@ namespace cinta {
 
 // What a view of the tape shows again after a step, besides the result: the rows from
 // firstChanged to lastChanged (none when first is past last), which changed or were added, every
-// row's boxes and labels when the step switched views, and the list of previous results when it
-// changed. Rows removed it finds by itself. Whether the recovery file holds the tape as the step
-// left it comes with every update.
+// row when the step switched views, and the list of previous results when it changed. Rows removed
+// it finds by itself. Whether the recovery file holds the tape as the step left it comes with every
+// update.
 struct TapeUpdate {
   int firstChanged = 0;
   int lastChanged = -1;

@@ -30,9 +30,7 @@ void TapeView::SetOperatorFaces(std::vector<QPixmap> faces) {
 }
 
 void TapeView::MoveCanvas(const TwipsRect& place) {
-  if (place.left == canvas_.left && place.top == canvas_.top && place.width == canvas_.width &&
-      place.height == canvas_.height)
-    return;
+  if (place == canvas_) return;
   const QRect was = canvas_.ToPixels();
   canvas_ = place;
   update((was | canvas_.ToPixels()) & rect());
